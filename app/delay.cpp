@@ -1,0 +1,11 @@
+#include "app/mainwindow.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+void delayMs(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}

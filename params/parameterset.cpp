@@ -1,0 +1,3 @@
+#include "params/parameterset.h"
+
+ParameterSet params;
