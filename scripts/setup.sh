@@ -1,0 +1,24 @@
+# Shared by scripts/run and scripts/test: installs what the build needs, then configures and builds.
+# Idempotent: packages already present are not touched, and the build is incremental.
+
+TXCONFIG_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+TXCONFIG_BUILD="${TXCONFIG_BUILD:-$TXCONFIG_ROOT/build}"
+TXCONFIG_PACKAGES=(cmake make g++ qtbase5-dev libqt5serialport5-dev libbenchmark-dev fonts-dejavu-core xvfb xauth)
+
+ensure_packages() {
+    local missing=()
+    for pkg in "${TXCONFIG_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+    cmake -S "$TXCONFIG_ROOT" -B "$TXCONFIG_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$TXCONFIG_BUILD" -j"$(nproc)"
+}
