@@ -1,0 +1,127 @@
+#include "app/mainwindow.h"
+#include "app/portlist.h"
+#include "link/framebuffers.h"
+#include "link/textframes.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QSerialPortInfo>
+#include <QTabWidget>
+#include <QtTest>
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { params = ParameterSet{}; }
+
+    void opensOnTheFirstTabWithThePortsListed()
+    {
+        qputenv("TXCONFIG_EXTRA_PORTS", ":/tmp/txemu-a::/dev/pts/77:");
+        MainWindow w;
+        qunsetenv("TXCONFIG_EXTRA_PORTS");
+        QCOMPARE(w.findChild<QTabWidget *>("tabWidget")->currentIndex(), 0);
+
+        QStringList expected;
+        for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) expected << info.portName();
+        expected << "/tmp/txemu-a" << "/dev/pts/77";
+        auto *box = w.findChild<QComboBox *>("portNameBox");
+        QStringList listed;
+        for (int i = 0; i < box->count(); ++i) listed << box->itemText(i);
+        QCOMPARE(listed, expected);
+        QCOMPARE(box->currentIndex(), 0); // the first port listed is the current one
+    }
+
+    void extraPortsParsing()
+    {
+        QCOMPARE(extraPortNames(""), QStringList());
+        QCOMPARE(extraPortNames(":::"), QStringList());
+        QCOMPARE(extraPortNames("/dev/a"), QStringList{"/dev/a"});
+        QCOMPARE(extraPortNames("/dev/a::/dev/b"), (QStringList{"/dev/a", "/dev/b"}));
+    }
+
+    void plainHandlersStoreTheirValue()
+    {
+        MainWindow w;
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_spinBox_sub3_valueChanged", Q_ARG(int, -42)));
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_comboBox_AUX8_currentIndexChanged", Q_ARG(int, 5)));
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_doubleSpinBox_rxVolt_valueChanged", Q_ARG(double, 6.6)));
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_spinBox_THCURE_Data07_valueChanged", Q_ARG(int, 77)));
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_spinBox_delay8_valueChanged", Q_ARG(int, 12)));
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_comboBox_DR_MIX2_currentIndexChanged", Q_ARG(int, 1)));
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_spinBox_Vertion_valueChanged", Q_ARG(int, 900)));
+        QCOMPARE(params.sub3, -42);
+        QCOMPARE(params.AUX8, 5);
+        QCOMPARE(params.rxVolt, 6.6);
+        QCOMPARE(params.THCURE_Data07, 77);
+        QCOMPARE(params.delay8, 12);
+        QCOMPARE(params.DR_MIX, 1);
+        QCOMPARE(params.Vertion, 900);
+    }
+
+    void drChannelHandlersDifferInSelection()
+    {
+        MainWindow w;
+        params.DR_UP_CH3 = 20;
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_comboBox_DR_CH2_currentIndexChanged", Q_ARG(int, 2)));
+        QCOMPARE(params.DR_CH, 2);
+        QCOMPARE(params.DR_UP1, 100); // the ADVANCE2 box does not reselect
+        QVERIFY(QMetaObject::invokeMethod(&w, "on_comboBox_DR_CH1_currentIndexChanged", Q_ARG(int, 2)));
+        QCOMPARE(params.DR_UP1, 20);
+        QCOMPARE(params.DR_RATE, 20);
+    }
+
+    void resetAndSanitiseSlots()
+    {
+        MainWindow w;
+        params.sub1 = 500;
+        params.Mode = 4;
+        QVERIFY(QMetaObject::invokeMethod(&w, "FalseSaveData"));
+        QCOMPARE(params.sub1, 0);
+        QVERIFY(QMetaObject::invokeMethod(&w, "RestData"));
+        QVERIFY(QMetaObject::invokeMethod(&w, "RestData2"));
+        QCOMPARE(params.Mode, 2);
+        QCOMPARE(params.Volt, 3.7);
+    }
+
+    void sendingWhileClosedRebuildsAndWaits()
+    {
+        MainWindow w;
+        params.Mode = 3;
+        QTest::ignoreMessage(QtDebugMsg, "Str1Blength:81");
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(QMetaObject::invokeMethod(&w, "SendData1"));
+        QVERIFY(clock.elapsed() >= 790);
+        QCOMPARE(Str1.size(), 81);
+        QCOMPARE(Str1.mid(79, 2), QString("3Y"));
+        QCOMPARE(params.VoltRaw, 110);
+        QTest::ignoreMessage(QtDebugMsg, "Str4Blength:81");
+        params.StkTrim1 = 0;
+        QVERIFY(QMetaObject::invokeMethod(&w, "SendData4"));
+        QCOMPARE(Str4.left(3), QString("I10"));
+    }
+
+    void byteArrayToIntSlot()
+    {
+        MainWindow w;
+        int result = -1;
+        QVERIFY(QMetaObject::invokeMethod(&w, "byteArrayToInt", Q_RETURN_ARG(int, result),
+                                          Q_ARG(QByteArray, QByteArray("\xFF\xFF", 2)), Q_ARG(int, 0)));
+        QCOMPARE(result, 65535);
+    }
+
+    void delayKeepsTheEventLoopRunning()
+    {
+        int ticks = 0;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+        timer.start(20);
+        delayMs(300);
+        QVERIFY(ticks >= 5);
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
