@@ -4,6 +4,9 @@
 #include <QMainWindow>
 #include <QSerialPort>
 
+#include "link/streamreceiver.h"
+
+class QAbstractButton;
 class QTimer;
 enum class TextFrame;
 
@@ -184,9 +187,20 @@ private:
     void fillPortList();
     void sendFrame(TextFrame frame, QString &buffer, const char *debugFormat);
 
+    // Link helpers behind the command slots.
+    bool portIsClosed() const;
+    void holdOff(QAbstractButton *button);
+    void openPort();
+    void closePort(bool sayGoodbye);
+    void showLinkState(bool open);
+    void onPortError(QSerialPort::SerialPortError error);
+    void resetTransmitter(QAbstractButton *button, bool lockTrims);
+    void handleFrame(const QByteArray &frame);
+
     Ui::MainWindow *ui;
     QSerialPort serialPort;
     QTimer *refreshTimer = nullptr;
+    StreamReceiver receiver; // frames split or merged by the serial link
 };
 
 // Waits `ms` milliseconds in a local event loop, so timers, the port and the user's clicks carry on.
