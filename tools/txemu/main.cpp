@@ -1,0 +1,114 @@
+// txemu: an emulated transmitter on a pseudo-terminal, for trying the tool without hardware.
+// Prints the port to open on stdout, logs what the tool sends on stderr, runs until SIGINT/SIGTERM.
+
+#include "emulatormodel.h"
+#include "txemulator.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char c = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &c, 1);
+}
+
+// A line per token: commands as text, frames as text, stray bytes in hex.
+void logToken(const QByteArray &token, qint64 atMs)
+{
+    const bool printable =
+        std::all_of(token.begin(), token.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+    const QByteArray text = printable ? token : "? " + token.toHex(' ');
+    std::fprintf(stderr, "%8.3f s  %s\n", atMs / 1000.0, text.constData());
+}
+
+// Replaces a stale symlink; refuses to replace anything else.
+bool makeLink(const QString &target, const QString &link)
+{
+    const QFileInfo info(link);
+    if (info.isSymLink())
+        QFile::remove(link);
+    else if (info.exists())
+        return false;
+    return QFile::link(target, link);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("txemu");
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Emulated transmitter on a pseudo-terminal.");
+    parser.addHelpOption();
+    const QCommandLineOption linkOpt("link", "Make a symlink to the port at <path>.", "path");
+    const QCommandLineOption factoryOpt("factory", "Start with the start-up parameter set.");
+    const QCommandLineOption channelOpt("channel-rate", "Channel frames per second (50).", "hz", "50");
+    const QCommandLineOption telemetryOpt("telemetry-rate", "Telemetry frames per second (10).", "hz", "10");
+    const QCommandLineOption chunkOpt("chunking", "whole, split, merged or random (whole).", "mode", "whole");
+    const QCommandLineOption seedOpt("seed", "Seed of the random chunking (1).", "n", "1");
+    const QCommandLineOption hostileOpt("adversarial", "Live frames full of marker bytes.");
+    const QCommandLineOption hangOpt("hang-up-after", "Pull the cable after <ms> milliseconds.", "ms");
+    parser.addOptions(
+        {linkOpt, factoryOpt, channelOpt, telemetryOpt, chunkOpt, seedOpt, hostileOpt, hangOpt});
+    parser.process(app);
+
+    Chunking chunking;
+    if (!parseChunking(parser.value(chunkOpt), &chunking)) {
+        std::fprintf(stderr, "txemu: unknown chunking '%s'\n", qPrintable(parser.value(chunkOpt)));
+        return 2;
+    }
+
+    TxEmulator emulator;
+    if (parser.isSet(factoryOpt)) emulator.setModel(ParameterSet{});
+    emulator.setChannelRate(parser.value(channelOpt).toInt());
+    emulator.setTelemetryRate(parser.value(telemetryOpt).toInt());
+    emulator.setChunking(chunking, parser.value(seedOpt).toUInt());
+    emulator.setAdversarial(parser.isSet(hostileOpt));
+    if (!emulator.open()) {
+        std::fprintf(stderr, "txemu: cannot open a pseudo-terminal: %s\n",
+                     qPrintable(emulator.errorString()));
+        return 1;
+    }
+
+    const QString link = parser.value(linkOpt);
+    if (!link.isEmpty() && !makeLink(emulator.slavePath(), link)) {
+        std::fprintf(stderr, "txemu: cannot make the link %s\n", qPrintable(link));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(emulator.slavePath()));
+    std::fflush(stdout);
+
+    QObject::connect(&emulator, &TxEmulator::tokenReceived, &logToken);
+    QObject::connect(&emulator, &TxEmulator::streamingChanged,
+                     [](bool on) { std::fprintf(stderr, "streaming %s\n", on ? "on" : "off"); });
+    QObject::connect(&emulator, &TxEmulator::hungUp, [] { std::fprintf(stderr, "hung up\n"); });
+    if (parser.isSet(hangOpt))
+        QTimer::singleShot(parser.value(hangOpt).toInt(), &emulator, &TxEmulator::hangUp);
+
+    // Signals reach the event loop through a socket pair, the only thing safe to do in a handler.
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return 1;
+    QSocketNotifier signalNotifier(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+
+    const int rc = app.exec();
+    if (!link.isEmpty() && QFileInfo(link).isSymLink()) QFile::remove(link);
+    return rc;
+}

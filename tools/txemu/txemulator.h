@@ -1,0 +1,94 @@
+#pragma once
+
+#include "commandsplitter.h"
+#include "outputpacer.h"
+#include "params/parameterset.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <QVector>
+
+class QSocketNotifier;
+
+// An emulated transmitter at the far end of a pseudo-terminal. The tool (or a test) opens
+// slavePath() as it would open a USB serial port; the emulator answers "RR" with the model's blocks,
+// streams live frames between "OK" and "DIS", and takes the S, G, H and I frames into its model.
+class TxEmulator : public QObject
+{
+    Q_OBJECT
+public:
+    struct Received {
+        QByteArray token;
+        qint64 atMs; // since the emulator was created
+    };
+
+    explicit TxEmulator(QObject *parent = nullptr);
+    ~TxEmulator() override;
+
+    // Creates the pseudo-terminal pair. False, with errorString(), when the system refuses.
+    bool open();
+    bool isOpen() const { return m_master >= 0; }
+    QString slavePath() const { return m_slavePath; }
+    QString errorString() const { return m_error; }
+    // Closes the master side as a pulled cable would; the tool's port sees the line go away.
+    void hangUp();
+
+    const ParameterSet &model() const { return m_model; }
+    void setModel(const ParameterSet &model);
+
+    void setChannelRate(int hz);
+    void setTelemetryRate(int hz);
+    void setChunking(Chunking mode, quint32 seed = 1);
+    void setAdversarial(bool on) { m_adversarial = on; }
+    // Milliseconds between two writes.
+    void setWriteGap(int ms) { m_pacing.setInterval(ms); }
+    bool isStreaming() const { return m_channelTimer.isActive(); }
+
+    // Everything received, as it came, and the tokens found in it with their arrival times.
+    QByteArray receivedBytes() const { return m_received; }
+    QVector<Received> receivedTokens() const { return m_tokens; }
+    int writesMade() const { return m_writes; }
+    int channelFramesSent() const { return m_channelFrames; }
+    int telemetryFramesSent() const { return m_telemetryFrames; }
+    qint64 elapsedMs() const { return m_clock.elapsed(); }
+
+signals:
+    void tokenReceived(const QByteArray &token, qint64 atMs);
+    void streamingChanged(bool on);
+    void hungUp();
+
+private:
+    void readMaster();
+    void handleToken(const QByteArray &token);
+    void send(const QByteArray &frame);
+    void writeNext();
+    void sendChannelFrame();
+    void sendTelemetryFrame();
+    void setStreaming(bool on);
+    void closeFds();
+
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_slavePath;
+    QString m_error;
+    QSocketNotifier *m_notifier = nullptr;
+
+    ParameterSet m_model;
+    bool m_adversarial = false;
+    CommandSplitter m_splitter;
+    OutputPacer m_pacer;
+    QByteArray m_unwritten; // the rest of a write the pty did not take at once
+    QTimer m_pacing;
+    QTimer m_channelTimer;
+    QTimer m_telemetryTimer;
+    QElapsedTimer m_clock;
+
+    QByteArray m_received;
+    QVector<Received> m_tokens;
+    int m_writes = 0;
+    int m_channelFrames = 0;
+    int m_telemetryFrames = 0;
+};
