@@ -1,0 +1,64 @@
+#pragma once
+
+// Shared by the receiver and emulator tests: what the transmitter's byte stream looks like, the
+// chunkings it may arrive in, and decoding received frames with the codec.
+
+#include "link/blocks.h"
+#include "outputpacer.h"
+
+#include <QByteArray>
+#include <QVector>
+
+namespace support {
+
+// Decodes one received frame into p the way the receive path does.
+inline void applyFrame(const QByteArray &frame, ParameterSet &p)
+{
+    switch (classifyFrame(frame)) {
+    case FrameKind::Channel:
+        decodeChannelFrame(frame, p);
+        break;
+    case FrameKind::Telemetry:
+        decodeTelemetryFrame(frame, p);
+        break;
+    case FrameKind::AuxBlock:
+        decodeAuxBlock(frame, p);
+        break;
+    case FrameKind::ParamBlock:
+        decodeParamBlock(frame, p);
+        break;
+    case FrameKind::None:
+        break;
+    }
+}
+
+// Whether a and b agree on every setting a read carries: each block re-encoded from both must match
+// byte for byte (encoding writes exactly the carried fields), and the three voltages too.
+inline bool sameReadSettings(const ParameterSet &a, const ParameterSet &b)
+{
+    for (quint8 code : paramBlockCodes())
+        if (encodeParamBlock(code, a) != encodeParamBlock(code, b)) return false;
+    return encodeAuxBlock(a) == encodeAuxBlock(b) && a.Volt == b.Volt && a.rxVolt == b.rxVolt &&
+           a.extVolt == b.extVolt;
+}
+
+// The chunks the emulator would write for these frames in the given mode, with every hold expired.
+inline QVector<QByteArray> chunked(const QVector<QByteArray> &frames, Chunking mode, quint32 seed = 1)
+{
+    OutputPacer pacer;
+    pacer.setMode(mode, seed);
+    for (const QByteArray &f : frames) pacer.enqueue(f, 0);
+    QVector<QByteArray> chunks;
+    constexpr qint64 kLater = OutputPacer::kHoldMs * 1000;
+    while (!pacer.isEmpty()) chunks.append(pacer.take(kLater));
+    return chunks;
+}
+
+inline QByteArray joined(const QVector<QByteArray> &parts)
+{
+    QByteArray all;
+    for (const QByteArray &p : parts) all.append(p);
+    return all;
+}
+
+} // namespace support

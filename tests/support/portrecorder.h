@@ -1,0 +1,70 @@
+#pragma once
+
+// The tool's end of a pseudo-terminal in the tests: a real QSerialPort on the slave path that keeps
+// every notification's bytes and reassembles the frames in them.
+
+#include "link/blocks.h"
+#include "link/streamreceiver.h"
+
+#include <QByteArray>
+#include <QSerialPort>
+#include <QVector>
+
+namespace support {
+
+class PortRecorder
+{
+public:
+    PortRecorder()
+    {
+        QObject::connect(&port, &QSerialPort::readyRead, &port, [this] {
+            const QByteArray chunk = port.readAll();
+            if (chunk.isEmpty()) return;
+            chunks.append(chunk);
+            frames += receiver.feed(chunk);
+        });
+        QObject::connect(&port, &QSerialPort::errorOccurred, &port, [this](QSerialPort::SerialPortError e) {
+            if (e != QSerialPort::NoError) errors.append(e);
+        });
+    }
+
+    // Opens the port with the tool's line settings.
+    bool open(const QString &path)
+    {
+        port.setPortName(path);
+        port.setBaudRate(QSerialPort::Baud115200);
+        port.setDataBits(QSerialPort::Data8);
+        port.setParity(QSerialPort::NoParity);
+        port.setStopBits(QSerialPort::OneStop);
+        port.setFlowControl(QSerialPort::NoFlowControl);
+        return port.open(QIODevice::ReadWrite);
+    }
+
+    void send(const QByteArray &bytes)
+    {
+        port.write(bytes);
+        port.flush();
+    }
+
+    void forget()
+    {
+        chunks.clear();
+        frames.clear();
+        receiver.clear();
+    }
+
+    int count(FrameKind kind) const
+    {
+        int n = 0;
+        for (const QByteArray &f : frames) n += classifyFrame(f) == kind ? 1 : 0;
+        return n;
+    }
+
+    QSerialPort port;
+    StreamReceiver receiver;
+    QVector<QByteArray> chunks; // one per notification
+    QVector<QByteArray> frames;
+    QVector<QSerialPort::SerialPortError> errors;
+};
+
+} // namespace support
