@@ -1,0 +1,68 @@
+#pragma once
+
+// A window wired to an in-process transmitter emulator over a real pseudo-terminal.
+
+#include "app/mainwindow.h"
+#include "txemulator.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace support {
+
+struct LinkRig {
+    TxEmulator emu;
+    std::unique_ptr<MainWindow> window;
+
+    // Creates the pseudo-terminal and a window that lists it; false if the system refuses a pty.
+    bool start(const QString &extraPorts = QString())
+    {
+        if (!emu.open()) return false;
+        qputenv("TXCONFIG_EXTRA_PORTS", (emu.slavePath() + ":" + extraPorts).toLocal8Bit());
+        window = std::make_unique<MainWindow>();
+        qunsetenv("TXCONFIG_EXTRA_PORTS");
+        return true;
+    }
+
+    template <typename T> T *find(const char *name) const { return window->findChild<T *>(name); }
+    QPushButton *openButton() const { return find<QPushButton>("openButton"); }
+    QComboBox *portBox() const { return find<QComboBox>("portNameBox"); }
+    QAbstractButton *button(const char *name) const { return find<QAbstractButton>(name); }
+
+    bool selectPort(const QString &path)
+    {
+        const int index = portBox()->findText(path);
+        portBox()->setCurrentIndex(index);
+        return index >= 0;
+    }
+
+    bool openLink()
+    {
+        selectPort(emu.slavePath());
+        openButton()->click();
+        return openButton()->text() == "CLOSE";
+    }
+
+    // The tokens the emulator received, without the receive path's "WWW" answers.
+    QList<QByteArray> commands() const
+    {
+        QList<QByteArray> list;
+        for (const TxEmulator::Received &r : emu.receivedTokens())
+            if (r.token != "WWW") list << r.token;
+        return list;
+    }
+
+    QVector<TxEmulator::Received> textFrames() const
+    {
+        QVector<TxEmulator::Received> frames;
+        for (const TxEmulator::Received &r : emu.receivedTokens())
+            if (r.token.size() == 81) frames << r;
+        return frames;
+    }
+};
+
+} // namespace support

@@ -1,0 +1,148 @@
+#include "files/paramfile.h"
+#include "link/textframes.h"
+#include "support/randomparams.h"
+
+#include <QBuffer>
+#include <QtTest>
+
+namespace {
+
+QString fileText(ParameterSet p)
+{
+    QString text;
+    for (TextFrame f : {TextFrame::S, TextFrame::G, TextFrame::H, TextFrame::I})
+        text += buildFrame(f, p, frameTemplate(f));
+    return text;
+}
+
+// A set that differs from the start-up set in one field of every frame.
+ParameterSet marked()
+{
+    ParameterSet p;
+    p.sub4 = -37;         // S
+    p.Atti2 = 61;         // G
+    p.THCURE_Data05 = 12; // H
+    p.StkTrim3 = 77;      // I
+    return p;
+}
+
+} // namespace
+
+class TestParamFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLoggingCategory::setFilterRules("default.debug=false"); }
+
+    void lengthsDecideWhichFramesAreRead_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("81") << 81 << "";
+        QTest::newRow("161") << 161 << "";
+        QTest::newRow("162") << 162 << "SG";
+        QTest::newRow("200") << 200 << "SG";
+        QTest::newRow("242") << 242 << "SG";
+        QTest::newRow("243") << 243 << "SGH";
+        QTest::newRow("323") << 323 << "SGH";
+        QTest::newRow("324") << 324 << "SGHI";
+        QTest::newRow("0") << 0 << "";
+    }
+    void lengthsDecideWhichFramesAreRead()
+    {
+        QFETCH(int, length);
+        QFETCH(QString, loaded);
+        const QString text = fileText(marked()).left(length);
+        ParameterSet p;
+        const LoadedFrames got = readParameterText(text, p);
+        QCOMPARE(got.s, loaded.contains('S'));
+        QCOMPARE(got.g, loaded.contains('G'));
+        QCOMPARE(got.h, loaded.contains('H'));
+        QCOMPARE(got.i, loaded.contains('I'));
+        QCOMPARE(p.sub4, got.s ? -37 : 0);
+        QCOMPARE(p.Atti2, got.g ? 61 : 29);
+        QCOMPARE(p.THCURE_Data05, got.h ? 12 : 67);
+        QCOMPARE(p.StkTrim3, got.i ? 77 : 120);
+    }
+
+    void wrongMarkersSkipOnlyTheirFrame_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("S lead") << 0 << "GHI";
+        QTest::newRow("S end") << 80 << "GHI";
+        QTest::newRow("G lead") << 81 << "SHI";
+        QTest::newRow("G end") << 161 << "SHI";
+        QTest::newRow("H lead") << 162 << "SGI";
+        QTest::newRow("H end") << 242 << "SGI";
+        QTest::newRow("I lead") << 243 << "SGH";
+        QTest::newRow("I end") << 323 << "SGH";
+    }
+    void wrongMarkersSkipOnlyTheirFrame()
+    {
+        QFETCH(int, position);
+        QFETCH(QString, loaded);
+        QString text = fileText(marked());
+        text[position] = 'x';
+        ParameterSet p;
+        const LoadedFrames got = readParameterText(text, p);
+        QCOMPARE(QString(got.s ? "S" : "") + (got.g ? "G" : "") + (got.h ? "H" : "") + (got.i ? "I" : ""), loaded);
+    }
+
+    void lineBreaksBreakEveryLaterFrame()
+    {
+        const QString frames = fileText(marked());
+        ParameterSet p;
+        LoadedFrames got = readParameterText(frames.left(162) + "\n" + frames.mid(162), p);
+        QVERIFY(got.s && got.g && !got.h && !got.i);
+        got = readParameterText(frames.left(81) + "\r\n" + frames.mid(81), p);
+        QVERIFY(got.s && !got.g && !got.h && !got.i);
+    }
+
+    void anOverlongFrameShiftsEverythingAfterIt()
+    {
+        // An end point of 240 would take three characters; written by hand, the S frame has 82.
+        QString text = fileText(marked());
+        text.replace(25, 2, "100");
+        QCOMPARE(text.size(), 325);
+        ParameterSet p;
+        const LoadedFrames got = readParameterText(text, p);
+        QVERIFY(!got.s && !got.g && !got.h && !got.i);
+        QCOMPARE(p.sub4, 0);
+    }
+
+    void randomSetsComeBack()
+    {
+        QRandomGenerator rng(314);
+        for (int i = 0; i < 500; ++i) {
+            ParameterSet sent = randomValidParameters(rng);
+            const QString text = fileText(sent);
+            QCOMPARE(text.size(), 324);
+            ParameterSet back;
+            back.Vertion = 5;
+            const LoadedFrames got = readParameterText(text, back);
+            QVERIFY(got.s && got.g && got.h && got.i);
+            QCOMPARE(fileText(back), text);
+            QCOMPARE(back.Volt, sent.Volt);
+            QCOMPARE(back.Vertion, 5);
+        }
+    }
+
+    void readingStopsAtTheLimit()
+    {
+        QByteArray big = fileText(marked()).toLatin1();
+        big.append(QByteArray(3 * 1024 * 1024, 'Q'));
+        QBuffer device(&big);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        const QString text = readParameterFileText(device);
+        QCOMPARE(text.size(), int(kMaxParameterFileChars));
+        ParameterSet p;
+        const LoadedFrames got = readParameterText(text, p);
+        QVERIFY(got.s && got.i);
+        QCOMPARE(p.StkTrim3, 77);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestParamFile)
+#include "tst_paramfile.moc"
