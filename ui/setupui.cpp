@@ -1,0 +1,86 @@
+#include "choices.h"
+#include "inventory.h"
+#include "ui_mainwindow.h"
+
+namespace {
+
+void setUpTabWidget(QTabWidget *tabs)
+{
+    // This font draws the tab captions; the sheet sets none.
+    QFont font;
+    font.setFamily(QStringLiteral("Arial"));
+    font.setPointSize(11);
+    font.setBold(true);
+    tabs->setFont(font);
+    tabs->setMouseTracking(true);
+    tabs->setTabletTracking(true);
+    tabs->setFocusPolicy(Qt::NoFocus);
+    tabs->setContextMenuPolicy(Qt::NoContextMenu);
+    tabs->setAcceptDrops(false);
+    tabs->setAutoFillBackground(false);
+    tabs->setStyleSheet(form::styleSheet(form::Look::Tabs, "QTabWidget"));
+    tabs->setTabPosition(QTabWidget::North);
+    tabs->setTabShape(QTabWidget::Rounded);
+    tabs->setIconSize(QSize(100, 100));
+    tabs->setElideMode(Qt::ElideRight);
+    tabs->setDocumentMode(true);
+    tabs->setTabsClosable(false);
+    tabs->setMovable(true);
+    tabs->setTabBarAutoHide(false);
+}
+
+} // namespace
+
+void Ui::MainWindow::setupUi(QMainWindow *MainWindow)
+{
+    using namespace form;
+    Ui::MainWindow &f = *this;
+
+    if (MainWindow->objectName().isEmpty()) MainWindow->setObjectName(QStringLiteral("MainWindow"));
+    MainWindow->resize(1100, 680);
+    MainWindow->setMinimumSize(QSize(0, 0));
+    MainWindow->setMaximumSize(QSize(11100, 8000));
+
+    build({widget(W(centralwidget), Where(Ref(MainWindow), QRect()), Look::Central)});
+    buildTopBar(f);
+
+    build({widget(W(tabWidget), at(f.centralwidget, 10, 110, 1080, 560), Look::None)});
+    setUpTabWidget(tabWidget);
+    struct Page {
+        void (*build)(Ui::MainWindow &);
+        QWidget *Ui::MainWindow::*page;
+    };
+    const Page pages[] = {
+        {buildServoPage, &Ui::MainWindow::tab},      {buildBasicPage, &Ui::MainWindow::tab_2},
+        {buildAdvance1Page, &Ui::MainWindow::tab_3}, {buildAdvance2Page, &Ui::MainWindow::tab_4},
+        {buildProgMixPage, &Ui::MainWindow::tab_7},  {buildSystemPage, &Ui::MainWindow::tab_6},
+    };
+    for (const Page &page : pages) {
+        page.build(f);
+        tabWidget->addTab(this->*page.page, QString());
+    }
+    // The first caption is fixed here; retranslateUi gives the other five.
+    tabWidget->setTabText(tabWidget->indexOf(tab), QStringLiteral("SERVO"));
+
+    // Combo boxes start with empty items, as many as their lists have; retranslateUi writes the texts.
+    for (const Choices &choices : choiceTable(f))
+        for (QComboBox *box : choices.boxes)
+            for (size_t i = 0; i < choices.items.size(); ++i) box->addItem(QString());
+
+    MainWindow->setCentralWidget(centralwidget);
+    retranslateUi(MainWindow);
+
+    portNameBox->setCurrentIndex(-1);
+    tabWidget->setCurrentIndex(5);
+    const std::pair<QComboBox *, int> indexes[] = {
+        {comboBox_rev3, 1},        {comboBox_AUX5, 1},           {comboBox_AUX6, 3},
+        {comboBox_AUX7, 0},        {comboBox_AUX8, 2},           {comboBox_AttiM, 0},
+        {comboBox_DR_SW2, 0},      {comboBox_PRM04_Master, 1},   {comboBox_PRM04_Slave, 5},
+        {comboBox_PRM03_Slave, 3}, {comboBox_PRM01_Slave, 3},    {comboBox_PRM02_Master, 1},
+        {comboBox_PRM02_Slave, 5}, {comboBox_PRM02_Master_2, 0},
+    };
+    for (const auto &[box, index] : indexes) box->setCurrentIndex(index);
+
+    // Last, so none of the window's value-changed handlers sees the defaults set above.
+    QMetaObject::connectSlotsByName(MainWindow);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+namespace form {
+
+// Every distinct style sheet of the form, by the kind of widget that wears it.
+enum class Look : unsigned char {
+    None, // no sheet of its own: column containers and the top bar
+    Central,
+    PageFrame,
+    ServoFrame, // the SERVO frame spells its colour slightly differently
+    RedPage,
+    RosePage,
+    GroupTitle,
+    SubTrimTitle, // SUB-TRIM's title is a point larger
+    PortBox,
+    Curve,
+    Tabs,
+    Editor20, // spin, double spin and combo boxes: one sheet, two font sizes
+    Editor22,
+    TopCaption,
+    TopReadout,
+    ServoValue,
+    ServoCaption,
+    TrimReadout,
+    Caption,
+    CaptionLarge,
+    CaptionSmall,
+    Button16, // tool or push button by font size
+    Button20,
+    Button22,
+    ResetButton,
+    Lamp,
+    UpperBar,
+    LowerBar,
+};
+
+// The sheet text for a look; editor and button sheets name the widget's own class in their selectors.
+QString styleSheet(Look look, const char *className);
+
+} // namespace form
