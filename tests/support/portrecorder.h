@@ -24,7 +24,8 @@ public:
             frames += receiver.feed(chunk);
         });
         QObject::connect(&port, &QSerialPort::errorOccurred, &port, [this](QSerialPort::SerialPortError e) {
-            if (e != QSerialPort::NoError) errors.append(e);
+            if (e == QSerialPort::NoError) return;
+            if (errorCount++ == 0) firstError = e;
         });
     }
 
@@ -64,7 +65,9 @@ public:
     StreamReceiver receiver;
     QVector<QByteArray> chunks; // one per notification
     QVector<QByteArray> frames;
-    QVector<QSerialPort::SerialPortError> errors;
+    // A dead line keeps reporting its error on every poll, so only the first is kept.
+    QSerialPort::SerialPortError firstError = QSerialPort::NoError;
+    int errorCount = 0;
 };
 
 } // namespace support

@@ -192,10 +192,10 @@ void TxEmulator::send(const QByteArray &frame)
 {
     if (!isOpen()) return;
     m_pacer.enqueue(frame, m_clock.elapsed());
-    if (!m_pacing.isActive()) {
-        m_pacing.start();
-        writeNext(); // the first write need not wait a tick
-    }
+    if (m_pacing.isActive()) return;
+    m_pacing.start();
+    // After a quiet spell the first write need not wait a tick; frames queued one by one must.
+    if (m_clock.elapsed() - m_lastWriteMs >= m_pacing.interval()) writeNext();
 }
 
 void TxEmulator::writeNext()
@@ -210,6 +210,7 @@ void TxEmulator::writeNext()
         // A full line buffer (nobody reading) takes nothing; try again next tick.
         if (n > 0) {
             m_unwritten.remove(0, int(n));
+            m_lastWriteMs = m_clock.elapsed();
             ++m_writes;
         }
     }

@@ -88,6 +88,7 @@ private:
 
     QByteArray m_received;
     QVector<Received> m_tokens;
+    qint64 m_lastWriteMs = -1000;
     int m_writes = 0;
     int m_channelFrames = 0;
     int m_telemetryFrames = 0;
