@@ -1,5 +1,6 @@
 // txemu: an emulated transmitter on a pseudo-terminal, for trying the tool without hardware.
-// Prints the port to open on stdout, logs what the tool sends on stderr, runs until SIGINT/SIGTERM.
+// Prints the port to open on stdout, logs what the tool sends on stderr, runs until SIGINT/SIGTERM
+// (or until it pulls its own cable with --hang-up-after).
 
 #include "emulatormodel.h"
 #include "txemulator.h"
@@ -97,7 +98,11 @@ int main(int argc, char *argv[])
     QObject::connect(&emulator, &TxEmulator::tokenReceived, &logToken);
     QObject::connect(&emulator, &TxEmulator::streamingChanged,
                      [](bool on) { std::fprintf(stderr, "streaming %s\n", on ? "on" : "off"); });
-    QObject::connect(&emulator, &TxEmulator::hungUp, [] { std::fprintf(stderr, "hung up\n"); });
+    // With the line gone there is nothing left to emulate.
+    QObject::connect(&emulator, &TxEmulator::hungUp, &app, [] {
+        std::fprintf(stderr, "hung up\n");
+        QCoreApplication::quit();
+    });
     if (parser.isSet(hangOpt))
         QTimer::singleShot(parser.value(hangOpt).toInt(), &emulator, &TxEmulator::hangUp);
 
