@@ -68,6 +68,12 @@ Item bar(Slot s, Where w, int maximum, int value, Look look)
     return Item{s, w, look, 0, double(maximum), 1, double(value)};
 }
 
+Item tuned(Item item, void (*custom)(QWidget *))
+{
+    item.custom = custom;
+    return item;
+}
+
 namespace {
 
 void makeColumn(QWidget *container, const Item &row)
@@ -121,6 +127,7 @@ void build(std::initializer_list<Item> rows)
         } else if (!row.where.geometry.isNull()) {
             w->setGeometry(row.where.geometry);
         }
+        if (row.custom) row.custom(w);
         if (row.look != Look::None) w->setStyleSheet(styleSheet(row.look, w->metaObject()->className()));
         configure(w, row);
         if (row.layout.member) makeColumn(w, row);

@@ -78,6 +78,7 @@ struct Item {
     QSizePolicy::Policy horizontal = QSizePolicy::Expanding; // column members
     LayoutSlot layout = {nullptr, nullptr};                  // columns
     int spacing = -1;                                        // columns; -1 keeps the style's spacing
+    void (*custom)(QWidget *) = nullptr;                     // the odd property, set before the sheet
 };
 
 constexpr QSizePolicy::Policy Min = QSizePolicy::Minimum;
@@ -95,6 +96,8 @@ Item spin(Slot s, Where w, int low, int high, int value, Look look, QSizePolicy:
 Item dspin(Slot s, Where w, double low, double high, double step, int decimals, double value, Look look);
 Item combo(Slot s, Where w, Look look, QSizePolicy::Policy h = Exp);
 Item bar(Slot s, Where w, int maximum, int value, Look look);
+// A row with a property of its own that no other widget shares.
+Item tuned(Item item, void (*custom)(QWidget *));
 
 // Creates the rows' widgets in order, stores each in its member and gives it its properties.
 void build(std::initializer_list<Item> rows);

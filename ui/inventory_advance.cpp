@@ -1,12 +1,22 @@
 #include "inventory.h"
 
 namespace form {
+namespace {
+
+void smallerFont(QWidget *frame)
+{
+    QFont font;
+    font.setPointSize(10);
+    frame->setFont(font);
+}
+
+} // namespace
 
 void buildAdvance1Page(Ui::MainWindow &f)
 {
     build({
         widget(W(tab_3), Where(), Look::RedPage),
-        widget(W(frame_4), at(f.tab_3, 10, 5, 1060, 490), Look::PageFrame),
+        tuned(widget(W(frame_4), at(f.tab_3, 10, 5, 1060, 490), Look::PageFrame), smallerFont),
 
         widget(W(groupBox_8), at(f.frame_4, 5, 10, 220, 351), Look::GroupTitle),
         column(W(layoutWidget8), L(verticalLayout_9), at(f.groupBox_8, 10, 30, 111, 321), 0),
@@ -72,9 +82,6 @@ void buildAdvance1Page(Ui::MainWindow &f)
         spin(W(spinBox_Ru3), f.layoutWidget16, -100, 100, 50, E20),
         spin(W(spinBox_Ru4), f.layoutWidget16, -100, 100, 50, E20, Min),
     });
-    QFont font;
-    font.setPointSize(10);
-    f.frame_4->setFont(font);
 }
 
 void buildAdvance2Page(Ui::MainWindow &f)

@@ -1,30 +1,6 @@
 #include "inventory.h"
 
-#include <QPalette>
-
 namespace form {
-namespace {
-
-// comboBox_rev1 alone carries a palette of its own (white on blue in every colour group); its style
-// sheet paints over it, so it only shows where the sheet does not reach.
-void paintReverseBox(QComboBox *box)
-{
-    const QBrush white(QColor(255, 255, 255, 255));
-    const QBrush blue(QColor(85, 170, 255, 255));
-    QBrush placeholder(QColor(255, 255, 255, 128));
-    placeholder.setStyle(Qt::NoBrush);
-    QPalette palette;
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setBrush(group, role, white);
-        for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window})
-            palette.setBrush(group, role, blue);
-        palette.setBrush(group, QPalette::PlaceholderText, placeholder);
-    }
-    box->setPalette(palette);
-}
-
-} // namespace
 
 void buildBasicPage(Ui::MainWindow &f)
 {
@@ -45,7 +21,8 @@ void buildBasicPage(Ui::MainWindow &f)
 
         widget(W(groupBox_2), at(f.frame_2, 130, 10, 120, 470), Look::GroupTitle),
         column(W(layoutWidget1), L(verticalLayout_2), at(f.groupBox_2, 15, 30, 91, 431), 5),
-        combo(W(comboBox_rev1), f.layoutWidget1, E20, Pref),
+        tuned(combo(W(comboBox_rev1), f.layoutWidget1, E20, Pref),
+              [](QWidget *box) { box->setPalette(reverseBoxPalette()); }),
         combo(W(comboBox_rev2), f.layoutWidget1, E20, Pref),
         combo(W(comboBox_rev3), f.layoutWidget1, E20, Pref),
         combo(W(comboBox_rev4), f.layoutWidget1, E20, Pref),
@@ -118,7 +95,6 @@ void buildBasicPage(Ui::MainWindow &f)
         combo(W(comboBox_AUX7), f.layoutWidget6, E20, Pref),
         combo(W(comboBox_AUX8), f.layoutWidget6, E22, Pref),
     });
-    paintReverseBox(f.comboBox_rev1);
 }
 
 } // namespace form

@@ -3,11 +3,19 @@
 #include <QIcon>
 
 namespace form {
+namespace {
+
+void trackMouse(QWidget *w)
+{
+    w->setMouseTracking(true);
+}
+
+} // namespace
 
 void buildTopBar(Ui::MainWindow &f)
 {
     build({
-        widget(W(frame), at(f.centralwidget, 0, 0, 1200, 110), Look::None),
+        tuned(widget(W(frame), at(f.centralwidget, 0, 0, 1200, 110), Look::None), trackMouse),
         widget(W(toolButton_Read), at(f.frame, 20, 5, 110, 90), Look::Button20),
         widget(W(toolButton_Load), at(f.frame, 140, 5, 110, 90), Look::Button20),
         widget(W(toolButton_Send), at(f.frame, 260, 5, 110, 90), Look::Button20),
@@ -25,7 +33,6 @@ void buildTopBar(Ui::MainWindow &f)
         entry(W(lineEdit_RSSI), at(f.frame, 1010, 56, 85, 25), Look::TopReadout),
         entry(W(lineEdit_RX), at(f.frame, 1010, 82, 85, 25), Look::TopReadout),
     });
-    f.frame->setMouseTracking(true);
 
     struct Icon {
         QToolButton *button;

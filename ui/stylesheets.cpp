@@ -158,4 +158,21 @@ QString styleSheet(Look look, const char *className)
     return *it;
 }
 
+QPalette reverseBoxPalette()
+{
+    const QBrush white(QColor(255, 255, 255, 255));
+    const QBrush blue(QColor(85, 170, 255, 255));
+    QBrush placeholder(QColor(255, 255, 255, 128));
+    placeholder.setStyle(Qt::NoBrush);
+    QPalette palette;
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setBrush(group, role, white);
+        for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window})
+            palette.setBrush(group, role, blue);
+        palette.setBrush(group, QPalette::PlaceholderText, placeholder);
+    }
+    return palette;
+}
+
 } // namespace form

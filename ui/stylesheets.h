@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPalette>
 #include <QString>
 
 namespace form {
@@ -38,5 +39,9 @@ enum class Look : unsigned char {
 
 // The sheet text for a look; editor and button sheets name the widget's own class in their selectors.
 QString styleSheet(Look look, const char *className);
+
+// comboBox_rev1 alone carries a palette of its own: white on blue in every colour group. Its style
+// sheet paints over it, and Qt then reports the sheet's colours, so the palette is exposed for tests.
+QPalette reverseBoxPalette();
 
 } // namespace form
