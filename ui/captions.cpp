@@ -19,8 +19,9 @@ void show(QWidget *w, const QString &text)
         button->setText(text);
     else if (auto *group = qobject_cast<QGroupBox *>(w))
         group->setTitle(text);
-    else if (auto *tabs = qobject_cast<QTabWidget *>(w->parentWidget()->parentWidget())) // page in its stack
-        tabs->setTabText(tabs->indexOf(w), text);
+    else if (QWidget *stack = w->parentWidget()) // a tab page sits in the tab widget's stack
+        if (auto *tabs = qobject_cast<QTabWidget *>(stack->parentWidget()))
+            tabs->setTabText(tabs->indexOf(w), text);
 }
 
 QString tr(const char *text)

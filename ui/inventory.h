@@ -1,6 +1,7 @@
 #pragma once
 
-// Private to the inventory tables: the page builders and the row shorthands they use.
+// Private to the inventory tables: the page builders and the row shorthands they use. Include it
+// after any other header, since it defines the one-letter macros W and L.
 #include "formbuilder.h"
 #include "ui_mainwindow.h"
 

@@ -1,6 +1,6 @@
-#include "inventory.h"
-
 #include <QIcon>
+
+#include "inventory.h" // last: it defines the row shorthands
 
 namespace form {
 namespace {

@@ -1,6 +1,7 @@
 #include "choices.h"
-#include "inventory.h"
 #include "ui_mainwindow.h"
+
+#include "inventory.h" // last: it defines the row shorthands
 
 namespace {
 
