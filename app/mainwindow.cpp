@@ -9,6 +9,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     // setupUi connects the on_* slots last, so no handler runs while the form takes its defaults.
     ui->setupUi(this);
     connect(&serialPort, &QSerialPort::readyRead, this, &MainWindow::serialPort_readyRead);
+    connect(&serialPort, &QSerialPort::errorOccurred, this, &MainWindow::onPortError);
     fillPortList();
     ui->tabWidget->setCurrentIndex(0);
 

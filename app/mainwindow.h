@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QSerialPort>
 
+#include "display/displaytables.h"
 #include "link/streamreceiver.h"
 
 class QAbstractButton;
@@ -201,6 +202,7 @@ private:
     QSerialPort serialPort;
     QTimer *refreshTimer = nullptr;
     StreamReceiver receiver; // frames split or merged by the serial link
+    int hoverCounters[kTrackedCombos] = {}; // passes the pointer has rested on each tracked combo box
 };
 
 // Waits `ms` milliseconds in a local event loop, so timers, the port and the user's clicks carry on.

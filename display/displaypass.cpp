@@ -1,21 +1,95 @@
 #include "app/mainwindow.h"
+#include "display/displaytables.h"
+#include "display/livetext.h"
 
-// Placeholder bodies until the display pass lands.
-void MainWindow::Servo_Display() {}
-void MainWindow::Recieve_Display() {}
-void MainWindow::Rev_Display() {}
-void MainWindow::EPA_Display() {}
-void MainWindow::SubTrim_Display() {}
-void MainWindow::FS_Display() {}
-void MainWindow::Delay_Display() {}
-void MainWindow::Aux_Display() {}
-void MainWindow::DR_Display() {}
-void MainWindow::Parameter_Display() {}
-void MainWindow::Atti_Display() {}
-void MainWindow::Elev_Display() {}
-void MainWindow::Vtype_Display() {}
-void MainWindow::Prm_Display() {}
-void MainWindow::DRCure_Display() {}
-void MainWindow::THcure_Display() {}
-void MainWindow::ui_Display() {}
-void MainWindow::StkTrim_Display() {}
+#include "ui_mainwindow.h"
+
+namespace {
+
+using U = Ui::MainWindow;
+
+struct ChannelWidgets {
+    QLineEdit *U::*value;
+    QProgressBar *U::*upper;
+    QProgressBar *U::*lower;
+};
+
+constexpr ChannelWidgets kChannels[8] = {
+    {&U::lineEdit, &U::progressBar_10, &U::progressBar_11},   {&U::lineEdit_2, &U::progressBar_20, &U::progressBar_21},
+    {&U::lineEdit_3, &U::progressBar_30, &U::progressBar_31}, {&U::lineEdit_4, &U::progressBar_40, &U::progressBar_41},
+    {&U::lineEdit_5, &U::progressBar_50, &U::progressBar_51}, {&U::lineEdit_6, &U::progressBar_60, &U::progressBar_61},
+    {&U::lineEdit_7, &U::progressBar_70, &U::progressBar_71}, {&U::lineEdit_8, &U::progressBar_80, &U::progressBar_81},
+};
+
+constexpr QLineEdit *U::*kTrimReadouts[4] = {&U::lineEdit_Trim_1, &U::lineEdit_Trim_2, &U::lineEdit_Trim_3,
+                                             &U::lineEdit_Trim_4};
+
+// Setting an unchanged text would only cost a repaint ten times a second.
+void setText(QLineEdit *edit, const QString &text)
+{
+    if (edit->text() != text) edit->setText(text);
+}
+
+} // namespace
+
+void MainWindow::ui_Display()
+{
+    Servo_Display();
+    Recieve_Display();
+    Rev_Display();
+    EPA_Display();
+    SubTrim_Display();
+    FS_Display();
+    Delay_Display();
+    Aux_Display();
+    DR_Display();
+    Parameter_Display();
+    Atti_Display();
+    Elev_Display();
+    Vtype_Display();
+    Prm_Display();
+    DRCure_Display();
+    THcure_Display();
+    StkTrim_Display();
+}
+
+void MainWindow::Rev_Display() { showGroup(Group::Rev, *ui, params, hoverCounters); }
+void MainWindow::EPA_Display() { showGroup(Group::EPA, *ui, params, hoverCounters); }
+void MainWindow::SubTrim_Display() { showGroup(Group::SubTrim, *ui, params, hoverCounters); }
+void MainWindow::FS_Display() { showGroup(Group::FS, *ui, params, hoverCounters); }
+void MainWindow::Delay_Display() { showGroup(Group::Delay, *ui, params, hoverCounters); }
+void MainWindow::Aux_Display() { showGroup(Group::Aux, *ui, params, hoverCounters); }
+void MainWindow::DR_Display() { showGroup(Group::DR, *ui, params, hoverCounters); }
+void MainWindow::Parameter_Display() { showGroup(Group::Parameter, *ui, params, hoverCounters); }
+void MainWindow::Atti_Display() { showGroup(Group::Atti, *ui, params, hoverCounters); }
+void MainWindow::Elev_Display() { showGroup(Group::Elev, *ui, params, hoverCounters); }
+void MainWindow::Vtype_Display() { showGroup(Group::Vtype, *ui, params, hoverCounters); }
+void MainWindow::Prm_Display() { showGroup(Group::Prm, *ui, params, hoverCounters); }
+void MainWindow::DRCure_Display() { showGroup(Group::DRCure, *ui, params, hoverCounters); }
+void MainWindow::THcure_Display() { showGroup(Group::THcure, *ui, params, hoverCounters); }
+
+void MainWindow::Servo_Display()
+{
+    for (int i = 0; i < 8; ++i) {
+        const int output = params.*fields::servoOut[i];
+        const ChannelWidgets &c = kChannels[i];
+        setText(ui->*c.value, QString::number(output));
+        const ChannelBars bars = channelBars(output);
+        (ui->*c.upper)->setValue(bars.upper);
+        (ui->*c.lower)->setValue(bars.lower);
+    }
+    setText(ui->lineEdit_TX, hundredthsVoltageText(params.txVoltage));
+}
+
+void MainWindow::Recieve_Display()
+{
+    setText(ui->lineEdit_RSSI, rssiText(params.rssiRaw));
+    setText(ui->lineEdit_EXT, tenthsVoltageText(params.extVoltage));
+    setText(ui->lineEdit_RX, tenthsVoltageText(params.rxVoltage));
+}
+
+void MainWindow::StkTrim_Display()
+{
+    const TrimOrder order = trimOrder(params.Mode);
+    for (int i = 0; i < 4; ++i) setText(ui->*kTrimReadouts[i], trimText(params.*fields::StkTrim[order.trim[i]]));
+}

@@ -1,9 +1,123 @@
 #include "app/mainwindow.h"
 
-// Placeholder bodies until the link commands land.
-void MainWindow::on_openButton_clicked() {}
-void MainWindow::serialPort_readyRead() {}
-void MainWindow::on_toolButton_Read_clicked() {}
-void MainWindow::on_toolButton_Send_clicked() {}
-void MainWindow::on_toolButton_Reset_clicked() {}
-void MainWindow::on_pushButton_Reset2_clicked() {}
+#include "ui_mainwindow.h"
+
+#include <QIcon>
+#include <QMessageBox>
+
+namespace {
+const QString kOpenCaption = QStringLiteral("OPEN");
+const QString kCloseCaption = QStringLiteral("CLOSE");
+
+// Parentless, as the transmitter's users have always seen them.
+void note(const QString &text) { QMessageBox::about(nullptr, QStringLiteral("Note"), text); }
+void askToOpen() { note(QStringLiteral("Please open the serial port!")); }
+} // namespace
+
+// The caption of the OPEN/CLOSE button is the link state.
+bool MainWindow::portIsClosed() const { return ui->openButton->text() == kOpenCaption; }
+
+void MainWindow::holdOff(QAbstractButton *button)
+{
+    button->setEnabled(false);
+    delayMs(200);
+    button->setEnabled(true);
+}
+
+void MainWindow::showLinkState(bool open)
+{
+    ui->portNameBox->setEnabled(!open);
+    ui->openButton->setText(open ? kCloseCaption : kOpenCaption);
+    ui->toolButton_led->setIcon(
+        QIcon(open ? QStringLiteral(":/myImage/images/green.png") : QStringLiteral(":/myImage/images/red.png")));
+}
+
+void MainWindow::on_openButton_clicked()
+{
+    if (portIsClosed())
+        openPort();
+    else
+        closePort(true);
+}
+
+void MainWindow::openPort()
+{
+    serialPort.setPortName(ui->portNameBox->currentText());
+    serialPort.setBaudRate(QSerialPort::Baud115200);
+    serialPort.setDataBits(QSerialPort::Data8);
+    serialPort.setParity(QSerialPort::NoParity);
+    serialPort.setStopBits(QSerialPort::OneStop);
+    serialPort.setFlowControl(QSerialPort::NoFlowControl);
+    if (!serialPort.open(QIODevice::ReadWrite)) {
+        note(QStringLiteral("Cannot open the serial port!"));
+        return;
+    }
+    receiver.clear();
+    showLinkState(true);
+    serialPort.write("OK");
+}
+
+// A user's CLOSE says goodbye with "DIS"; a port that vanished under us (cable pulled) cannot hear it.
+void MainWindow::closePort(bool sayGoodbye)
+{
+    if (sayGoodbye) serialPort.write("DIS");
+    serialPort.close();
+    receiver.clear();
+    for (IntField f : fields::servoOut) params.*f = 1000;
+    Servo_Display();
+    showLinkState(false);
+    fillPortList();
+}
+
+// A pulled adapter reports ResourceError; a hung-up pseudo-terminal reports ReadError endlessly while
+// the port stays open. Either way the link is gone: fall back to Closed once, and stop listening.
+void MainWindow::onPortError(QSerialPort::SerialPortError error)
+{
+    if (error == QSerialPort::NoError || !serialPort.isOpen() || portIsClosed()) return;
+    qWarning("Serial port lost: %s", qPrintable(serialPort.errorString()));
+    closePort(false);
+}
+
+void MainWindow::on_toolButton_Read_clicked()
+{
+    holdOff(ui->toolButton_Read);
+    if (portIsClosed()) return askToOpen();
+    serialPort.write("RR");
+    delayMs(500);
+}
+
+void MainWindow::on_toolButton_Send_clicked()
+{
+    holdOff(ui->toolButton_Send);
+    if (portIsClosed()) return askToOpen();
+    SendData1();
+    SendData2();
+    SendData3();
+    SendData4();
+    serialPort.write("WWW");
+}
+
+void MainWindow::on_toolButton_Reset_clicked() { resetTransmitter(ui->toolButton_Reset, true); }
+
+void MainWindow::on_pushButton_Reset2_clicked() { resetTransmitter(ui->pushButton_Reset2, false); }
+
+// RESET keeps telemetry off the trims for its whole run; DATA RESET only centres them again right
+// before the I frame is built.
+void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
+{
+    if (lockTrims) params.StkTrimLock = 1;
+    holdOff(button);
+    if (portIsClosed()) {
+        if (lockTrims) params.StkTrimLock = 0;
+        return askToOpen();
+    }
+    RestData();
+    RestData2();
+    SendData1();
+    SendData2();
+    SendData3();
+    for (IntField f : fields::StkTrim) params.*f = 120;
+    SendData4();
+    serialPort.write("WWW");
+    if (lockTrims) params.StkTrimLock = 0;
+}

@@ -6,6 +6,7 @@
 #include "txemulator.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>

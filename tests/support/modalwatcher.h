@@ -50,7 +50,7 @@ private:
                 // done() rather than accept(): accept() would open a folder instead of returning it,
                 // and the tests want to hand the program paths a user could type.
                 dialog->selectFile(filePath);
-                dialog->done(QDialog::Accepted);
+                static_cast<QDialog *>(dialog)->done(QDialog::Accepted);
             }
             fileAnswered = true;
         }
