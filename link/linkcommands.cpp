@@ -60,7 +60,10 @@ void MainWindow::openPort()
 // A user's CLOSE says goodbye with "DIS"; a port that vanished under us (cable pulled) cannot hear it.
 void MainWindow::closePort(bool sayGoodbye)
 {
-    if (sayGoodbye) serialPort.write("DIS");
+    if (sayGoodbye) {
+        serialPort.write("DIS");
+        serialPort.flush(); // close() would drop what is still buffered
+    }
     serialPort.close();
     receiver.clear();
     for (IntField f : fields::servoOut) params.*f = 1000;

@@ -25,9 +25,11 @@ struct LinkRig {
         if (!emu.open()) return false;
         qputenv("TXCONFIG_EXTRA_PORTS", (emu.slavePath() + ":" + extraPorts).toLocal8Bit());
         window = std::make_unique<MainWindow>();
-        qunsetenv("TXCONFIG_EXTRA_PORTS");
         return true;
     }
+
+    // The list is filled again on every close, so the extra port stays named while the rig lives.
+    ~LinkRig() { qunsetenv("TXCONFIG_EXTRA_PORTS"); }
 
     template <typename T> T *find(const char *name) const { return window->findChild<T *>(name); }
     QPushButton *openButton() const { return find<QPushButton>("openButton"); }
