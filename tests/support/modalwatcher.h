@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -43,15 +44,16 @@ private:
             boxes.append({box->windowTitle(), box->text()});
             box->done(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
         } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            ++fileDialogs;
             if (filePath.isEmpty()) {
                 dialog->reject();
             } else {
-                // done() rather than accept(): accept() would open a folder instead of returning it,
-                // and the tests want to hand the program paths a user could type.
-                dialog->selectFile(filePath);
+                // Typed as a user would; done() rather than accept(), which would open a folder
+                // instead of returning it.
+                if (auto *edit = dialog->findChild<QLineEdit *>("fileNameEdit")) edit->setText(filePath);
+                if (dialog->selectedFiles().value(0) != filePath) return; // not taken yet: next poll
                 static_cast<QDialog *>(dialog)->done(QDialog::Accepted);
             }
+            ++fileDialogs;
             fileAnswered = true;
         }
     }
