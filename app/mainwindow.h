@@ -201,7 +201,7 @@ private:
     Ui::MainWindow *ui;
     QSerialPort serialPort;
     QTimer *refreshTimer = nullptr;
-    StreamReceiver receiver; // frames split or merged by the serial link
+    StreamReceiver receiver;                // frames split or merged by the serial link
     int hoverCounters[kTrackedCombos] = {}; // passes the pointer has rested on each tracked combo box
 };
 

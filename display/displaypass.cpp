@@ -15,10 +15,14 @@ struct ChannelWidgets {
 };
 
 constexpr ChannelWidgets kChannels[8] = {
-    {&U::lineEdit, &U::progressBar_10, &U::progressBar_11},   {&U::lineEdit_2, &U::progressBar_20, &U::progressBar_21},
-    {&U::lineEdit_3, &U::progressBar_30, &U::progressBar_31}, {&U::lineEdit_4, &U::progressBar_40, &U::progressBar_41},
-    {&U::lineEdit_5, &U::progressBar_50, &U::progressBar_51}, {&U::lineEdit_6, &U::progressBar_60, &U::progressBar_61},
-    {&U::lineEdit_7, &U::progressBar_70, &U::progressBar_71}, {&U::lineEdit_8, &U::progressBar_80, &U::progressBar_81},
+    {&U::lineEdit, &U::progressBar_10, &U::progressBar_11},
+    {&U::lineEdit_2, &U::progressBar_20, &U::progressBar_21},
+    {&U::lineEdit_3, &U::progressBar_30, &U::progressBar_31},
+    {&U::lineEdit_4, &U::progressBar_40, &U::progressBar_41},
+    {&U::lineEdit_5, &U::progressBar_50, &U::progressBar_51},
+    {&U::lineEdit_6, &U::progressBar_60, &U::progressBar_61},
+    {&U::lineEdit_7, &U::progressBar_70, &U::progressBar_71},
+    {&U::lineEdit_8, &U::progressBar_80, &U::progressBar_81},
 };
 
 constexpr QLineEdit *U::*kTrimReadouts[4] = {&U::lineEdit_Trim_1, &U::lineEdit_Trim_2, &U::lineEdit_Trim_3,
@@ -53,20 +57,62 @@ void MainWindow::ui_Display()
     StkTrim_Display();
 }
 
-void MainWindow::Rev_Display() { showGroup(Group::Rev, *ui, params, hoverCounters); }
-void MainWindow::EPA_Display() { showGroup(Group::EPA, *ui, params, hoverCounters); }
-void MainWindow::SubTrim_Display() { showGroup(Group::SubTrim, *ui, params, hoverCounters); }
-void MainWindow::FS_Display() { showGroup(Group::FS, *ui, params, hoverCounters); }
-void MainWindow::Delay_Display() { showGroup(Group::Delay, *ui, params, hoverCounters); }
-void MainWindow::Aux_Display() { showGroup(Group::Aux, *ui, params, hoverCounters); }
-void MainWindow::DR_Display() { showGroup(Group::DR, *ui, params, hoverCounters); }
-void MainWindow::Parameter_Display() { showGroup(Group::Parameter, *ui, params, hoverCounters); }
-void MainWindow::Atti_Display() { showGroup(Group::Atti, *ui, params, hoverCounters); }
-void MainWindow::Elev_Display() { showGroup(Group::Elev, *ui, params, hoverCounters); }
-void MainWindow::Vtype_Display() { showGroup(Group::Vtype, *ui, params, hoverCounters); }
-void MainWindow::Prm_Display() { showGroup(Group::Prm, *ui, params, hoverCounters); }
-void MainWindow::DRCure_Display() { showGroup(Group::DRCure, *ui, params, hoverCounters); }
-void MainWindow::THcure_Display() { showGroup(Group::THcure, *ui, params, hoverCounters); }
+void MainWindow::Rev_Display()
+{
+    showGroup(Group::Rev, *ui, params, hoverCounters);
+}
+void MainWindow::EPA_Display()
+{
+    showGroup(Group::EPA, *ui, params, hoverCounters);
+}
+void MainWindow::SubTrim_Display()
+{
+    showGroup(Group::SubTrim, *ui, params, hoverCounters);
+}
+void MainWindow::FS_Display()
+{
+    showGroup(Group::FS, *ui, params, hoverCounters);
+}
+void MainWindow::Delay_Display()
+{
+    showGroup(Group::Delay, *ui, params, hoverCounters);
+}
+void MainWindow::Aux_Display()
+{
+    showGroup(Group::Aux, *ui, params, hoverCounters);
+}
+void MainWindow::DR_Display()
+{
+    showGroup(Group::DR, *ui, params, hoverCounters);
+}
+void MainWindow::Parameter_Display()
+{
+    showGroup(Group::Parameter, *ui, params, hoverCounters);
+}
+void MainWindow::Atti_Display()
+{
+    showGroup(Group::Atti, *ui, params, hoverCounters);
+}
+void MainWindow::Elev_Display()
+{
+    showGroup(Group::Elev, *ui, params, hoverCounters);
+}
+void MainWindow::Vtype_Display()
+{
+    showGroup(Group::Vtype, *ui, params, hoverCounters);
+}
+void MainWindow::Prm_Display()
+{
+    showGroup(Group::Prm, *ui, params, hoverCounters);
+}
+void MainWindow::DRCure_Display()
+{
+    showGroup(Group::DRCure, *ui, params, hoverCounters);
+}
+void MainWindow::THcure_Display()
+{
+    showGroup(Group::THcure, *ui, params, hoverCounters);
+}
 
 void MainWindow::Servo_Display()
 {
@@ -91,5 +137,6 @@ void MainWindow::Recieve_Display()
 void MainWindow::StkTrim_Display()
 {
     const TrimOrder order = trimOrder(params.Mode);
-    for (int i = 0; i < 4; ++i) setText(ui->*kTrimReadouts[i], trimText(params.*fields::StkTrim[order.trim[i]]));
+    for (int i = 0; i < 4; ++i)
+        setText(ui->*kTrimReadouts[i], trimText(params.*fields::StkTrim[order.trim[i]]));
 }

@@ -24,7 +24,7 @@ struct DisplayCopy {
 // follows the pointer, each with its own hover counter.
 struct DisplayGroup {
     std::vector<DisplayCopy> copies;
-    std::vector<QComboBox *Ui::MainWindow::*> tracked;
+    std::vector<QComboBox * Ui::MainWindow::*> tracked;
     int firstCounter = 0;
 };
 

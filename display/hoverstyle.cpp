@@ -27,6 +27,7 @@ void trackHover(QComboBox *box, int &counter)
 {
     const HoverStep step = nextHoverStep(counter, box->underMouse());
     counter = step.counter;
-    if (step.apply == HoverStep::RestingSheet) applyStyleSheetResource(box, QStringLiteral(":/comboBox_REV.qss"));
+    if (step.apply == HoverStep::RestingSheet)
+        applyStyleSheetResource(box, QStringLiteral(":/comboBox_REV.qss"));
     if (step.apply == HoverStep::NormalSheet) applyStyleSheetResource(box, QStringLiteral(":/comboBox.qss"));
 }

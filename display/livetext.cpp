@@ -3,7 +3,10 @@
 #include <algorithm>
 
 namespace {
-QString digit(int v) { return QString::number(v % 10); }
+QString digit(int v)
+{
+    return QString::number(v % 10);
+}
 } // namespace
 
 QString tenthsVoltageText(int v)
@@ -17,7 +20,10 @@ QString tenthsVoltageText(int v)
     return text;
 }
 
-QString hundredthsVoltageText(int hundredths) { return tenthsVoltageText(hundredths / 10); }
+QString hundredthsVoltageText(int hundredths)
+{
+    return tenthsVoltageText(hundredths / 10);
+}
 
 QString rssiText(int rssiRaw)
 {
@@ -43,11 +49,18 @@ ChannelBars channelBars(int output)
 TrimOrder trimOrder(int mode)
 {
     switch (mode) {
-    case 1: return {{0, 1, 2, 3}};
-    case 2: return {{0, 2, 1, 3}};
-    case 3: return {{3, 1, 2, 0}};
-    default: return {{3, 2, 1, 0}};
+    case 1:
+        return {{0, 1, 2, 3}};
+    case 2:
+        return {{0, 2, 1, 3}};
+    case 3:
+        return {{3, 1, 2, 0}};
+    default:
+        return {{3, 2, 1, 0}};
     }
 }
 
-QString trimText(int trim) { return QString::number(trim - 120); }
+QString trimText(int trim)
+{
+    return QString::number(trim - 120);
+}

@@ -46,13 +46,17 @@ const std::vector<BlockRow> &blockTable()
         {0x66, 3, run(3, f::Lepa, Dec::Plain)},
         {0x77, 4, run(3, f::Repa, Dec::Plain)},
         {0x88, 5, run(3, f::FS, Dec::Plain)},
-        {0x99, 6, {{3, &P::VoltRaw, Dec::BE16, &P::Volt}, {5, &P::Mode, Dec::BE16}, {7, &P::Vertion, Dec::BE16}}},
+        {0x99,
+         6,
+         {{3, &P::VoltRaw, Dec::BE16, &P::Volt}, {5, &P::Mode, Dec::BE16}, {7, &P::Vertion, Dec::BE16}}},
         {0xA1, 8, join({run(3, {&P::AttiM}, Dec::Plain), run(4, f::Atti, Dec::Plain)})},
         {0xA2, 9,
          join({run(3, {&P::EleMix}, Dec::Plain),
-               run(4, {&P::Elev01, &P::Elev05, &P::Elev02, &P::Elev06, &P::Elev03, &P::Elev04}, Dec::Minus120)})},
+               run(4, {&P::Elev01, &P::Elev05, &P::Elev02, &P::Elev06, &P::Elev03, &P::Elev04},
+                   Dec::Minus120)})},
         {0xA3, 10,
-         join({run(3, {&P::RuMix}, Dec::Plain), run(4, f::Ru, Dec::Minus100), run(8, {&P::DR_MIX}, Dec::Plain)})},
+         join({run(3, {&P::RuMix}, Dec::Plain), run(4, f::Ru, Dec::Minus100),
+               run(8, {&P::DR_MIX}, Dec::Plain)})},
         {0xA4, 11, run(3, f::delay, Dec::Plain)},
         {0xA5, 12, join({run(3, f::DR_UP_CH, Dec::Plain), run(7, f::DR_DOWN_CH, Dec::Plain)})},
         {0xA6, 13,
@@ -67,13 +71,16 @@ const std::vector<BlockRow> &blockTable()
                run(6, {&P::PRM03_Data1, &P::PRM03_Data2, &P::PRM03_Data3}, Dec::Minus100),
                run(9, {&P::PRM04_Mix, &P::PRM04_Master}, Dec::Plain)})},
         {0xA9, 16,
-         join({run(3, {&P::PRM04_Slave}, Dec::Plain),
-               run(4, {&P::PRM04_Data1, &P::PRM04_Data2, &P::PRM04_Data3}, Dec::Minus100),
-               run(7, {&P::THCURE_MIX, &P::THCURE_Extra, &P::THCURE_Data01, &P::THCURE_Data02}, Dec::Plain)})},
+         join(
+             {run(3, {&P::PRM04_Slave}, Dec::Plain),
+              run(4, {&P::PRM04_Data1, &P::PRM04_Data2, &P::PRM04_Data3}, Dec::Minus100),
+              run(7, {&P::THCURE_MIX, &P::THCURE_Extra, &P::THCURE_Data01, &P::THCURE_Data02}, Dec::Plain)})},
         {0xAA, 17,
-         run(3, {&P::THCURE_Data03, &P::THCURE_Data04, &P::THCURE_Data05, &P::THCURE_Data06, &P::THCURE_Data07},
+         run(3,
+             {&P::THCURE_Data03, &P::THCURE_Data04, &P::THCURE_Data05, &P::THCURE_Data06, &P::THCURE_Data07},
              Dec::Plain)},
-        {0xAB, 18,
+        {0xAB,
+         18,
          {{3, &P::DR_SW, Dec::Plain},
           {4, &P::DR_POSI, Dec::Plain},
           {5, &P::extVoltRaw, Dec::BE16, &P::extVolt},
@@ -91,7 +98,10 @@ const BlockRow *findRow(quint8 code)
     return nullptr;
 }
 
-quint8 byteAt(const QByteArray &b, int i) { return i < b.size() ? quint8(b.at(i)) : 0; }
+quint8 byteAt(const QByteArray &b, int i)
+{
+    return i < b.size() ? quint8(b.at(i)) : 0;
+}
 
 void putBe16(QByteArray &b, int at, int v)
 {
@@ -100,11 +110,17 @@ void putBe16(QByteArray &b, int at, int v)
     b[at + 1] = char(v & 0xFF);
 }
 
-char toByte(int v) { return char(std::clamp(v, 0, 255)); }
+char toByte(int v)
+{
+    return char(std::clamp(v, 0, 255));
+}
 
 } // namespace
 
-int be16(const QByteArray &b, int a) { return byteAt(b, a) * 256 + byteAt(b, a + 1); }
+int be16(const QByteArray &b, int a)
+{
+    return byteAt(b, a) * 256 + byteAt(b, a + 1);
+}
 
 FrameKind classifyFrame(const QByteArray &chunk)
 {
@@ -163,10 +179,18 @@ void decodeParamBlock(const QByteArray &frame, ParameterSet &p)
     for (const BlockField &f : row->fields) {
         const int b = byteAt(frame, f.byte);
         switch (f.dec) {
-        case Dec::Plain: p.*f.field = b; break;
-        case Dec::Minus100: p.*f.field = b - 100; break;
-        case Dec::Minus120: p.*f.field = b - 120; break;
-        case Dec::BE16: p.*f.field = be16(frame, f.byte); break;
+        case Dec::Plain:
+            p.*f.field = b;
+            break;
+        case Dec::Minus100:
+            p.*f.field = b - 100;
+            break;
+        case Dec::Minus120:
+            p.*f.field = b - 120;
+            break;
+        case Dec::BE16:
+            p.*f.field = be16(frame, f.byte);
+            break;
         }
         if (f.volts) p.*f.volts = p.*f.field / 10.0;
     }
@@ -182,10 +206,18 @@ QByteArray encodeParamBlock(quint8 code, const ParameterSet &p)
         for (const BlockField &f : row->fields) {
             const int v = p.*f.field;
             switch (f.dec) {
-            case Dec::Plain: b[f.byte] = toByte(v); break;
-            case Dec::Minus100: b[f.byte] = toByte(v + 100); break;
-            case Dec::Minus120: b[f.byte] = toByte(v + 120); break;
-            case Dec::BE16: putBe16(b, f.byte, v); break;
+            case Dec::Plain:
+                b[f.byte] = toByte(v);
+                break;
+            case Dec::Minus100:
+                b[f.byte] = toByte(v + 100);
+                break;
+            case Dec::Minus120:
+                b[f.byte] = toByte(v + 120);
+                break;
+            case Dec::BE16:
+                putBe16(b, f.byte, v);
+                break;
             }
         }
     }

@@ -10,12 +10,21 @@ const QString kOpenCaption = QStringLiteral("OPEN");
 const QString kCloseCaption = QStringLiteral("CLOSE");
 
 // Parentless, as the transmitter's users have always seen them.
-void note(const QString &text) { QMessageBox::about(nullptr, QStringLiteral("Note"), text); }
-void askToOpen() { note(QStringLiteral("Please open the serial port!")); }
+void note(const QString &text)
+{
+    QMessageBox::about(nullptr, QStringLiteral("Note"), text);
+}
+void askToOpen()
+{
+    note(QStringLiteral("Please open the serial port!"));
+}
 } // namespace
 
 // The caption of the OPEN/CLOSE button is the link state.
-bool MainWindow::portIsClosed() const { return ui->openButton->text() == kOpenCaption; }
+bool MainWindow::portIsClosed() const
+{
+    return ui->openButton->text() == kOpenCaption;
+}
 
 void MainWindow::holdOff(QAbstractButton *button)
 {
@@ -28,8 +37,8 @@ void MainWindow::showLinkState(bool open)
 {
     ui->portNameBox->setEnabled(!open);
     ui->openButton->setText(open ? kCloseCaption : kOpenCaption);
-    ui->toolButton_led->setIcon(
-        QIcon(open ? QStringLiteral(":/myImage/images/green.png") : QStringLiteral(":/myImage/images/red.png")));
+    ui->toolButton_led->setIcon(QIcon(open ? QStringLiteral(":/myImage/images/green.png")
+                                           : QStringLiteral(":/myImage/images/red.png")));
 }
 
 void MainWindow::on_openButton_clicked()
@@ -100,9 +109,15 @@ void MainWindow::on_toolButton_Send_clicked()
     serialPort.write("WWW");
 }
 
-void MainWindow::on_toolButton_Reset_clicked() { resetTransmitter(ui->toolButton_Reset, true); }
+void MainWindow::on_toolButton_Reset_clicked()
+{
+    resetTransmitter(ui->toolButton_Reset, true);
+}
 
-void MainWindow::on_pushButton_Reset2_clicked() { resetTransmitter(ui->pushButton_Reset2, false); }
+void MainWindow::on_pushButton_Reset2_clicked()
+{
+    resetTransmitter(ui->pushButton_Reset2, false);
+}
 
 // RESET keeps telemetry off the trims for its whole run; DATA RESET only centres them again right
 // before the I frame is built.

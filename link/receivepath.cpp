@@ -17,8 +17,12 @@ void MainWindow::serialPort_readyRead()
 void MainWindow::handleFrame(const QByteArray &frame)
 {
     switch (classifyFrame(frame)) {
-    case FrameKind::Channel: decodeChannelFrame(frame, params); break;
-    case FrameKind::Telemetry: decodeTelemetryFrame(frame, params); break;
+    case FrameKind::Channel:
+        decodeChannelFrame(frame, params);
+        break;
+    case FrameKind::Telemetry:
+        decodeTelemetryFrame(frame, params);
+        break;
     case FrameKind::AuxBlock:
         params.ReadFlag = kAuxBlockNumber;
         qDebug("ReadFlag:%d", params.ReadFlag);
@@ -32,6 +36,7 @@ void MainWindow::handleFrame(const QByteArray &frame)
         }
         ui_Display(); // every tab shows the block at once, known code or not
         break;
-    case FrameKind::None: break;
+    case FrameKind::None:
+        break;
     }
 }

@@ -5,7 +5,10 @@
 
 #include <QDebug>
 
-int MainWindow::byteArrayToInt(QByteArray b, int a) { return be16(b, a); }
+int MainWindow::byteArrayToInt(QByteArray b, int a)
+{
+    return be16(b, a);
+}
 
 void MainWindow::sendFrame(TextFrame frame, QString &buffer, const char *debugFormat)
 {
@@ -16,7 +19,19 @@ void MainWindow::sendFrame(TextFrame frame, QString &buffer, const char *debugFo
     delayMs(800);
 }
 
-void MainWindow::SendData1() { sendFrame(TextFrame::S, Str1, "Str1Blength:%d"); }
-void MainWindow::SendData2() { sendFrame(TextFrame::G, Str2, "Str2Blength:%d"); }
-void MainWindow::SendData3() { sendFrame(TextFrame::H, Str3, "Str3Blength:%d"); }
-void MainWindow::SendData4() { sendFrame(TextFrame::I, Str4, "Str4Blength:%d"); }
+void MainWindow::SendData1()
+{
+    sendFrame(TextFrame::S, Str1, "Str1Blength:%d");
+}
+void MainWindow::SendData2()
+{
+    sendFrame(TextFrame::G, Str2, "Str2Blength:%d");
+}
+void MainWindow::SendData3()
+{
+    sendFrame(TextFrame::H, Str3, "Str3Blength:%d");
+}
+void MainWindow::SendData4()
+{
+    sendFrame(TextFrame::I, Str4, "Str4Blength:%d");
+}

@@ -17,11 +17,16 @@ struct EncInfo {
 EncInfo info(Enc e)
 {
     switch (e) {
-    case Enc::Digit: return {1, 0, 0, 9};
-    case Enc::Hex16: return {2, 16, 0, 239};
-    case Enc::Hex116: return {2, 116, -100, 139};
-    case Enc::Hex120: return {2, 120, -104, 135};
-    case Enc::Digits3: return {3, 0, 0, 999};
+    case Enc::Digit:
+        return {1, 0, 0, 9};
+    case Enc::Hex16:
+        return {2, 16, 0, 239};
+    case Enc::Hex116:
+        return {2, 116, -100, 139};
+    case Enc::Hex120:
+        return {2, 120, -104, 135};
+    case Enc::Digits3:
+        return {3, 0, 0, 999};
     }
     return {1, 0, 0, 9};
 }
@@ -51,7 +56,8 @@ template <std::size_t N> void append(std::vector<TextField> &v, const IntField (
 FrameLayout layoutS()
 {
     namespace f = fields;
-    FrameLayout l{'S', {}, "S00100000787878787878787870707070707070707070707070707070424210424242424213027E2Y"};
+    FrameLayout l{
+        'S', {}, "S00100000787878787878787870707070707070707070707070707070424210424242424213027E2Y"};
     append(l.fields, f::rev, Enc::Digit);
     append(l.fields, f::sub, Enc::Hex120);
     append(l.fields, f::Lepa, Enc::Hex16);
@@ -66,7 +72,8 @@ FrameLayout layoutS()
 FrameLayout layoutG()
 {
     namespace f = fields;
-    FrameLayout l{'G', {}, "G41E2D3C4855680DCDCDCDCDC1409632A696674747474747474740074746474647464640135006D2Z"};
+    FrameLayout l{
+        'G', {}, "G41E2D3C4855680DCDCDCDCDC1409632A696674747474747474740074746474647464640135006D2Z"};
     l.fields.push_back({&P::AttiM, Enc::Digit});
     append(l.fields, f::Atti, Enc::Hex16);
     l.fields.push_back({&P::EleMix, Enc::Digit});
@@ -78,18 +85,21 @@ FrameLayout layoutG()
     append(l.fields, {&P::DR_MIX, &P::DR_CH}, Enc::Digit);
     append(l.fields, {&P::DR_UP1, &P::DR_DOWN1}, Enc::Hex16);
     append(l.fields,
-           {&P::PRM01_Data2, &P::PRM02_Data2, &P::PRM01_Data3, &P::PRM02_Data3, &P::PRM01_Data1, &P::PRM02_Data1},
+           {&P::PRM01_Data2, &P::PRM02_Data2, &P::PRM01_Data3, &P::PRM02_Data3, &P::PRM01_Data1,
+            &P::PRM02_Data1},
            Enc::Hex116);
-    append(l.fields,
-           {&P::PRM01_Master, &P::PRM02_Master, &P::PRM01_Slave, &P::PRM02_Slave, &P::PRM01_Mix, &P::PRM02_Mix},
-           Enc::Digit);
+    append(
+        l.fields,
+        {&P::PRM01_Master, &P::PRM02_Master, &P::PRM01_Slave, &P::PRM02_Slave, &P::PRM01_Mix, &P::PRM02_Mix},
+        Enc::Digit);
     return l;
 }
 
 FrameLayout layoutH()
 {
     namespace f = fields;
-    FrameLayout l{'H', {}, "H0000000000000000000000000000000000000000000000000000000000000000000000000000000X"};
+    FrameLayout l{
+        'H', {}, "H0000000000000000000000000000000000000000000000000000000000000000000000000000000X"};
     append(l.fields, f::DR_UP_CH, Enc::Hex16);
     append(l.fields, f::DR_DOWN_CH, Enc::Hex16);
     append(l.fields, {&P::PRM03_Mix, &P::PRM03_Master, &P::PRM03_Slave}, Enc::Digit);
@@ -150,9 +160,15 @@ int frameFieldLength(TextFrame frame)
     return n;
 }
 
-QString frameTemplate(TextFrame frame) { return layout(frame).initial; }
+QString frameTemplate(TextFrame frame)
+{
+    return layout(frame).initial;
+}
 
-int voltsToTenths(double volts) { return int(float(volts * 10)); }
+int voltsToTenths(double volts)
+{
+    return int(float(volts * 10));
+}
 
 void updateRawVoltages(TextFrame frame, ParameterSet &p)
 {

@@ -93,7 +93,8 @@ inline constexpr IntField THCURE_Data[7] = {&P::THCURE_Data01, &P::THCURE_Data02
                                             &P::THCURE_Data04, &P::THCURE_Data05, &P::THCURE_Data06,
                                             &P::THCURE_Data07};
 inline constexpr IntField DR_UP_CH[4] = {&P::DR_UP_CH1, &P::DR_UP_CH2, &P::DR_UP_CH3, &P::DR_UP_CH4};
-inline constexpr IntField DR_DOWN_CH[4] = {&P::DR_DOWN_CH1, &P::DR_DOWN_CH2, &P::DR_DOWN_CH3, &P::DR_DOWN_CH4};
+inline constexpr IntField DR_DOWN_CH[4] = {&P::DR_DOWN_CH1, &P::DR_DOWN_CH2, &P::DR_DOWN_CH3,
+                                           &P::DR_DOWN_CH4};
 inline constexpr IntField DR_EXP_UP_CH[4] = {&P::DR_EXP_UP_CH1, &P::DR_EXP_UP_CH2, &P::DR_EXP_UP_CH3,
                                              &P::DR_EXP_UP_CH4};
 inline constexpr IntField DR_EXP_DOWN_CH[4] = {&P::DR_EXP_DOWN_CH1, &P::DR_EXP_DOWN_CH2, &P::DR_EXP_DOWN_CH3,

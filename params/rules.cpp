@@ -7,7 +7,10 @@ namespace {
 const ParameterSet kInitial{};
 
 // The selected D/R channel as 0..3, or -1 when DR_CH selects none.
-int drIndex(const ParameterSet &p) { return (p.DR_CH >= 0 && p.DR_CH <= 3) ? p.DR_CH : -1; }
+int drIndex(const ParameterSet &p)
+{
+    return (p.DR_CH >= 0 && p.DR_CH <= 3) ? p.DR_CH : -1;
+}
 
 void storeSelected(ParameterSet &p, const IntField (&group)[4], int v)
 {

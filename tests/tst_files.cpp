@@ -39,7 +39,10 @@ QString framesOf(ParameterSet p)
     return text;
 }
 
-bool sameCarried(const ParameterSet &a, const ParameterSet &b) { return framesOf(a) == framesOf(b); }
+bool sameCarried(const ParameterSet &a, const ParameterSet &b)
+{
+    return framesOf(a) == framesOf(b);
+}
 
 } // namespace
 

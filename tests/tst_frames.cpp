@@ -12,7 +12,10 @@ const QString kWorkedG = "G41E2D3C4855680DCDCDCDCDC140A642A6A6674747474747474740
 const QString kWorkedH = "H7474747474747474003747474015747474001020314253647407474747474747474110140380000X";
 const QString kWorkedI = "I88888888" + QString(71, '0') + "V";
 
-QString build(TextFrame frame, ParameterSet &p) { return buildFrame(frame, p, frameTemplate(frame)); }
+QString build(TextFrame frame, ParameterSet &p)
+{
+    return buildFrame(frame, p, frameTemplate(frame));
+}
 
 QString buildAll(ParameterSet &p)
 {
@@ -43,8 +46,12 @@ class TestFrames : public QObject
 private slots:
     void templatesAreTheStartingBuffers()
     {
-        QCOMPARE(Str1, QString("S00100000787878787878787870707070707070707070707070707070424210424242424213027E2Y"));
-        QCOMPARE(Str2, QString("G41E2D3C4855680DCDCDCDCDC1409632A696674747474747474740074746474647464640135006D2Z"));
+        QCOMPARE(
+            Str1,
+            QString("S00100000787878787878787870707070707070707070707070707070424210424242424213027E2Y"));
+        QCOMPARE(
+            Str2,
+            QString("G41E2D3C4855680DCDCDCDCDC1409632A696674747474747474740074746474647464640135006D2Z"));
         QCOMPARE(Str3, "H" + QString(79, '0') + "X");
         QCOMPARE(Str4, "I" + QString(79, '0') + "V");
         QCOMPARE(frameFieldLength(TextFrame::S), 80);
@@ -163,14 +170,30 @@ private slots:
         QFETCH(int, value);
         ParameterSet p;
         switch (which) {
-        case 0: p.Volt = value / 10.0; break;
-        case 1: p.rxVolt = value / 10.0; break;
-        case 2: p.extVolt = value / 10.0; break;
-        case 3: p.PRM03_Master = value; break;
-        case 4: p.sub8 = value; break;
-        case 5: p.Lepa1 = value; break;
-        case 6: p.Ru4 = value; break;
-        case 7: p.Mode = value; break;
+        case 0:
+            p.Volt = value / 10.0;
+            break;
+        case 1:
+            p.rxVolt = value / 10.0;
+            break;
+        case 2:
+            p.extVolt = value / 10.0;
+            break;
+        case 3:
+            p.PRM03_Master = value;
+            break;
+        case 4:
+            p.sub8 = value;
+            break;
+        case 5:
+            p.Lepa1 = value;
+            break;
+        case 6:
+            p.Ru4 = value;
+            break;
+        case 7:
+            p.Mode = value;
+            break;
         }
         const ParameterSet before = p;
         const QString all = buildAll(p);
@@ -418,7 +441,8 @@ private slots:
         QFETCH(int, byte);
         QFETCH(int, stored);
         ParameterSet p;
-        const QByteArray f = block({0xFE, 0x19, 95, 74, 0x01, 0x2C, 1, 2, 3, 4, byte, 120, byte, 7, 0, 0, 0, 0, 0, 0});
+        const QByteArray f =
+            block({0xFE, 0x19, 95, 74, 0x01, 0x2C, 1, 2, 3, 4, byte, 120, byte, 7, 0, 0, 0, 0, 0, 0});
         decodeTelemetryFrame(f, p);
         QCOMPARE(p.rssiRaw, 95);
         QCOMPARE(p.rxVoltage, 74);
@@ -451,7 +475,7 @@ private slots:
             model.Vertion = int(rng.bounded(0, 1001));
             model.Mode = int(rng.bounded(1, 5));
             const QString expected = buildAll(model); // also brings the raw tenths in line with the volts
-            ParameterSet got; // start-up values everywhere
+            ParameterSet got;                         // start-up values everywhere
             for (quint8 code : paramBlockCodes()) {
                 const QByteArray b = encodeParamBlock(code, model);
                 QCOMPARE(classifyFrame(b), FrameKind::ParamBlock);

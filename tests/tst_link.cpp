@@ -274,7 +274,8 @@ private slots:
         int offCentreDuringWaits = 0;
         QTimer sampler;
         connect(&sampler, &QTimer::timeout, [&] {
-            if (rig.textFrames().size() >= 1 && rig.textFrames().size() < 3) offCentreDuringWaits += params.StkTrim2 != 120;
+            if (rig.textFrames().size() >= 1 && rig.textFrames().size() < 3)
+                offCentreDuringWaits += params.StkTrim2 != 120;
         });
         sampler.start(10);
         rig.button("pushButton_Reset2")->click();

@@ -87,7 +87,8 @@ private slots:
         text[position] = 'x';
         ParameterSet p;
         const LoadedFrames got = readParameterText(text, p);
-        QCOMPARE(QString(got.s ? "S" : "") + (got.g ? "G" : "") + (got.h ? "H" : "") + (got.i ? "I" : ""), loaded);
+        QCOMPARE(QString(got.s ? "S" : "") + (got.g ? "G" : "") + (got.h ? "H" : "") + (got.i ? "I" : ""),
+                 loaded);
     }
 
     void lineBreaksBreakEveryLaterFrame()

@@ -11,7 +11,8 @@ private slots:
     {
         const ParameterSet p;
         QCOMPARE(p.rev3, 1);
-        for (IntField f : {&ParameterSet::rev1, &ParameterSet::rev2, &ParameterSet::rev4, &ParameterSet::rev8})
+        for (IntField f :
+             {&ParameterSet::rev1, &ParameterSet::rev2, &ParameterSet::rev4, &ParameterSet::rev8})
             QCOMPARE(p.*f, 0);
         QCOMPARE(p.FS3, 0);
         QCOMPARE(p.FS4, 50);

@@ -25,7 +25,8 @@ private slots:
 
         QStringList expected;
         for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) expected << info.portName();
-        expected << "/tmp/txemu-a" << "/dev/pts/77";
+        expected << "/tmp/txemu-a"
+                 << "/dev/pts/77";
         auto *box = w.findChild<QComboBox *>("portNameBox");
         QStringList listed;
         for (int i = 0; i < box->count(); ++i) listed << box->itemText(i);
