@@ -2,40 +2,23 @@
 // against the layout as written down here (not against the form's own tables).
 #include "ui_mainwindow.h"
 
+#include "support/formfixture.h"
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStatusBar>
+
 #include <QtTest>
+
+using support::names;
+using support::squeezed;
 
 namespace {
 
-QString squeezed(QString sheet)
-{
-    return sheet.remove(QRegularExpression(QStringLiteral("\\s")));
-}
-
-QStringList names(const QString &pattern, int from, int to)
-{
-    QStringList result;
-    for (int n = from; n <= to; ++n) result << pattern.arg(n);
-    return result;
-}
-
 } // namespace
 
-class TestForm : public QObject
+class TestForm : public QObject, private support::BuiltForm
 {
     Q_OBJECT
-
-    QMainWindow window;
-    Ui::MainWindow ui;
-
-    template <class T> T *widget(const QString &name)
-    {
-        T *w = window.findChild<T *>(name);
-        if (!w) qWarning("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
-        return w;
-    }
 
 private slots:
     void initTestCase() { ui.setupUi(&window); }

@@ -3,15 +3,15 @@
 #include "stylesheets.h"
 #include "ui_mainwindow.h"
 
+#include "support/formfixture.h"
 #include <QRegularExpression>
+
 #include <QtTest>
 
-namespace {
+using support::names;
+using support::squeezed;
 
-QString squeezed(QString sheet)
-{
-    return sheet.remove(QRegularExpression(QStringLiteral("\\s")));
-}
+namespace {
 
 QString editorSheet(const QString &cls, int px)
 {
@@ -64,19 +64,9 @@ const QSet<QString> kLargeEditors = {
 
 } // namespace
 
-class TestFormEditors : public QObject
+class TestFormEditors : public QObject, private support::BuiltForm
 {
     Q_OBJECT
-
-    QMainWindow window;
-    Ui::MainWindow ui;
-
-    template <class T> T *widget(const QString &name)
-    {
-        T *w = window.findChild<T *>(name);
-        if (!w) qWarning("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
-        return w;
-    }
 
 private slots:
     void initTestCase() { ui.setupUi(&window); }

@@ -2,15 +2,15 @@
 // checked against the layout as written down here (not against the form's own tables).
 #include "ui_mainwindow.h"
 
+#include "support/formfixture.h"
 #include <QRegularExpression>
+
 #include <QtTest>
 
-namespace {
+using support::names;
+using support::squeezed;
 
-QString squeezed(QString sheet)
-{
-    return sheet.remove(QRegularExpression(QStringLiteral("\\s")));
-}
+namespace {
 
 QString lineEditSheet(const QString &background, int px, const QString &color)
 {
@@ -22,29 +22,11 @@ QString lineEditSheet(const QString &background, int px, const QString &color)
         .arg(color);
 }
 
-// The editors whose font is 22 px; every other spin and combo box uses 20 px.
-QStringList names(const QString &pattern, int from, int to)
-{
-    QStringList result;
-    for (int n = from; n <= to; ++n) result << pattern.arg(n);
-    return result;
-}
-
 } // namespace
 
-class TestFormTexts : public QObject
+class TestFormTexts : public QObject, private support::BuiltForm
 {
     Q_OBJECT
-
-    QMainWindow window;
-    Ui::MainWindow ui;
-
-    template <class T> T *widget(const QString &name)
-    {
-        T *w = window.findChild<T *>(name);
-        if (!w) qWarning("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
-        return w;
-    }
 
 private slots:
     void initTestCase() { ui.setupUi(&window); }
