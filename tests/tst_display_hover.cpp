@@ -1,0 +1,229 @@
+// The display pass's delayed style switch on real combo boxes: the pointer is made to rest on a box
+// by its under-mouse attribute, and each pass is one the test runs itself.
+#include "support/displayrig.h"
+
+#include "params/parameterset.h"
+
+#include <QComboBox>
+#include <QtTest>
+
+namespace {
+
+// The boxes whose style follows the pointer, display by display.
+const char *const kTracked[] = {
+    "comboBox_rev1",         "comboBox_rev2",         "comboBox_rev3",         "comboBox_rev4",
+    "comboBox_rev5",         "comboBox_rev6",         "comboBox_rev7",         "comboBox_rev8",
+    "comboBox_AUX1",         "comboBox_AUX2",         "comboBox_AUX3",         "comboBox_AUX4",
+    "comboBox_AUX5",         "comboBox_AUX6",         "comboBox_AUX7",         "comboBox_AUX8",
+    "comboBox_DR_MIX1",      "comboBox_DR_CH1",       "comboBox_DR_SW1",       "comboBox_AttiM",
+    "comboBox_EleMix",       "comboBox_RuMix",        "comboBox_PRM01_Mix",    "comboBox_PRM01_Master",
+    "comboBox_PRM01_Slave",  "comboBox_PRM02_Mix",    "comboBox_PRM02_Master", "comboBox_PRM02_Slave",
+    "comboBox_PRM03_Mix",    "comboBox_PRM03_Master", "comboBox_PRM03_Slave",  "comboBox_PRM04_Mix",
+    "comboBox_PRM04_Master", "comboBox_PRM04_Slave",  "comboBox_DR_MIX2",      "comboBox_DR_CH2",
+    "comboBox_DR_SW2",       "comboBox_DR_POSI",      "comboBox_THCURE_MIX",
+};
+
+} // namespace
+
+class TestDisplayHover : public QObject
+{
+    Q_OBJECT
+
+    MainWindow *window = nullptr;
+    QString restingSheet;
+    QString normalSheet;
+
+    QComboBox *box(const QString &name) const { return window->findChild<QComboBox *>(name); }
+    static void rest(QComboBox *b, bool on) { b->setAttribute(Qt::WA_UnderMouse, on); }
+    bool pass(int count = 1) { return support::displayPasses(*window, count); }
+
+private slots:
+    void initTestCase()
+    {
+        restingSheet = support::resourceSheet(":/comboBox_REV.qss");
+        normalSheet = support::resourceSheet(":/comboBox.qss");
+        QVERIFY(restingSheet.contains("QComboBox:hover"));
+        QVERIFY(normalSheet.contains("QComboBox:hover"));
+        QVERIFY(restingSheet != normalSheet);
+    }
+
+    void init()
+    {
+        params = ParameterSet{};
+        window = new MainWindow;
+        QTimer *timer = support::refreshTimerOf(*window);
+        QVERIFY(timer);
+        timer->stop(); // every pass below is one the test runs
+    }
+    void cleanup()
+    {
+        delete window;
+        window = nullptr;
+    }
+
+    void everyComboExceptTwoIsTracked()
+    {
+        QStringList expected;
+        for (const char *name : kTracked) expected << name;
+        QCOMPARE(expected.size(), 39);
+        QStringList others;
+        for (QComboBox *b : window->findChildren<QComboBox *>())
+            if (!expected.contains(b->objectName())) others << b->objectName();
+        others.sort();
+        QCOMPARE(others, QStringList({"comboBox_PRM02_Master_2", "portNameBox"}));
+    }
+
+    void restingTwentyPassesSwitchesTheSheet_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : kTracked) QTest::newRow(name) << QString(name);
+    }
+    void restingTwentyPassesSwitchesTheSheet()
+    {
+        QFETCH(QString, name);
+        QComboBox *b = box(name);
+        QVERIFY(b);
+        const QString formSheet = b->styleSheet();
+        QVERIFY(!formSheet.isEmpty());
+        QVERIFY(formSheet != restingSheet);
+
+        rest(b, true);
+        for (int i = 1; i <= 19; ++i) {
+            QVERIFY(pass());
+            QVERIFY2(b->styleSheet() == formSheet, qPrintable(QString("changed on pass %1").arg(i)));
+        }
+        QVERIFY(pass());
+        QCOMPARE(b->styleSheet(), restingSheet);
+
+        // The pointer leaves: the normal sheet on the very next pass, and the count starts afresh.
+        rest(b, false);
+        QVERIFY(pass());
+        QCOMPARE(b->styleSheet(), normalSheet);
+        rest(b, true);
+        for (int i = 1; i <= 19; ++i) {
+            QVERIFY(pass());
+            QVERIFY2(b->styleSheet() == normalSheet, qPrintable(QString("changed on pass %1").arg(i)));
+        }
+        QVERIFY(pass());
+        QCOMPARE(b->styleSheet(), restingSheet);
+    }
+
+    void aShortRestIsResumedLater()
+    {
+        QComboBox *b = box("comboBox_rev1");
+        const QString formSheet = b->styleSheet();
+        rest(b, true);
+        QVERIFY(pass(12));
+        rest(b, false);
+        QVERIFY(pass(30)); // the count of 12 is kept however long the pointer is away
+        QCOMPARE(b->styleSheet(), formSheet);
+        rest(b, true);
+        for (int i = 1; i <= 7; ++i) {
+            QVERIFY(pass());
+            QVERIFY2(b->styleSheet() == formSheet, qPrintable(QString("changed on pass %1").arg(i)));
+        }
+        QVERIFY(pass());
+        QCOMPARE(b->styleSheet(), restingSheet);
+    }
+
+    // 19 is still below the switch: leaving then changes nothing, and one more rest switches at once.
+    void leavingOnePassShortKeepsTheFormSheet()
+    {
+        QComboBox *b = box("comboBox_DR_SW1");
+        const QString formSheet = b->styleSheet();
+        rest(b, true);
+        QVERIFY(pass(19));
+        rest(b, false);
+        QVERIFY(pass(3));
+        QCOMPARE(b->styleSheet(), formSheet);
+        rest(b, true);
+        QVERIFY(pass());
+        QCOMPARE(b->styleSheet(), restingSheet);
+    }
+
+    void eachBoxCountsForItself()
+    {
+        QComboBox *first = box("comboBox_PRM03_Master");
+        QComboBox *second = box("comboBox_PRM03_Slave");
+        const QString firstForm = first->styleSheet();
+        const QString secondForm = second->styleSheet();
+
+        rest(first, true);
+        QVERIFY(pass(12));
+        rest(first, false);
+        rest(second, true);
+        QVERIFY(pass(19));
+        QCOMPARE(second->styleSheet(), secondForm); // the first box's 12 do not count here
+        QVERIFY(pass());
+        QCOMPARE(second->styleSheet(), restingSheet);
+        QCOMPARE(first->styleSheet(), firstForm);
+
+        rest(second, false);
+        rest(first, true);
+        QVERIFY(pass(7));
+        QCOMPARE(first->styleSheet(), firstForm);
+        QCOMPARE(second->styleSheet(), normalSheet);
+        QVERIFY(pass());
+        QCOMPARE(first->styleSheet(), restingSheet);
+    }
+
+    void restingSheetIsReappliedWhileThePointerStays()
+    {
+        QComboBox *b = box("comboBox_THCURE_MIX");
+        rest(b, true);
+        QVERIFY(pass(20));
+        QCOMPARE(b->styleSheet(), restingSheet);
+        b->setStyleSheet("QComboBox { color: red; }");
+        QVERIFY(pass());
+        QCOMPARE(b->styleSheet(), restingSheet);
+    }
+
+    void normalSheetIsAppliedOnceOnLeaving()
+    {
+        QComboBox *b = box("comboBox_AUX7");
+        rest(b, true);
+        QVERIFY(pass(20));
+        rest(b, false);
+        QVERIFY(pass());
+        QCOMPARE(b->styleSheet(), normalSheet);
+        const QString mine = "QComboBox { color: red; }";
+        b->setStyleSheet(mine);
+        QVERIFY(pass(25));
+        QCOMPARE(b->styleSheet(), mine);
+    }
+
+    void untrackedBoxesNeverChangeSheet_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("portNameBox") << "portNameBox";
+        QTest::newRow("comboBox_PRM02_Master_2") << "comboBox_PRM02_Master_2";
+    }
+    void untrackedBoxesNeverChangeSheet()
+    {
+        QFETCH(QString, name);
+        QComboBox *b = box(name);
+        QVERIFY(b);
+        const QString formSheet = b->styleSheet();
+        rest(b, true);
+        QVERIFY(pass(45));
+        QCOMPARE(b->styleSheet(), formSheet);
+        rest(b, false);
+        QVERIFY(pass());
+        QCOMPARE(b->styleSheet(), formSheet);
+    }
+
+    void restingOnOneBoxLeavesTheOthersAlone()
+    {
+        QMap<QString, QString> before;
+        for (QComboBox *b : window->findChildren<QComboBox *>()) before[b->objectName()] = b->styleSheet();
+        rest(box("comboBox_DR_POSI"), true);
+        QVERIFY(pass(25));
+        for (QComboBox *b : window->findChildren<QComboBox *>()) {
+            if (b->objectName() == "comboBox_DR_POSI") continue;
+            QVERIFY2(b->styleSheet() == before[b->objectName()], qPrintable(b->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(TestDisplayHover)
+#include "tst_display_hover.moc"
