@@ -50,10 +50,8 @@ private slots:
     void init()
     {
         params = ParameterSet{};
-        window = new MainWindow;
-        QTimer *timer = support::refreshTimerOf(*window);
-        QVERIFY(timer);
-        timer->stop(); // every pass below is one the test runs
+        window = support::windowWithoutRefresh();
+        QVERIFY(window);
     }
     void cleanup()
     {

@@ -29,6 +29,20 @@ inline QTimer *refreshTimerOf(MainWindow &window)
     return found;
 }
 
+// A new window whose refresh timer is stopped, so that every pass is one the test runs; null if the
+// timer cannot be told apart.
+inline MainWindow *windowWithoutRefresh()
+{
+    auto *window = new MainWindow;
+    QTimer *timer = refreshTimerOf(*window);
+    if (!timer) {
+        delete window;
+        return nullptr;
+    }
+    timer->stop();
+    return window;
+}
+
 // Calls a slot of the window by name, as the timer or the receive path would; false if there is none.
 inline bool runSlot(MainWindow &window, const char *slot)
 {
