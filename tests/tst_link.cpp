@@ -251,6 +251,10 @@ private slots:
 
         const auto frames = rig.textFrames();
         QCOMPARE(frames.size(), 4);
+        for (int i = 1; i < 4; ++i) {
+            const qint64 gap = frames[i].atMs - frames[i - 1].atMs;
+            QVERIFY2(gap >= 700 && gap <= 1500, qPrintable(QString::number(gap)));
+        }
         QCOMPARE(frames[0].token.mid(77, 3), QByteArray("352")); // alarm 3.7 V, stick mode 2
         QCOMPARE(frames[3].token.left(9), QByteArray("I88888888"));
         QVERIFY(rig.emu.receivedBytes().endsWith("WWW"));
