@@ -141,6 +141,28 @@ int paramBlockNumber(quint8 code)
     return row ? row->number : 0;
 }
 
+DecodedFrame decodeFrame(const QByteArray &frame, ParameterSet &p)
+{
+    const FrameKind kind = classifyFrame(frame);
+    switch (kind) {
+    case FrameKind::Channel:
+        decodeChannelFrame(frame, p);
+        return {kind, 0};
+    case FrameKind::Telemetry:
+        decodeTelemetryFrame(frame, p);
+        return {kind, 0};
+    case FrameKind::AuxBlock:
+        decodeAuxBlock(frame, p);
+        return {kind, kAuxBlockNumber};
+    case FrameKind::ParamBlock:
+        decodeParamBlock(frame, p);
+        return {kind, paramBlockNumber(quint8(frame.at(2)))};
+    case FrameKind::None:
+        break;
+    }
+    return {};
+}
+
 QVector<quint8> paramBlockCodes()
 {
     QVector<quint8> codes;

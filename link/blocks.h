@@ -34,6 +34,14 @@ void decodeAuxBlock(const QByteArray &frame, ParameterSet &p);
 // Stores the payload of a listed code; an unlisted code changes nothing.
 void decodeParamBlock(const QByteArray &frame, ParameterSet &p);
 
+struct DecodedFrame {
+    FrameKind kind = FrameKind::None;
+    int number = 0; // 1..19 for a parameter or aux block; 0 for live frames and unlisted codes
+};
+// Decodes one whole frame into p by its kind: the one dispatch the receive path, the command-line
+// tool and the tests share.
+DecodedFrame decodeFrame(const QByteArray &frame, ParameterSet &p);
+
 // The transmitter's side of the same tables, for the emulator and the tests. Values are clamped into
 // what their bytes can carry.
 QByteArray encodeParamBlock(quint8 code, const ParameterSet &p);

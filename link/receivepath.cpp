@@ -16,27 +16,11 @@ void MainWindow::serialPort_readyRead()
 
 void MainWindow::handleFrame(const QByteArray &frame)
 {
-    switch (classifyFrame(frame)) {
-    case FrameKind::Channel:
-        decodeChannelFrame(frame, params);
-        break;
-    case FrameKind::Telemetry:
-        decodeTelemetryFrame(frame, params);
-        break;
-    case FrameKind::AuxBlock:
-        params.ReadFlag = kAuxBlockNumber;
+    const DecodedFrame decoded = decodeFrame(frame, params);
+    if (decoded.number) {
+        params.ReadFlag = decoded.number;
         qDebug("ReadFlag:%d", params.ReadFlag);
-        decodeAuxBlock(frame, params);
-        break;
-    case FrameKind::ParamBlock:
-        if (const int number = paramBlockNumber(quint8(frame.at(2)))) {
-            params.ReadFlag = number;
-            qDebug("ReadFlag:%d", params.ReadFlag);
-            decodeParamBlock(frame, params);
-        }
-        ui_Display(); // every tab shows the block at once, known code or not
-        break;
-    case FrameKind::None:
-        break;
     }
+    // Every tab shows a parameter block at once, known code or not.
+    if (decoded.kind == FrameKind::ParamBlock) ui_Display();
 }

@@ -99,7 +99,7 @@ void TestEmulator::readRequestAnswersTheModel()
 
     ParameterSet received;
     received.Vertion = -1;
-    for (const QByteArray &f : tool.frames) support::applyFrame(f, received);
+    for (const QByteArray &f : tool.frames) decodeFrame(f, received);
     QVERIFY(support::sameReadSettings(received, emu.model()));
     QCOMPARE(received.Vertion, factory ? 0 : 50);
     QCOMPARE(received.Mode, factory ? 1 : 2);
@@ -147,7 +147,7 @@ void TestEmulator::okStartsTheStreamsAndDisStopsThem()
     ParameterSet live;
     int lowest = 2000, highest = 0;
     for (const QByteArray &f : tool.frames) {
-        support::applyFrame(f, live);
+        decodeFrame(f, live);
         for (IntField servo : fields::servoOut) {
             lowest = std::min(lowest, live.*servo);
             highest = std::max(highest, live.*servo);
@@ -203,7 +203,7 @@ void TestEmulator::textFramesLandInTheModel()
     tool.send("RR");
     QVERIFY(runUntil([&] { return tool.frames.size() == 19; }, kAnswerTimeoutMs));
     ParameterSet received;
-    for (const QByteArray &f : tool.frames) support::applyFrame(f, received);
+    for (const QByteArray &f : tool.frames) decodeFrame(f, received);
     QCOMPARE(received.sub4, -40);
     QCOMPARE(received.PRM02_Data3, -60);
     QCOMPARE(received.extVolt, 12.6);

@@ -352,6 +352,13 @@ private slots:
         QCOMPARE(paramBlockNumber(0xA1), 8);
         QCOMPARE(paramBlockNumber(0xAC), 19);
         QCOMPARE(paramBlockCodes().size(), 18);
+
+        // The shared dispatch reports what the receive path logs as ReadFlag.
+        const DecodedFrame unlisted = decodeFrame(block({0xFE, 0, 0x00, 1, 2, 3, 4, 5, 6, 7, 8, 0xFE}), p);
+        QCOMPARE(unlisted.kind, FrameKind::ParamBlock);
+        QCOMPARE(unlisted.number, 0);
+        QCOMPARE(decodeFrame(block({0xFE, 0, 0xAC, 1, 2, 3, 4, 5, 6, 7, 8, 0xFE}), p).number, 19);
+        QCOMPARE(decodeFrame(QByteArray(20, char(0xFE)), p).kind, FrameKind::None);
     }
 
     void codeAaDependsOnLength()
@@ -366,7 +373,7 @@ private slots:
 
         const QByteArray eight = block({0x12, 0x34, 0xAA, 5, 4, 3, 2, 0x99});
         QCOMPARE(classifyFrame(eight), FrameKind::AuxBlock);
-        decodeAuxBlock(eight, p);
+        QCOMPARE(decodeFrame(eight, p).number, kAuxBlockNumber);
         QCOMPARE(p.AUX5, 5);
         QCOMPARE(p.AUX6, 4);
         QCOMPARE(p.AUX7, 3);

@@ -8,7 +8,6 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-using support::applyFrame;
 using support::chunked;
 using support::joined;
 
@@ -160,7 +159,7 @@ void TestReceiver::auxBlockAloneIsFound()
     const QVector<QByteArray> frames = r.feed(aux);
     QCOMPARE(frames, QVector<QByteArray>{aux});
     ParameterSet p;
-    applyFrame(frames.first(), p);
+    decodeFrame(frames.first(), p);
     QCOMPARE(p.AUX5, 0);
     QCOMPARE(p.AUX6, 1);
     QCOMPARE(p.AUX7, 2);
@@ -198,7 +197,7 @@ void TestReceiver::everyChunkingGivesTheSameFrames()
     QCOMPARE(r.buffered(), 0);
 
     ParameterSet received;
-    for (const QByteArray &f : frames) applyFrame(f, received);
+    for (const QByteArray &f : frames) decodeFrame(f, received);
     QVERIFY(support::sameReadSettings(received, model));
     QCOMPARE(received.Vertion, model.Vertion);
     QCOMPARE(received.Volt, model.Volt);

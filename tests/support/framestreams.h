@@ -1,7 +1,7 @@
 #pragma once
 
 // Shared by the receiver and emulator tests: what the transmitter's byte stream looks like, the
-// chunkings it may arrive in, and decoding received frames with the codec.
+// chunkings it may arrive in, and comparing what a read carried.
 
 #include "link/blocks.h"
 #include "outputpacer.h"
@@ -10,27 +10,6 @@
 #include <QVector>
 
 namespace support {
-
-// Decodes one received frame into p the way the receive path does.
-inline void applyFrame(const QByteArray &frame, ParameterSet &p)
-{
-    switch (classifyFrame(frame)) {
-    case FrameKind::Channel:
-        decodeChannelFrame(frame, p);
-        break;
-    case FrameKind::Telemetry:
-        decodeTelemetryFrame(frame, p);
-        break;
-    case FrameKind::AuxBlock:
-        decodeAuxBlock(frame, p);
-        break;
-    case FrameKind::ParamBlock:
-        decodeParamBlock(frame, p);
-        break;
-    case FrameKind::None:
-        break;
-    }
-}
 
 // Whether a and b agree on every setting a read carries: each block re-encoded from both must match
 // byte for byte (encoding writes exactly the carried fields), and the three voltages too.
