@@ -2,85 +2,348 @@
 
 #include "link/blocks.h"
 
+#include <algorithm>
+
 namespace {
 
-constexpr int kWait = 0;
-constexpr int kDrop = -1;
+enum Shape { Live = 1, Block = 2, Aux = 4 };
+constexpr int kStrong = Live | Block;
+// A frame lying inside the tail of a live frame that was on the line when the port opened.
+constexpr int kOpeningTail = kLiveFrameLength - 1;
 
-quint8 at(const char *p, int i)
+int lengthOf(int shape)
 {
-    return quint8(p[i]);
+    return shape == Live ? kLiveFrameLength : shape == Block ? kParamBlockLength : kAuxBlockLength;
 }
 
-bool isLive(quint8 id)
-{
-    return id == kChannelId || id == kTelemetryId;
-}
-// 0xAA is listed too: block 17.
-bool isListedCode(quint8 code)
-{
-    return paramBlockNumber(code) != 0;
-}
+enum class Verdict { Wait, Dead, Take, Skip };
 
-// What starts at p (n bytes available): the length of the frame to take, kWait or kDrop.
-int frameAtHead(const char *p, int n)
+struct Reading {
+    Verdict verdict = Verdict::Dead;
+    int shape = 0;
+    int length = 0;
+};
+
+// The bytes kept, with which positions can start a chain of frames running to the last byte.
+class Scan
 {
-    if (n < 2) return kWait;
-    if (at(p, 0) == kMarker && isLive(at(p, 1))) return n >= kLiveFrameLength ? kLiveFrameLength : kWait;
-    if (n < 3) return kWait;
-    const quint8 code = at(p, 2);
-    if (at(p, 0) == kMarker) {
-        if (!isListedCode(code)) return kDrop;
-        if (n < kParamBlockLength) return kWait;
-        if (at(p, 11) == kMarker) return kParamBlockLength;
-        return code == kAuxCode ? kAuxBlockLength : kDrop;
+public:
+    Scan(const QByteArray &bytes, const QVector<int> &cuts, std::vector<char> &viable)
+        : m_b(reinterpret_cast<const quint8 *>(bytes.constData())), m_n(int(bytes.size())), m_cuts(cuts),
+          m_viable(viable)
+    {
+        m_viable.assign(size_t(m_n) + 1, 0);
+        m_viable[size_t(m_n)] = 1;
+        for (int p = m_n - 1; p >= 0; --p) m_viable[size_t(p)] = viableShapes(p) != 0;
     }
-    if (code == kAuxCode) return n >= kAuxBlockLength ? kAuxBlockLength : kWait;
-    return kDrop;
+
+    int size() const { return m_n; }
+    quint8 at(int p) const { return m_b[p]; }
+
+    // The shapes whose markers agree with the bytes at p; a marker not received yet agrees.
+    int shapesAt(int p) const
+    {
+        int s = 0;
+        if (m_b[p] == kMarker) {
+            if (p + 1 >= m_n || m_b[p + 1] == kChannelId || m_b[p + 1] == kTelemetryId) s |= Live;
+            if (p + kParamBlockLength - 1 >= m_n || m_b[p + kParamBlockLength - 1] == kMarker) s |= Block;
+        }
+        if (p + 2 >= m_n || m_b[p + 2] == kAuxCode) s |= Aux;
+        return s;
+    }
+
+    // The shapes at p whose frame is followed by a chain that holds to the last byte.
+    int viableShapes(int p) const
+    {
+        int v = 0;
+        const int s = shapesAt(p);
+        for (int shape : {Live, Block, Aux}) {
+            const int end = p + lengthOf(shape);
+            if ((s & shape) && (end >= m_n || m_viable[size_t(end)])) v |= shape;
+        }
+        return v;
+    }
+
+    // What a boundary at p reads as.
+    Reading readAt(int p) const
+    {
+        const int v = viableShapes(p);
+        if (v == 0) return {};
+        if (v == Live || v == Block || v == Aux) {
+            const int end = p + lengthOf(v);
+            // One or two bytes past the frame cannot yet tell the next head from garbage.
+            if (end > m_n || (end < m_n && end + 3 > m_n)) return {Verdict::Wait, v, 0};
+            return {Verdict::Take, v, lengthOf(v)};
+        }
+        // Readings that meet again share everything after: no byte to come can tell them apart.
+        const int meet = meetingPoint(p);
+        if (meet > 0) {
+            if (liveUpTo(p, meet)) return {Verdict::Take, Live, kLiveFrameLength};
+            return {Verdict::Skip, 0, meet - p};
+        }
+        if (m_n - p < StreamReceiver::kGiveUpSpan) return {Verdict::Wait, v, 0};
+        return {};
+    }
+
+    // The first position after p that every reading from p runs through, or -1.
+    int meetingPoint(int p) const
+    {
+        const int span = m_n - p;
+        std::vector<char> reached(size_t(span) + 1, 0);
+        std::vector<int> inside(size_t(span) + 2, 0); // +1/-1 where frames of the readings open and close
+        reached[0] = 1;
+        for (int x = 0; x < span; ++x) {
+            if (!reached[size_t(x)]) continue;
+            const int v = viableShapes(p + x);
+            for (int shape : {Live, Block, Aux}) {
+                if (!(v & shape)) continue;
+                const int end = x + lengthOf(shape);
+                if (end <= span) reached[size_t(end)] = 1;
+                ++inside[size_t(x) + 1];
+                --inside[size_t(std::min(end, span + 1))];
+            }
+        }
+        int depth = 0;
+        for (int q = 1; q <= span; ++q) {
+            depth += inside[size_t(q)];
+            if (reached[size_t(q)] && depth == 0) return p + q;
+        }
+        return -1;
+    }
+
+    // Whether live frames, one after another, read the bytes from p up to `end`.
+    bool liveUpTo(int p, int end) const
+    {
+        for (; p < end; p += kLiveFrameLength)
+            if (!(viableShapes(p) & Live)) return false;
+        return p == end;
+    }
+
+    // Where the notification holding p ends, if one starts exactly at p; otherwise -1.
+    int notificationFrom(int p) const
+    {
+        const auto it = std::lower_bound(m_cuts.begin(), m_cuts.end(), p);
+        if (it == m_cuts.end() || *it != p) return -1;
+        return it + 1 == m_cuts.end() ? m_n : *(it + 1);
+    }
+
+    // The frame a notification starting at p forms on its own: a live frame (taken as such even
+    // when its payload reads otherwise too) or an unambiguous block; 0 if none.
+    int wholeFrameAt(int p) const
+    {
+        const int end = notificationFrom(p);
+        if (end < 0) return 0;
+        if (end - p == kLiveFrameLength && (shapesAt(p) & Live) && (viableShapes(p) & Live)) return Live;
+        const Reading r = readAt(p);
+        if (r.verdict == Verdict::Take && r.shape == Block && p + r.length == end) return Block;
+        return 0;
+    }
+
+    // Whether the head of the next frame has arrived after a frame at p and fits.
+    bool followed(int p, int length) const { return p + length + 3 <= m_n && m_viable[size_t(p + length)]; }
+
+    bool listedAt(int p) const { return p + 2 < m_n && paramBlockNumber(m_b[p + 2]) != 0; }
+
+    // Whether p starts the only reading of the bytes around it: no live frame or block whose chain
+    // holds runs across p from before it, or starts within kDecideSpan bytes after it off p's chain.
+    bool onePhase(int p) const
+    {
+        for (int q = std::max(0, p - kLiveFrameLength + 1); q < p; ++q) {
+            const int v = viableShapes(q);
+            if (((v & Live) && q + kLiveFrameLength > p) || ((v & Block) && q + kParamBlockLength > p))
+                return false;
+        }
+        constexpr int kSpan = StreamReceiver::kDecideSpan;
+        bool onChain[kSpan] = {true};
+        for (int x = p; x < p + kSpan; ++x) {
+            if (!onChain[x - p]) continue;
+            const int v = viableShapes(x);
+            for (int shape : {Live, Block, Aux}) {
+                const int next = x + lengthOf(shape);
+                if ((v & shape) && next < p + kSpan) onChain[next - p] = true;
+            }
+        }
+        for (int q = p + 1; q < p + kSpan; ++q)
+            if (!onChain[q - p] && (viableShapes(q) & kStrong)) return false;
+        return true;
+    }
+
+private:
+    const quint8 *m_b;
+    int m_n;
+    const QVector<int> &m_cuts;
+    std::vector<char> &m_viable;
+};
+
+struct Sync {
+    int at = -1; // where the step was found, or -1
+    bool whole = false;
+    int resumeAt = 0; // when not found: the first place still undecided
+    int keepFrom = 0; // ... and the first byte kept to judge it by
+};
+
+// The first place at or after `from` where the step can be found again.
+Sync findStep(const Scan &scan, int from, qint64 consumed)
+{
+    const int n = scan.size();
+    int pending = -1;
+    for (int p = from; p < n; ++p) {
+        if (!(scan.viableShapes(p) & kStrong)) continue;
+        const qint64 streamPos = consumed + p;
+        const bool inOpeningTail = streamPos > 0 && streamPos + kParamBlockLength <= kOpeningTail;
+        const int whole = scan.wholeFrameAt(p);
+        if (whole == Live || (whole == Block && scan.listedAt(p) && !inOpeningTail)) {
+            if (scan.followed(p, lengthOf(whole))) return {p, true, p};
+            if (pending < 0) pending = p;
+            continue;
+        }
+        const Reading r = scan.readAt(p);
+        if (r.verdict == Verdict::Wait) {
+            if (pending < 0) pending = p;
+            continue;
+        }
+        if (r.verdict != Verdict::Take || r.shape == Aux) continue;
+        if (r.shape == Block && (!scan.listedAt(p) || inOpeningTail)) continue;
+        if (n - p < StreamReceiver::kDecideSpan) {
+            if (pending < 0) pending = p;
+            continue;
+        }
+        if (pending < 0 && scan.onePhase(p)) return {p, false, p};
+    }
+    // Places before the first undecided one are settled; bytes are kept as far back as a live frame
+    // could reach across it, so that it is judged again with what came before.
+    if (pending < 0) return {-1, false, n, n};
+    return {-1, false, pending, std::max(0, pending - kLiveFrameLength + 1)};
 }
 
 } // namespace
 
-bool StreamReceiver::isWholeFrame(const QByteArray &chunk)
+void StreamReceiver::clear()
 {
-    switch (classifyFrame(chunk)) {
-    case FrameKind::None:
-        return false;
-    case FrameKind::Channel:
-    case FrameKind::Telemetry:
-        return true;
-    case FrameKind::ParamBlock:
-        return !isLive(quint8(chunk.at(1)));
-    case FrameKind::AuxBlock:
-        return quint8(chunk.at(0)) != kMarker;
+    m_buffer.clear();
+    m_cuts.clear();
+    m_consumed = 0;
+    m_state = State::Opening;
+    m_held.clear();
+    m_heldBytes = 0;
+    m_tentativeBytes = 0;
+    m_crossedWholes = 0;
+    m_searchFrom = 0;
+}
+
+void StreamReceiver::loseStep(int at)
+{
+    m_state = State::Searching;
+    m_searchFrom = at;
+    m_held.clear();
+    m_heldBytes = 0;
+}
+
+void StreamReceiver::take(const QByteArray &frame, QVector<QByteArray> &out)
+{
+    if (m_state != State::Tentative) {
+        out.append(frame);
+        return;
     }
-    return false;
+    m_held.append(frame);
+    m_heldBytes += int(frame.size());
+    m_tentativeBytes += int(frame.size());
+}
+
+void StreamReceiver::trim(int head)
+{
+    m_buffer.remove(0, head);
+    m_consumed += head;
+    m_searchFrom = std::max(0, m_searchFrom - head);
+    QVector<int> cuts;
+    for (int c : m_cuts)
+        if (c >= head) cuts.append(c - head);
+    m_cuts = cuts;
+    if (m_buffer.size() > kMaxBuffered) {
+        // Only a rule change could get here; drop the oldest bytes rather than grow.
+        trim(int(m_buffer.size()) - kMaxBuffered);
+        loseStep(0);
+    }
 }
 
 QVector<QByteArray> StreamReceiver::feed(const QByteArray &chunk)
 {
-    QVector<QByteArray> frames;
-    if (m_buffer.isEmpty() && isWholeFrame(chunk)) {
-        frames.append(chunk);
-        return frames;
-    }
+    QVector<QByteArray> out;
+    if (chunk.isEmpty()) return out;
+    m_cuts.append(int(m_buffer.size()));
     m_buffer.append(chunk);
+    const Scan scan(m_buffer, m_cuts, m_viable);
+    const int n = scan.size();
+    auto frameAt = [&](int p, int length) { return m_buffer.mid(p, length); };
 
-    // Walk with an offset and cut once at the end: a megabyte of garbage must not cost a copy per byte.
-    const char *data = m_buffer.constData();
-    const int size = int(m_buffer.size());
     int head = 0;
-    while (head < size) {
-        const int verdict = frameAtHead(data + head, size - head);
-        if (verdict == kWait) break;
-        if (verdict == kDrop) {
-            ++head;
+    while (head < n) {
+        if (m_state == State::Searching) {
+            const Sync sync = findStep(scan, std::max(head, m_searchFrom), m_consumed);
+            if (sync.at < 0) {
+                m_searchFrom = sync.resumeAt;
+                head = std::min(sync.resumeAt, std::max(head, sync.keepFrom));
+                break;
+            }
+            head = sync.at;
+            m_state = sync.whole ? State::Confirmed : State::Tentative;
+            m_tentativeBytes = 0;
+            m_crossedWholes = 0;
+            if (sync.whole) {
+                const int length = lengthOf(scan.wholeFrameAt(head));
+                take(frameAt(head, length), out);
+                head += length;
+            }
             continue;
         }
-        frames.append(QByteArray(data + head, verdict));
-        head += verdict;
+
+        if (m_state == State::Opening) {
+            const int whole = scan.wholeFrameAt(head);
+            if (whole == Block && scan.listedAt(head) && !scan.followed(head, kParamBlockLength)) break;
+            if (whole == Live || (whole == Block && scan.listedAt(head))) {
+                m_state = State::Confirmed;
+                take(frameAt(head, lengthOf(whole)), out);
+                head += lengthOf(whole);
+                continue;
+            }
+        }
+        const Reading r = scan.readAt(head);
+        if (r.verdict == Verdict::Wait) break;
+        if (r.verdict == Verdict::Dead || (r.verdict == Verdict::Skip && m_state == State::Opening)) {
+            loseStep(head);
+            continue;
+        }
+        if (r.verdict == Verdict::Skip) {
+            head += r.length;
+            continue;
+        }
+        if (m_state == State::Opening) {
+            if (r.shape == Aux || (r.shape == Block && !scan.listedAt(head))) {
+                loseStep(head);
+                continue;
+            }
+            m_state = State::Tentative;
+            m_tentativeBytes = 0;
+            m_crossedWholes = 0;
+        }
+        if (m_state == State::Tentative) {
+            for (int c : m_cuts)
+                if (c > head && c < head + r.length && scan.wholeFrameAt(c) != 0) ++m_crossedWholes;
+            if (m_crossedWholes >= 2) {
+                loseStep(head + 1);
+                continue;
+            }
+        }
+        const bool wholeNotification = r.shape != Aux && scan.notificationFrom(head) == head + r.length;
+        take(frameAt(head, r.length), out);
+        head += r.length;
+        if (m_state == State::Tentative && (wholeNotification || m_tentativeBytes >= kTrustSpan)) {
+            out += m_held;
+            m_held.clear();
+            m_heldBytes = 0;
+            m_state = State::Confirmed;
+        }
     }
-    m_buffer.remove(0, head);
-    if (m_buffer.size() > kMaxBuffered) m_buffer.remove(0, m_buffer.size() - kMaxBuffered);
-    return frames;
+    trim(head);
+    return out;
 }

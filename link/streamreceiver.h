@@ -3,41 +3,75 @@
 #include <QByteArray>
 #include <QVector>
 
+#include <vector>
+
 // Reassembles the transmitter's frames from serial notifications of any size. A USB serial link
-// splits and merges writes at will, so a frame may arrive in pieces or several to a notification.
+// splits and merges writes at will, and there is no checksum: a frame is known only by its length and
+// marker bytes, and any payload may carry those bytes too. So a frame is believed only where it starts
+// at a boundary already confirmed, or where the bytes around it leave no other reading:
+//   live frame  FE 18|19 ...       20 bytes   two markers
+//   block       FE .. code .. FE   12 bytes   markers at 0 and 11 (an unlisted code is still a block)
+//   aux block   .. .. AA ...        8 bytes   one marker, at 2
 //
-// Pass-through: a chunk that is exactly one frame by classifyFrame() while nothing is buffered is
-// returned unchanged (so the handler treats it as it always did, unlisted codes included), unless
-// its bytes may as well be the head of a longer frame. Held back are a chunk that starts FE 18 or
-// FE 19 but is shorter than 20 bytes (the head of a live frame whose byte 11 or byte 2 happens to
-// look like a marker), and an 8-byte chunk FE ?? AA (the first 8 bytes of block 17 look exactly like
-// an aux block); both go through the buffer below.
+// Reading at a boundary. Each shape the first bytes allow (a byte not yet received rules nothing
+// out) must continue into a chain of frames that holds up to the last byte received. A frame is
+// taken when it is the only shape that holds, it is complete, and either the notification ended
+// with it or the next frame's head has arrived and fits. Several shapes holding (FE ?? AA is an aux
+// block or block 17; FE 18 .. FE at 11 a live frame or a block) wait for the bytes that tell them
+// apart; still undecided kDecideSpan bytes on, a live frame is taken if it is one of them (it changes
+// no setting), otherwise the boundary is given up. No shape holding means the boundary was false (a
+// truncated frame, dropped bytes): the receiver searches.
 //
-// Framing at the head of the buffer, applied until no complete frame is left:
-//   FE 18 or FE 19        -> a 20-byte live frame (wait for 20 bytes);
-//   FE, byte 2 listed code and byte 11 FE -> a 12-byte parameter block (wait for 12 bytes);
-//   byte 2 AA             -> the 8-byte aux block, bytes 0, 1 and 7 unexamined; when byte 0 is FE
-//                            it is decided only once 12 bytes are present (it may be block 17);
-//   FE, byte 2 neither listed nor AA -> not a frame start;
-//   too few bytes to decide -> wait; anything else -> drop one byte and look again.
-// Live frames are tried first: byte 1 of a parameter block is not examined, so a transmitter that
-// puts 0x18 there would be misread; ours puts the frame number (1..19) there.
+// After opening, the port may have come up in the middle of a frame. Its first byte is a boundary
+// on trial: a notification that is exactly one live frame or block is taken at once (the transmitter
+// writes one frame per write); otherwise a live frame or a block with a listed code starts a tentative
+// reading, whose frames are held back until kTrustSpan bytes of frames have followed without a break,
+// or one of them was a notification of its own. A tentative reading is dropped, with what it holds,
+// when its chain breaks or when it runs through two notifications that were each exactly one live
+// frame or block. An aux block or an unlisted code never starts a reading: the tail of a live frame
+// too often looks like one.
+//
+// Searching (out of step). An aux block is never taken: one marker byte is found in any stream.
+// The step is found again at the first place where either
+//   - a notification is exactly one live frame or block with a listed code: taken, and the step is
+//     confirmed (junk buffered before it is dropped), or
+//   - a live frame or a listed block starts a chain that holds for kDecideSpan bytes while no other
+//     chain of live frames or blocks does over those bytes: a tentative reading as above.
+// A block that would end within the first 19 bytes after opening is not believed unless it starts at
+// the first byte: those bytes may be the tail of a live frame that was on the line.
+//
+// Memory: undecided bytes never exceed about kDecideSpan plus a frame; kMaxBuffered is a hard
+// bound. Each notification costs one pass over the bytes kept, never a copy per byte.
 class StreamReceiver
 {
 public:
-    // Bytes kept at most while waiting; the oldest go first. Framing never waits on more than a
-    // live frame, so this only guards against a rule change that would.
     static constexpr int kMaxBuffered = 4096;
+    static constexpr int kDecideSpan = 40;
+    static constexpr int kTrustSpan = 100;
+    static constexpr int kGiveUpSpan = 120;
 
     // The complete frames found, in order.
     QVector<QByteArray> feed(const QByteArray &chunk);
 
-    int buffered() const { return int(m_buffer.size()); }
-    void clear() { m_buffer.clear(); }
-
-    // True when `chunk` alone is exactly one frame that cannot be the head of a longer one.
-    static bool isWholeFrame(const QByteArray &chunk);
+    // Bytes received and not yet handed out, frames held back included.
+    int buffered() const { return int(m_buffer.size()) + m_heldBytes; }
+    void clear();
 
 private:
+    enum class State { Opening, Tentative, Confirmed, Searching };
+
+    void take(const QByteArray &frame, QVector<QByteArray> &out);
+    void loseStep(int at);
+    void trim(int head);
+
     QByteArray m_buffer;
+    QVector<int> m_cuts;   // where each notification kept in m_buffer started
+    qint64 m_consumed = 0; // bytes dropped or handed out since clear()
+    State m_state = State::Opening;
+    QVector<QByteArray> m_held;
+    int m_heldBytes = 0;
+    int m_tentativeBytes = 0;
+    int m_crossedWholes = 0;
+    int m_searchFrom = 0;       // where searching goes on: places before it were settled
+    std::vector<char> m_viable; // scratch, reused between notifications
 };
