@@ -17,6 +17,7 @@ int lengthOf(int shape)
 }
 
 enum class Verdict { Wait, Dead, Take, Skip };
+constexpr int kUndecided = -2;
 
 struct Reading {
     Verdict verdict = Verdict::Dead;
@@ -81,6 +82,10 @@ public:
             if (liveUpTo(p, meet)) return {Verdict::Take, Live, kLiveFrameLength};
             return {Verdict::Skip, 0, meet - p};
         }
+        // Still open after kDecideSpan bytes: when everything received reads as live frames from p on,
+        // the live frame is taken (it changes no setting); blocks and aux blocks are never guessed at.
+        if (m_n - p >= StreamReceiver::kDecideSpan && liveUpTo(p, m_n))
+            return {Verdict::Take, Live, kLiveFrameLength};
         if (m_n - p < StreamReceiver::kGiveUpSpan) return {Verdict::Wait, v, 0};
         return {};
     }
@@ -111,12 +116,13 @@ public:
         return -1;
     }
 
-    // Whether live frames, one after another, read the bytes from p up to `end`.
+    // Whether live frames, one after another, read the bytes from p up to `end` (the last one may
+    // run past the bytes received).
     bool liveUpTo(int p, int end) const
     {
         for (; p < end; p += kLiveFrameLength)
             if (!(viableShapes(p) & Live)) return false;
-        return p == end;
+        return p == end || end == m_n;
     }
 
     // Where the notification holding p ends, if one starts exactly at p; otherwise -1.
@@ -142,18 +148,47 @@ public:
     // Whether the head of the next frame has arrived after a frame at p and fits.
     bool followed(int p, int length) const { return p + length + 3 <= m_n && m_viable[size_t(p + length)]; }
 
+    // A notification starting strictly inside [from, to) that is one live frame or listed block,
+    // followed by another notification that is one as well: its start, kUndecided while the second
+    // has not arrived, or -1.
+    int wholeRunAcross(int from, int to) const
+    {
+        for (auto it = std::upper_bound(m_cuts.begin(), m_cuts.end(), from); it != m_cuts.end() && *it < to;
+             ++it) {
+            if (!wholeStrongAt(*it)) continue;
+            const int next = notificationFrom(*it);
+            if (next == m_n) return kUndecided;
+            if (wholeStrongAt(next)) return *it;
+        }
+        return -1;
+    }
+
+    bool wholeStrongAt(int p) const
+    {
+        const int whole = wholeFrameAt(p);
+        return whole == Live || (whole == Block && listedAt(p));
+    }
+
     bool listedAt(int p) const { return p + 2 < m_n && paramBlockNumber(m_b[p + 2]) != 0; }
 
-    // Whether p starts the only reading of the bytes around it: no live frame or block whose chain
-    // holds runs across p from before it, or starts within kDecideSpan bytes after it off p's chain.
+    // Whether p starts the only reading of the bytes around it: no chain that starts with a live
+    // frame or block in the kDecideSpan bytes before p runs across p, and none starting in the
+    // kDecideSpan bytes after it lies off p's chain.
     bool onePhase(int p) const
     {
-        for (int q = std::max(0, p - kLiveFrameLength + 1); q < p; ++q) {
-            const int v = viableShapes(q);
-            if (((v & Live) && q + kLiveFrameLength > p) || ((v & Block) && q + kParamBlockLength > p))
-                return false;
-        }
         constexpr int kSpan = StreamReceiver::kDecideSpan;
+        const int from = std::max(0, p - kSpan);
+        std::vector<char> before(size_t(p - from), 0);
+        for (int x = from; x < p; ++x) {
+            const int v = viableShapes(x);
+            if (!before[size_t(x - from)] && !(v & kStrong)) continue;
+            for (int shape : {Live, Block, Aux}) {
+                if (!(v & shape)) continue;
+                const int next = x + lengthOf(shape);
+                if (next > p) return false;
+                if (next < p) before[size_t(next - from)] = 1;
+            }
+        }
         bool onChain[kSpan] = {true};
         for (int x = p; x < p + kSpan; ++x) {
             if (!onChain[x - p]) continue;
@@ -227,7 +262,6 @@ void StreamReceiver::clear()
     m_held.clear();
     m_heldBytes = 0;
     m_tentativeBytes = 0;
-    m_crossedWholes = 0;
     m_searchFrom = 0;
 }
 
@@ -288,7 +322,6 @@ QVector<QByteArray> StreamReceiver::feed(const QByteArray &chunk)
             head = sync.at;
             m_state = sync.whole ? State::Confirmed : State::Tentative;
             m_tentativeBytes = 0;
-            m_crossedWholes = 0;
             if (sync.whole) {
                 const int length = lengthOf(scan.wholeFrameAt(head));
                 take(frameAt(head, length), out);
@@ -324,13 +357,14 @@ QVector<QByteArray> StreamReceiver::feed(const QByteArray &chunk)
             }
             m_state = State::Tentative;
             m_tentativeBytes = 0;
-            m_crossedWholes = 0;
         }
         if (m_state == State::Tentative) {
-            for (int c : m_cuts)
-                if (c > head && c < head + r.length && scan.wholeFrameAt(c) != 0) ++m_crossedWholes;
-            if (m_crossedWholes >= 2) {
-                loseStep(head + 1);
+            // Two notifications in a row that are each one whole frame show where the writes begin;
+            // a tentative reading that runs across them is wrong.
+            const int across = scan.wholeRunAcross(head, head + r.length);
+            if (across == kUndecided) break;
+            if (across >= 0) {
+                loseStep(across);
                 continue;
             }
         }

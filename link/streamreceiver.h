@@ -71,7 +71,6 @@ private:
     QVector<QByteArray> m_held;
     int m_heldBytes = 0;
     int m_tentativeBytes = 0;
-    int m_crossedWholes = 0;
     int m_searchFrom = 0;       // where searching goes on: places before it were settled
     std::vector<char> m_viable; // scratch, reused between notifications
 };

@@ -117,9 +117,9 @@ inline QVector<QByteArray> notifications(const QByteArray &bytes, const QVector<
 
 // Which streams the bytes can decide at all, by brute force over every reading of them. `starts`
 // are the positions where the frames sent begin, and the end (the first frame may lie past a tail of
-// junk). A stream is decidable when every other reading is contradicted by its own bytes soon enough:
-// at a frame's start, any other frame length within kGiveUpSpan bytes; anywhere else, any live frame
-// or block within kDecideSpan bytes. It is truthful when every notification that is exactly one live
+// junk). A stream is decidable when every other reading is contradicted by its own bytes within
+// kDecideSpan bytes: at the start of a block or aux block, any other frame length; anywhere else, any
+// live frame or block. It is truthful when every notification that is exactly one live
 // frame or block is a frame sent.
 class Reference
 {
@@ -141,8 +141,9 @@ public:
         for (int p = 0; p < n; ++p) {
             const int at = m_starts.indexOf(p);
             const int trueLength = at >= 0 && at + 1 < m_starts.size() ? m_starts[at + 1] - p : 0;
-            const int horizon =
-                std::min(n, p + (at >= 0 ? StreamReceiver::kGiveUpSpan : StreamReceiver::kDecideSpan));
+            // At a live frame's start an undecided reading is settled for the live frame anyway.
+            if (trueLength == kLiveFrameLength) continue;
+            const int horizon = std::min(n, p + StreamReceiver::kDecideSpan);
             for (int length : kLengths) {
                 if (at >= 0 ? length == trueLength : length == kAuxBlockLength) continue;
                 if (reach(p, length) >= horizon) return false;
