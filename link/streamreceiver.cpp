@@ -7,6 +7,7 @@
 namespace {
 
 enum Shape { Live = 1, Block = 2, Aux = 4 };
+constexpr char kEnd = 8; // marks the last byte, where every chain may end
 constexpr int kStrong = Live | Block;
 // A frame lying inside the tail of a live frame that was on the line when the port opened.
 constexpr int kOpeningTail = kLiveFrameLength - 1;
@@ -33,13 +34,22 @@ public:
         : m_b(reinterpret_cast<const quint8 *>(bytes.constData())), m_n(int(bytes.size())), m_cuts(cuts),
           m_viable(viable)
     {
+        // From the last byte back: the shapes at each position whose chain holds to the end.
         m_viable.assign(size_t(m_n) + 1, 0);
-        m_viable[size_t(m_n)] = 1;
-        for (int p = m_n - 1; p >= 0; --p) m_viable[size_t(p)] = viableShapes(p) != 0;
+        m_viable[size_t(m_n)] = kEnd;
+        for (int p = m_n - 1; p >= 0; --p) {
+            const int s = shapesAt(p);
+            int v = 0;
+            for (int shape : {Live, Block, Aux}) {
+                const int end = p + lengthOf(shape);
+                if ((s & shape) && (end >= m_n || m_viable[size_t(end)])) v |= shape;
+            }
+            m_viable[size_t(p)] = char(v);
+        }
     }
 
     int size() const { return m_n; }
-    quint8 at(int p) const { return m_b[p]; }
+    const QVector<int> &cuts() const { return m_cuts; }
 
     // The shapes whose markers agree with the bytes at p; a marker not received yet agrees.
     int shapesAt(int p) const
@@ -54,16 +64,7 @@ public:
     }
 
     // The shapes at p whose frame is followed by a chain that holds to the last byte.
-    int viableShapes(int p) const
-    {
-        int v = 0;
-        const int s = shapesAt(p);
-        for (int shape : {Live, Block, Aux}) {
-            const int end = p + lengthOf(shape);
-            if ((s & shape) && (end >= m_n || m_viable[size_t(end)])) v |= shape;
-        }
-        return v;
-    }
+    int viableShapes(int p) const { return m_viable[size_t(p)] & ~kEnd; }
 
     // What a boundary at p reads as.
     Reading readAt(int p) const
@@ -77,41 +78,42 @@ public:
             return {Verdict::Take, v, lengthOf(v)};
         }
         // Readings that meet again share everything after: no byte to come can tell them apart.
-        const int meet = meetingPoint(p);
+        // (Two readings that part at p meet no sooner than a live frame on: 20 = 12 + 8.)
+        const int meet = m_n - p >= kLiveFrameLength ? meetingPoint(p) : -1;
         if (meet > 0) {
             if (liveUpTo(p, meet)) return {Verdict::Take, Live, kLiveFrameLength};
             return {Verdict::Skip, 0, meet - p};
         }
-        // Still open after kDecideSpan bytes: when everything received reads as live frames from p on,
-        // the live frame is taken (it changes no setting); blocks and aux blocks are never guessed at.
-        if (m_n - p >= StreamReceiver::kDecideSpan && liveUpTo(p, m_n))
-            return {Verdict::Take, Live, kLiveFrameLength};
-        if (m_n - p < StreamReceiver::kGiveUpSpan) return {Verdict::Wait, v, 0};
+        if (m_n - p < StreamReceiver::kDecideSpan) return {Verdict::Wait, v, 0};
+        // Still open: when everything received reads as live frames from p on, the live frame is
+        // taken (it changes no setting); a block or an aux block is never guessed at.
+        if (liveUpTo(p, m_n)) return {Verdict::Take, Live, kLiveFrameLength};
         return {};
     }
 
     // The first position after p that every reading from p runs through, or -1.
     int meetingPoint(int p) const
     {
-        const int span = m_n - p;
-        std::vector<char> reached(size_t(span) + 1, 0);
-        std::vector<int> inside(size_t(span) + 2, 0); // +1/-1 where frames of the readings open and close
-        reached[0] = 1;
+        // Readings still apart a frame past kDecideSpan are settled there anyway.
+        constexpr int kFar = StreamReceiver::kDecideSpan + kLiveFrameLength;
+        const int span = std::min(m_n - p, kFar);
+        char reached[kFar + 1] = {1};
+        int inside[kFar + 2] = {}; // +1/-1 where frames of the readings open and close
         for (int x = 0; x < span; ++x) {
-            if (!reached[size_t(x)]) continue;
+            if (!reached[x]) continue;
             const int v = viableShapes(p + x);
             for (int shape : {Live, Block, Aux}) {
                 if (!(v & shape)) continue;
                 const int end = x + lengthOf(shape);
-                if (end <= span) reached[size_t(end)] = 1;
-                ++inside[size_t(x) + 1];
-                --inside[size_t(std::min(end, span + 1))];
+                if (end <= span) reached[end] = 1;
+                ++inside[x + 1];
+                --inside[std::min(end, span + 1)];
             }
         }
         int depth = 0;
         for (int q = 1; q <= span; ++q) {
-            depth += inside[size_t(q)];
-            if (reached[size_t(q)] && depth == 0) return p + q;
+            depth += inside[q];
+            if (reached[q] && depth == 0) return p + q;
         }
         return -1;
     }
@@ -178,15 +180,15 @@ public:
     {
         constexpr int kSpan = StreamReceiver::kDecideSpan;
         const int from = std::max(0, p - kSpan);
-        std::vector<char> before(size_t(p - from), 0);
+        char before[kSpan] = {};
         for (int x = from; x < p; ++x) {
             const int v = viableShapes(x);
-            if (!before[size_t(x - from)] && !(v & kStrong)) continue;
+            if (!before[x - from] && !(v & kStrong)) continue;
             for (int shape : {Live, Block, Aux}) {
                 if (!(v & shape)) continue;
                 const int next = x + lengthOf(shape);
                 if (next > p) return false;
-                if (next < p) before[size_t(next - from)] = 1;
+                if (next < p) before[next - from] = 1;
             }
         }
         bool onChain[kSpan] = {true};
@@ -222,11 +224,13 @@ Sync findStep(const Scan &scan, int from, qint64 consumed)
 {
     const int n = scan.size();
     int pending = -1;
+    auto cut = std::lower_bound(scan.cuts().begin(), scan.cuts().end(), from);
     for (int p = from; p < n; ++p) {
         if (!(scan.viableShapes(p) & kStrong)) continue;
         const qint64 streamPos = consumed + p;
         const bool inOpeningTail = streamPos > 0 && streamPos + kParamBlockLength <= kOpeningTail;
-        const int whole = scan.wholeFrameAt(p);
+        while (cut != scan.cuts().end() && *cut < p) ++cut;
+        const int whole = cut != scan.cuts().end() && *cut == p ? scan.wholeFrameAt(p) : 0;
         if (whole == Live || (whole == Block && scan.listedAt(p) && !inOpeningTail)) {
             if (scan.followed(p, lengthOf(whole))) return {p, true, p};
             if (pending < 0) pending = p;
@@ -289,10 +293,9 @@ void StreamReceiver::trim(int head)
     m_buffer.remove(0, head);
     m_consumed += head;
     m_searchFrom = std::max(0, m_searchFrom - head);
-    QVector<int> cuts;
-    for (int c : m_cuts)
-        if (c >= head) cuts.append(c - head);
-    m_cuts = cuts;
+    m_cuts.erase(std::remove_if(m_cuts.begin(), m_cuts.end(), [head](int c) { return c < head; }),
+                 m_cuts.end());
+    for (int &c : m_cuts) c -= head;
     if (m_buffer.size() > kMaxBuffered) {
         // Only a rule change could get here; drop the oldest bytes rather than grow.
         trim(int(m_buffer.size()) - kMaxBuffered);

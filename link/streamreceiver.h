@@ -48,7 +48,6 @@ public:
     static constexpr int kMaxBuffered = 4096;
     static constexpr int kDecideSpan = 40;
     static constexpr int kTrustSpan = 100;
-    static constexpr int kGiveUpSpan = 120;
 
     // The complete frames found, in order.
     QVector<QByteArray> feed(const QByteArray &chunk);

@@ -4,6 +4,8 @@
 TXCONFIG_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 TXCONFIG_BUILD="${TXCONFIG_BUILD:-$TXCONFIG_ROOT/build}"
 TXCONFIG_PACKAGES=(cmake make g++ qtbase5-dev libqt5serialport5-dev libbenchmark-dev fonts-dejavu-core xvfb xauth)
+# Only scripts/fuzz needs these: clang with libFuzzer and the sanitizer runtimes.
+TXCONFIG_FUZZ_PACKAGES=(clang libclang-rt-dev)
 
 ensure_packages() {
     local missing=()
