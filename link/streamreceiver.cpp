@@ -361,15 +361,13 @@ QVector<QByteArray> StreamReceiver::feed(const QByteArray &chunk)
             m_state = State::Tentative;
             m_tentativeBytes = 0;
         }
-        if (m_state == State::Tentative) {
-            // Two notifications in a row that are each one whole frame show where the writes begin;
-            // a tentative reading that runs across them is wrong.
-            const int across = scan.wholeRunAcross(head, head + r.length);
-            if (across == kUndecided) break;
-            if (across >= 0) {
-                loseStep(across);
-                continue;
-            }
+        // Two notifications in a row that are each one whole frame show where the writes begin; a
+        // frame that runs across them was read from a false boundary (a truncated frame before them).
+        const int across = scan.wholeRunAcross(head, head + r.length);
+        if (across == kUndecided) break;
+        if (across >= 0) {
+            loseStep(across);
+            continue;
         }
         const bool wholeNotification = r.shape != Aux && scan.notificationFrom(head) == head + r.length;
         take(frameAt(head, r.length), out);
