@@ -85,9 +85,9 @@ public:
             return {Verdict::Skip, 0, meet - p};
         }
         if (m_n - p < StreamReceiver::kDecideSpan) return {Verdict::Wait, v, 0};
-        // Still open: when everything received reads as live frames from p on, the live frame is
-        // taken (it changes no setting); a block or an aux block is never guessed at.
-        if (liveUpTo(p, m_n)) return {Verdict::Take, Live, kLiveFrameLength};
+        // Still open: when those bytes read as live frames, the live frame is taken (it changes no
+        // setting); a block or an aux block is never guessed at.
+        if (liveUpTo(p, p + StreamReceiver::kDecideSpan)) return {Verdict::Take, Live, kLiveFrameLength};
         return {};
     }
 

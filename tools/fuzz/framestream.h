@@ -147,7 +147,7 @@ inline bool isTailOf(const QVector<QByteArray> &out, const QVector<QByteArray> &
 // Which streams their bytes can decide at all, by brute force over every reading of them. A stream
 // is decidable when every other reading is contradicted by its own bytes within kDecideSpan bytes:
 // at the start of a block or aux block sent, any other frame length; anywhere but a frame's start,
-// any live frame or block. (At a live frame's start the receiver settles for the live frame.) It is
+// any live frame or block. (Where two live frames follow each other the receiver settles for them.) It is
 // truthful when every notification that is exactly one live frame or block is a frame sent.
 class Reference
 {
@@ -171,7 +171,9 @@ public:
             while (m_s.starts[next] < p) ++next;
             const int at = m_s.starts[next] == p ? next : -1;
             const int trueLength = at >= 0 && at + 1 < m_s.starts.size() ? m_s.starts[at + 1] - p : 0;
-            if (trueLength == kLiveFrameLength) continue;
+            // Two live frames in a row are settled for the live frame anyway.
+            if (trueLength == kLiveFrameLength && m_s.starts.value(next + 2) - p == 2 * kLiveFrameLength)
+                continue;
             for (int length : kLengths) {
                 if (at >= 0 ? length == trueLength : length == kAuxBlockLength) continue;
                 if (reach(p, length) >= std::min(n, p + StreamReceiver::kDecideSpan)) return false;
