@@ -66,8 +66,8 @@ public:
     // The shapes at p whose frame is followed by a chain that holds to the last byte.
     int viableShapes(int p) const { return m_viable[size_t(p)] & ~kEnd; }
 
-    // What a boundary at p reads as.
-    Reading readAt(int p) const
+    // What a boundary at p reads as; `inStep` when p is the end of a frame already taken.
+    Reading readAt(int p, bool inStep = false) const
     {
         const int v = viableShapes(p);
         if (v == 0) return {};
@@ -77,6 +77,11 @@ public:
             if (end > m_n || (end < m_n && end + 3 > m_n)) return {Verdict::Wait, v, 0};
             return {Verdict::Take, v, lengthOf(v)};
         }
+        // In step, two notifications in a row that are each one frame of a reading show how it was
+        // written.
+        const int written = inStep ? writtenAt(p, v) : 0;
+        if (written != 0 && writtenAt(p + lengthOf(written), viableShapes(p + lengthOf(written))) != 0)
+            return {Verdict::Take, written, lengthOf(written)};
         // Readings that meet again share everything after: no byte to come can tell them apart.
         // (Two readings that part at p meet no sooner than a live frame on: 20 = 12 + 8.)
         const int meet = m_n - p >= kLiveFrameLength ? meetingPoint(p) : -1;
@@ -116,6 +121,16 @@ public:
             if (reached[q] && depth == 0) return p + q;
         }
         return -1;
+    }
+
+    // The live frame or block among `shapes` that the notification starting at p is exactly, or 0.
+    int writtenAt(int p, int shapes) const
+    {
+        if (p >= m_n) return 0;
+        const int length = notificationFrom(p) - p;
+        if (length == kLiveFrameLength && (shapes & Live)) return Live;
+        if (length == kParamBlockLength && (shapes & Block)) return Block;
+        return 0;
     }
 
     // Whether live frames, one after another, read the bytes from p up to `end` (the last one may
@@ -343,7 +358,7 @@ QVector<QByteArray> StreamReceiver::feed(const QByteArray &chunk)
                 continue;
             }
         }
-        const Reading r = scan.readAt(head);
+        const Reading r = scan.readAt(head, m_state != State::Opening);
         if (r.verdict == Verdict::Wait) break;
         if (r.verdict == Verdict::Dead || (r.verdict == Verdict::Skip && m_state == State::Opening)) {
             loseStep(head);
