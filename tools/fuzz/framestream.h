@@ -57,7 +57,7 @@ public:
             // FE 18 AA ... with a block after it would be a live frame byte for byte.
             if (f[0] == char(kMarker) && (f[1] == char(kChannelId) || f[1] == char(kTelemetryId))) f[1] = 0;
         } else {
-            const QVector<quint8> codes = paramBlockCodes();
+            static const QVector<quint8> codes = paramBlockCodes();
             quint8 code = kind == Kind::Block17 ? kAuxCode : codes[m_pick(int(codes.size()))];
             while (kind == Kind::Unlisted && paramBlockNumber(code) != 0) code = quint8(m_pick(256));
             f[0] = f[11] = char(kMarker);
