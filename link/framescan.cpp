@@ -67,7 +67,7 @@ Reading Scan::readAt(int p, bool inStep) const
     // (Two readings that part at p meet no sooner than a live frame on: 20 = 12 + 8.)
     const int meet = m_n - p >= kLiveFrameLength ? meetingPoint(p) : -1;
     if (meet > 0) {
-        if (liveUpTo(p, meet)) return {Verdict::Take, Live, kLiveFrameLength};
+        if (v & Live) return {Verdict::Take, Live, kLiveFrameLength};
         return {Verdict::Skip, 0, meet - p};
     }
     if (m_n - p < StreamReceiver::kDecideSpan) return {Verdict::Wait, v, 0};

@@ -22,8 +22,9 @@
 // FE at 11: live frame or block) wait for the bytes that tell them apart, unless two notifications in
 // a row are each exactly one frame of a reading (the transmitter writes one frame per write).
 // Readings that meet again (a block with byte 1 = 0x18 and an aux block after it are a live frame
-// byte for byte) can never be told apart: the bytes up to where they meet are dropped, unless they
-// read as live frames only. Still undecided kDecideSpan bytes on, the live frame is taken if those
+// byte for byte) can never be told apart: a live frame among them is taken (a block's byte 1 is its
+// frame number, never 0x18 or 0x19, on this transmitter); otherwise the bytes up to where they meet
+// are dropped. Still undecided kDecideSpan bytes on, the live frame is taken if those
 // bytes read as live frames (it changes no setting); otherwise the boundary is given up. No shape
 // holding means the boundary was false (a truncated frame, dropped bytes), and so does a frame that
 // runs across two notifications in a row that are each exactly one live frame or listed block: the

@@ -25,6 +25,87 @@ struct Stream {
     QVector<int> cuts;          // where each notification begins
 };
 
+// Which streams their bytes can decide at all, by brute force over every reading of them. A stream
+// is decidable when every other reading is contradicted by its own bytes within kDecideSpan bytes:
+// at the start of a block or aux block sent, any other frame length; anywhere but a frame's start,
+// any live frame or block. (Where two live frames follow each other the receiver settles for them.) It is
+// truthful when every notification that is exactly one live frame or block is a frame sent.
+class Reference
+{
+public:
+    explicit Reference(const Stream &s) : m_s(s)
+    {
+        const int n = int(s.bytes.size());
+        m_reach.assign(size_t(n) + 1, kNever);
+        for (int p = n - 1; p >= 0; --p) {
+            int furthest = 0;
+            for (int length : kLengths) furthest = std::max(furthest, reach(p, length));
+            m_reach[size_t(p)] = furthest;
+        }
+    }
+
+    bool decidable() const
+    {
+        const int n = int(m_s.bytes.size());
+        int next = 0; // the first frame starting at or after p
+        for (int p = 0; p < n; ++p) {
+            while (m_s.starts[next] < p) ++next;
+            const int at = m_s.starts[next] == p ? next : -1;
+            const int trueLength = at >= 0 && at + 1 < m_s.starts.size() ? m_s.starts[at + 1] - p : 0;
+            // Two live frames in a row are settled for the live frame anyway.
+            if (trueLength == kLiveFrameLength && m_s.starts.value(next + 2) - p == 2 * kLiveFrameLength)
+                continue;
+            for (int length : kLengths) {
+                if (at >= 0 ? length == trueLength : length == kAuxBlockLength) continue;
+                if (reach(p, length) >= std::min(n, p + StreamReceiver::kDecideSpan)) return false;
+            }
+        }
+        return true;
+    }
+
+    // How far a reading that starts with a frame of `length` at p runs before its bytes contradict it.
+    int reach(int p, int length) const
+    {
+        const int mismatch = firstMismatch(p, length);
+        if (mismatch != kNever || p + length >= m_s.bytes.size()) return mismatch;
+        return m_reach[size_t(p + length)];
+    }
+
+    bool truthful() const
+    {
+        for (int i = 0; i < m_s.cuts.size(); ++i) {
+            const int from = m_s.cuts[i];
+            const int end = i + 1 < m_s.cuts.size() ? m_s.cuts[i + 1] : int(m_s.bytes.size());
+            if ((end - from != kLiveFrameLength && end - from != kParamBlockLength) ||
+                firstMismatch(from, end - from) < end)
+                continue;
+            const int at = int(m_s.starts.indexOf(from));
+            if (at < 0 || m_s.starts.value(at + 1) != end) return false;
+        }
+        return true;
+    }
+
+private:
+    static constexpr int kNever = 1 << 30;
+    static constexpr int kLengths[] = {kLiveFrameLength, kParamBlockLength, kAuxBlockLength};
+
+    // Where a frame of `length` at p first disagrees with the bytes, or kNever.
+    int firstMismatch(int p, int length) const
+    {
+        const auto *bytes = reinterpret_cast<const quint8 *>(m_s.bytes.constData());
+        auto differs = [&](int i, quint8 a, quint8 b) {
+            return p + i < m_s.bytes.size() && bytes[p + i] != a && bytes[p + i] != b;
+        };
+        if (length == kAuxBlockLength) return differs(2, kAuxCode, kAuxCode) ? p + 2 : kNever;
+        if (differs(0, kMarker, kMarker)) return p;
+        if (length == kLiveFrameLength) return differs(1, kChannelId, kTelemetryId) ? p + 1 : kNever;
+        return differs(11, kMarker, kMarker) ? p + 11 : kNever;
+    }
+
+    const Stream &m_s;
+    std::vector<int> m_reach;
+};
+
 // Draws everything from pick(n), which returns 0..n-1: a random generator in the tests, the fuzzer's
 // input in the fuzz target.
 template <typename Pick> class Generator
@@ -54,8 +135,6 @@ public:
         } else if (kind == Kind::Aux) {
             f[2] = char(kAuxCode);
             if (m_pick(3) == 0) f[0] = char(kMarker); // the head of block 17 to look at
-            // FE 18 AA ... with a block after it would be a live frame byte for byte.
-            if (f[0] == char(kMarker) && (f[1] == char(kChannelId) || f[1] == char(kTelemetryId))) f[1] = 0;
         } else {
             static const QVector<quint8> codes = paramBlockCodes();
             quint8 code = kind == Kind::Block17 ? kAuxCode : codes[m_pick(int(codes.size()))];
@@ -68,21 +147,14 @@ public:
     }
 
     // `count` frames of every kind, live frames the most common as on a real line, starting with a
-    // live frame. Never a block whose byte 1 is 0x18 or 0x19 followed by an aux block: those 20 bytes
-    // are a live frame byte for byte, and nothing can tell them apart.
+    // live frame.
     QVector<QByteArray> frames(int count)
     {
         static constexpr Kind kinds[] = {Kind::Channel, Kind::Channel, Kind::Telemetry, Kind::Listed,
                                          Kind::Listed,  Kind::Block17, Kind::OddByte1,  Kind::Unlisted,
                                          Kind::Aux,     Kind::Aux};
         QVector<QByteArray> out{frame(Kind::Channel)};
-        while (out.size() < count) {
-            const QByteArray f = frame(kinds[m_pick(int(std::size(kinds)))]);
-            const QByteArray &last = out.last();
-            const bool liveLookalike = last.size() == kParamBlockLength &&
-                                       (last[1] == char(kChannelId) || last[1] == char(kTelemetryId));
-            if (!(liveLookalike && f.size() == kAuxBlockLength)) out.append(f);
-        }
+        while (out.size() < count) out.append(frame(kinds[m_pick(int(std::size(kinds)))]));
         return out;
     }
 
@@ -104,6 +176,15 @@ public:
             s.bytes += f;
         }
         s.starts.append(int(s.bytes.size()));
+        // A block or aux block that starts FE 18 (or FE 19) with a live frame's reading holding after
+        // it is a live frame byte for byte, and is read as one: not a stream to judge the receiver by.
+        const Reference reference(s);
+        for (int i = 0; i + 2 < s.starts.size(); ++i) {
+            const int at = s.starts[i];
+            if (s.frames[i].size() != kLiveFrameLength &&
+                reference.reach(at, kLiveFrameLength) >= at + StreamReceiver::kDecideSpan)
+                s.frames[i][1] = s.bytes[at + 1] = 0;
+        }
         const int plainFrom = int(s.bytes.size()) - 2 * kLiveFrameLength;
         for (int p = 0; p < plainFrom; p += maxCut - m_pick(maxCut)) s.cuts.append(p);
         s.cuts << plainFrom << plainFrom + kLiveFrameLength;
@@ -143,86 +224,5 @@ inline bool isTailOf(const QVector<QByteArray> &out, const QVector<QByteArray> &
 {
     return out.size() <= sent.size() && out == sent.mid(sent.size() - out.size());
 }
-
-// Which streams their bytes can decide at all, by brute force over every reading of them. A stream
-// is decidable when every other reading is contradicted by its own bytes within kDecideSpan bytes:
-// at the start of a block or aux block sent, any other frame length; anywhere but a frame's start,
-// any live frame or block. (Where two live frames follow each other the receiver settles for them.) It is
-// truthful when every notification that is exactly one live frame or block is a frame sent.
-class Reference
-{
-public:
-    explicit Reference(const Stream &s) : m_s(s)
-    {
-        const int n = int(s.bytes.size());
-        m_reach.assign(size_t(n) + 1, kNever);
-        for (int p = n - 1; p >= 0; --p) {
-            int furthest = 0;
-            for (int length : kLengths) furthest = std::max(furthest, reach(p, length));
-            m_reach[size_t(p)] = furthest;
-        }
-    }
-
-    bool decidable() const
-    {
-        const int n = int(m_s.bytes.size());
-        int next = 0; // the first frame starting at or after p
-        for (int p = 0; p < n; ++p) {
-            while (m_s.starts[next] < p) ++next;
-            const int at = m_s.starts[next] == p ? next : -1;
-            const int trueLength = at >= 0 && at + 1 < m_s.starts.size() ? m_s.starts[at + 1] - p : 0;
-            // Two live frames in a row are settled for the live frame anyway.
-            if (trueLength == kLiveFrameLength && m_s.starts.value(next + 2) - p == 2 * kLiveFrameLength)
-                continue;
-            for (int length : kLengths) {
-                if (at >= 0 ? length == trueLength : length == kAuxBlockLength) continue;
-                if (reach(p, length) >= std::min(n, p + StreamReceiver::kDecideSpan)) return false;
-            }
-        }
-        return true;
-    }
-
-    bool truthful() const
-    {
-        for (int i = 0; i < m_s.cuts.size(); ++i) {
-            const int from = m_s.cuts[i];
-            const int end = i + 1 < m_s.cuts.size() ? m_s.cuts[i + 1] : int(m_s.bytes.size());
-            if ((end - from != kLiveFrameLength && end - from != kParamBlockLength) ||
-                firstMismatch(from, end - from) < end)
-                continue;
-            const int at = int(m_s.starts.indexOf(from));
-            if (at < 0 || m_s.starts.value(at + 1) != end) return false;
-        }
-        return true;
-    }
-
-private:
-    static constexpr int kNever = 1 << 30;
-    static constexpr int kLengths[] = {kLiveFrameLength, kParamBlockLength, kAuxBlockLength};
-
-    // Where a frame of `length` at p first disagrees with the bytes, or kNever.
-    int firstMismatch(int p, int length) const
-    {
-        const auto *bytes = reinterpret_cast<const quint8 *>(m_s.bytes.constData());
-        auto differs = [&](int i, quint8 a, quint8 b) {
-            return p + i < m_s.bytes.size() && bytes[p + i] != a && bytes[p + i] != b;
-        };
-        if (length == kAuxBlockLength) return differs(2, kAuxCode, kAuxCode) ? p + 2 : kNever;
-        if (differs(0, kMarker, kMarker)) return p;
-        if (length == kLiveFrameLength) return differs(1, kChannelId, kTelemetryId) ? p + 1 : kNever;
-        return differs(11, kMarker, kMarker) ? p + 11 : kNever;
-    }
-
-    // How far a reading that starts with a frame of `length` at p runs before its bytes contradict it.
-    int reach(int p, int length) const
-    {
-        const int mismatch = firstMismatch(p, length);
-        if (mismatch != kNever || p + length >= m_s.bytes.size()) return mismatch;
-        return m_reach[size_t(p + length)];
-    }
-
-    const Stream &m_s;
-    std::vector<int> m_reach;
-};
 
 } // namespace framestream
