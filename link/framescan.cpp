@@ -48,7 +48,7 @@ int Scan::shapesAt(int p) const
     return s;
 }
 
-Reading Scan::readAt(int p, bool inStep) const
+Reading Scan::readAt(int p) const
 {
     const int v = viableShapes(p);
     if (v == 0) return {};
@@ -58,11 +58,6 @@ Reading Scan::readAt(int p, bool inStep) const
         if (end > m_n || (end < m_n && end + 3 > m_n)) return {Verdict::Wait, v, 0};
         return {Verdict::Take, v, lengthOf(v)};
     }
-    // In step, two notifications in a row that are each one frame of a reading show how it was
-    // written.
-    const int written = inStep ? writtenAt(p, v) : 0;
-    if (written != 0 && writtenAt(p + lengthOf(written), viableShapes(p + lengthOf(written))) != 0)
-        return {Verdict::Take, written, lengthOf(written)};
     // Readings that meet again share everything after: no byte to come can tell them apart.
     // (Two readings that part at p meet no sooner than a live frame on: 20 = 12 + 8.)
     const int meet = m_n - p >= kLiveFrameLength ? meetingPoint(p) : -1;
@@ -103,15 +98,6 @@ int Scan::meetingPoint(int p) const
     return -1;
 }
 
-int Scan::writtenAt(int p, int shapes) const
-{
-    if (p >= m_n) return 0;
-    const int length = notificationFrom(p) - p;
-    if (length == kLiveFrameLength && (shapes & Live)) return Live;
-    if (length == kParamBlockLength && (shapes & Block)) return Block;
-    return 0;
-}
-
 bool Scan::liveUpTo(int p, int end) const
 {
     for (; p < end; p += kLiveFrameLength)
@@ -138,12 +124,16 @@ int Scan::wholeFrameAt(int p) const
 
 int Scan::wholeRunAcross(int from, int to) const
 {
+    constexpr int kRun = 3;
     for (auto it = std::upper_bound(m_cuts.begin(), m_cuts.end(), from); it != m_cuts.end() && *it < to;
          ++it) {
-        if (!wholeStrongAt(*it)) continue;
-        const int next = notificationFrom(*it);
-        if (next == m_n) return kUndecided;
-        if (wholeStrongAt(next)) return *it;
+        int at = *it, run = 0;
+        while (run < kRun && at < m_n && wholeStrongAt(at)) {
+            at = notificationFrom(at);
+            ++run;
+        }
+        if (run == kRun) return *it;
+        if (at == m_n && run > 0) return kUndecided;
     }
     return -1;
 }

@@ -39,14 +39,11 @@ public:
     // The shapes at p whose frame is followed by a chain that holds to the last byte.
     int viableShapes(int p) const { return m_viable[size_t(p)] & ~kEnd; }
 
-    // What a boundary at p reads as; `inStep` when p is the end of a frame already taken.
-    Reading readAt(int p, bool inStep = false) const;
+    // What a boundary at p reads as.
+    Reading readAt(int p) const;
 
     // The first position after p that every reading from p runs through, or -1.
     int meetingPoint(int p) const;
-
-    // The live frame or block among `shapes` that the notification starting at p is exactly, or 0.
-    int writtenAt(int p, int shapes) const;
 
     // Whether live frames, one after another, read the bytes from p up to `end` (the last one may
     // run past the bytes received).
@@ -62,9 +59,9 @@ public:
     // Whether the head of the next frame has arrived after a frame at p and fits.
     bool followed(int p, int length) const { return p + length + 3 <= m_n && m_viable[size_t(p + length)]; }
 
-    // A notification starting strictly inside [from, to) that is one live frame or listed block,
-    // followed by another notification that is one as well: its start, kUndecided while the second
-    // has not arrived, or -1.
+    // A notification starting strictly inside [from, to) that begins three notifications in a row
+    // which are each exactly one live frame or listed block: its start, kUndecided while the run has
+    // not all arrived, or -1.
     int wholeRunAcross(int from, int to) const;
 
     // Whether the notification at p is exactly one live frame or listed block.

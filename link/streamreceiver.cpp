@@ -93,7 +93,7 @@ QVector<QByteArray> StreamReceiver::feed(const QByteArray &chunk)
                 continue;
             }
         }
-        const Reading r = scan.readAt(head, m_state != State::Opening);
+        const Reading r = scan.readAt(head);
         if (r.verdict == Verdict::Wait) break;
         if (r.verdict == Verdict::Dead || (r.verdict == Verdict::Skip && m_state == State::Opening)) {
             loseStep(head);
@@ -111,7 +111,7 @@ QVector<QByteArray> StreamReceiver::feed(const QByteArray &chunk)
             m_state = State::Tentative;
             m_tentativeBytes = 0;
         }
-        // Two notifications in a row that are each one whole frame show where the writes begin; a
+        // Three notifications in a row that are each one whole frame show where the writes begin; a
         // frame that runs across them was read from a false boundary (a truncated frame before them).
         const int across = scan.wholeRunAcross(head, head + r.length);
         if (across == kUndecided) break;

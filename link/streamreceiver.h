@@ -17,18 +17,17 @@
 //
 // At a boundary every shape the first bytes allow (a byte not received yet rules nothing out) must go
 // on into a chain of frames that holds up to the last byte received. A frame is taken when it is the
-// only shape that holds, it is complete, and either the notification ended with it or the next
-// frame's head has arrived and fits. Several shapes holding (FE ?? AA: aux block or block 17; FE 18 ..
-// FE at 11: live frame or block) wait for the bytes that tell them apart, unless two notifications in
-// a row are each exactly one frame of a reading (the transmitter writes one frame per write).
-// Readings that meet again (a block with byte 1 = 0x18 and an aux block after it are a live frame
-// byte for byte) can never be told apart: a live frame among them is taken (a block's byte 1 is its
-// frame number, never 0x18 or 0x19, on this transmitter); otherwise the bytes up to where they meet
-// are dropped. Still undecided kDecideSpan bytes on, the live frame is taken if those
-// bytes read as live frames (it changes no setting); otherwise the boundary is given up. No shape
-// holding means the boundary was false (a truncated frame, dropped bytes), and so does a frame that
-// runs across two notifications in a row that are each exactly one live frame or listed block: the
-// receiver searches.
+// only shape that holds, it is complete, and either the notification ended with it or the next frame's
+// head has arrived and fits. Several shapes holding (FE ?? AA: aux block or block 17; FE 18 .. FE at
+// 11: live frame or block) wait for the bytes that tell them apart. Readings that meet again (a block
+// with byte 1 = 0x18 and an aux block after it are a live frame byte for byte) can never be told
+// apart: a live frame among them is taken (a block's byte 1 is its frame number, never 0x18 or 0x19,
+// on this transmitter); otherwise the bytes up to where they meet are dropped. Still undecided
+// kDecideSpan bytes on, the live frame is taken if those bytes read as live frames (it changes no
+// setting); otherwise the boundary is given up. No shape holding means the boundary was false (a
+// truncated frame, dropped bytes), and so does a frame that runs across three notifications in a row
+// that are each exactly one live frame or listed block (the transmitter writes one frame per write):
+// the receiver searches.
 //
 // After opening, the port may have come up in the middle of a frame, so its first byte is a boundary
 // on trial. A first notification that is exactly one live frame is taken at once, one that is exactly
