@@ -14,11 +14,6 @@ constexpr int kOpeningTail = kLiveFrameLength - 1;
 
 } // namespace
 
-int lengthOf(int shape)
-{
-    return shape == Live ? kLiveFrameLength : shape == Block ? kParamBlockLength : kAuxBlockLength;
-}
-
 Scan::Scan(const QByteArray &bytes, const QVector<int> &cuts, std::vector<char> &viable)
     : m_b(reinterpret_cast<const quint8 *>(bytes.constData())), m_n(int(bytes.size())), m_cuts(cuts),
       m_viable(viable)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/blocks.h"
+
 #include <QByteArray>
 #include <QVector>
 
@@ -13,7 +15,10 @@ namespace framescan {
 enum Shape { Live = 1, Block = 2, Aux = 4 };
 constexpr int kStrong = Live | Block;
 constexpr char kEnd = 8; // marks the last byte, where every chain may end
-int lengthOf(int shape);
+constexpr int lengthOf(int shape)
+{
+    return shape == Live ? kLiveFrameLength : shape == Block ? kParamBlockLength : kAuxBlockLength;
+}
 
 enum class Verdict { Wait, Dead, Take, Skip };
 constexpr int kUndecided = -2;

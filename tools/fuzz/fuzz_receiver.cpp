@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzedDataProvider input(data, size);
     const auto start = Start(input.ConsumeIntegralInRange(0, 2));
-    const int count = input.ConsumeIntegralInRange(1, 24);
+    const int count = input.ConsumeIntegralInRange(1, 16);
     const int maxCut = input.ConsumeIntegralInRange(1, 64);
     auto pick = [&input](int n) { return input.ConsumeIntegralInRange(0, n - 1); };
     framestream::Generator<decltype(pick)> gen(pick);
