@@ -60,75 +60,77 @@ QVector<QByteArray> StreamReceiver::feed(const QByteArray &chunk)
     m_cuts.append(int(m_buffer.size()));
     m_buffer.append(chunk);
     const Scan scan(m_buffer, m_cuts, m_viable);
-    const int n = scan.size();
-    auto frameAt = [&](int p, int length) { return m_buffer.mid(p, length); };
-
     int head = 0;
-    while (head < n) {
-        if (m_state == State::Searching) {
-            const Sync sync = findStep(scan, std::max(head, m_searchFrom), m_consumed);
-            if (sync.at < 0) {
-                m_searchFrom = sync.resumeAt;
-                head = std::min(sync.resumeAt, std::max(head, sync.keepFrom));
-                break;
-            }
-            head = sync.at;
-            m_state = sync.whole ? State::Confirmed : State::Tentative;
-            m_tentativeBytes = 0;
-            if (sync.whole) {
-                const int length = lengthOf(scan.wholeFrameAt(head));
-                take(frameAt(head, length), out);
-                head += length;
-            }
-            continue;
-        }
-
-        if (m_state == State::Opening) {
-            const int whole = scan.wholeFrameAt(head);
-            if (whole == Block && scan.listedAt(head) && !scan.followed(head, kParamBlockLength)) break;
-            if (whole == Live || (whole == Block && scan.listedAt(head))) {
-                m_state = State::Confirmed;
-                take(frameAt(head, lengthOf(whole)), out);
-                head += lengthOf(whole);
-                continue;
-            }
-        }
-        const Reading r = scan.readAt(head);
-        if (r.verdict == Verdict::Wait) break;
-        if (r.verdict == Verdict::Dead || (r.verdict == Verdict::Skip && m_state == State::Opening)) {
-            loseStep(head);
-            continue;
-        }
-        if (r.verdict == Verdict::Skip) {
-            head += r.length;
-            continue;
-        }
-        if (m_state == State::Opening) {
-            if (r.shape == Aux || (r.shape == Block && !scan.listedAt(head))) {
-                loseStep(head);
-                continue;
-            }
-            m_state = State::Tentative;
-            m_tentativeBytes = 0;
-        }
-        // Three notifications in a row that are each one whole frame show where the writes begin; a
-        // frame that runs across them was read from a false boundary (a truncated frame before them).
-        const int across = scan.wholeRunAcross(head, head + r.length);
-        if (across == kUndecided) break;
-        if (across >= 0) {
-            loseStep(across);
-            continue;
-        }
-        const bool wholeNotification = r.shape != Aux && scan.notificationFrom(head) == head + r.length;
-        take(frameAt(head, r.length), out);
-        head += r.length;
-        if (m_state == State::Tentative && (wholeNotification || m_tentativeBytes >= kTrustSpan)) {
-            out += m_held;
-            m_held.clear();
-            m_heldBytes = 0;
-            m_state = State::Confirmed;
-        }
+    while (head < scan.size() &&
+           (m_state == State::Searching ? search(scan, head, out) : readNext(scan, head, out))) {
     }
     trim(head);
     return out;
+}
+
+bool StreamReceiver::search(const Scan &scan, int &head, QVector<QByteArray> &out)
+{
+    const Sync sync = findStep(scan, std::max(head, m_searchFrom), m_consumed);
+    if (sync.at < 0) {
+        m_searchFrom = sync.resumeAt;
+        head = std::min(sync.resumeAt, std::max(head, sync.keepFrom));
+        return false;
+    }
+    head = sync.at;
+    m_state = sync.whole ? State::Confirmed : State::Tentative;
+    m_tentativeBytes = 0;
+    if (sync.whole) {
+        const int length = lengthOf(scan.wholeFrameAt(head));
+        take(m_buffer.mid(head, length), out);
+        head += length;
+    }
+    return true;
+}
+
+bool StreamReceiver::readNext(const Scan &scan, int &head, QVector<QByteArray> &out)
+{
+    if (m_state == State::Opening) {
+        const int whole = scan.wholeFrameAt(head);
+        if (whole == Block && scan.listedAt(head) && !scan.followed(head, kParamBlockLength)) return false;
+        if (whole == Live || (whole == Block && scan.listedAt(head))) {
+            m_state = State::Confirmed;
+            take(m_buffer.mid(head, lengthOf(whole)), out);
+            head += lengthOf(whole);
+            return true;
+        }
+    }
+    const Reading r = scan.readAt(head);
+    if (r.verdict == Verdict::Wait) return false;
+    if (r.verdict == Verdict::Skip && m_state != State::Opening) {
+        head += r.length;
+        return true;
+    }
+    const bool opensBadly =
+        m_state == State::Opening && (r.shape == Aux || (r.shape == Block && !scan.listedAt(head)));
+    if (r.verdict != Verdict::Take || opensBadly) {
+        loseStep(head);
+        return true;
+    }
+    if (m_state == State::Opening) {
+        m_state = State::Tentative;
+        m_tentativeBytes = 0;
+    }
+    // Three notifications in a row that are each one whole frame show where the writes begin; a frame
+    // that runs across them was read from a false boundary (a truncated frame before them).
+    const int across = scan.wholeRunAcross(head, head + r.length);
+    if (across == kUndecided) return false;
+    if (across >= 0) {
+        loseStep(across);
+        return true;
+    }
+    const bool wholeNotification = r.shape != Aux && scan.notificationFrom(head) == head + r.length;
+    take(m_buffer.mid(head, r.length), out);
+    head += r.length;
+    if (m_state == State::Tentative && (wholeNotification || m_tentativeBytes >= kTrustSpan)) {
+        out += m_held;
+        m_held.clear();
+        m_heldBytes = 0;
+        m_state = State::Confirmed;
+    }
+    return true;
 }

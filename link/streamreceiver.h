@@ -5,6 +5,10 @@
 
 #include <vector>
 
+namespace framescan {
+class Scan;
+}
+
 // Reassembles the transmitter's frames from serial notifications of any size. A USB serial link
 // splits and merges writes at will, and there is no checksum: a frame is known only by its length and
 // marker bytes, and any payload may carry those bytes too.
@@ -68,6 +72,9 @@ public:
 private:
     enum class State { Opening, Tentative, Confirmed, Searching };
 
+    // One step in the bytes kept: false when the rest has to wait for more bytes.
+    bool search(const framescan::Scan &scan, int &head, QVector<QByteArray> &out);
+    bool readNext(const framescan::Scan &scan, int &head, QVector<QByteArray> &out);
     void take(const QByteArray &frame, QVector<QByteArray> &out);
     void loseStep(int at);
     void trim(int head);
