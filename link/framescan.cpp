@@ -97,7 +97,7 @@ bool Scan::liveUpTo(int p, int end) const
 {
     for (; p < end; p += kLiveFrameLength)
         if (!(viableShapes(p) & Live)) return false;
-    return p == end || end == m_n;
+    return p == end;
 }
 
 int Scan::notificationFrom(int p) const
@@ -111,7 +111,7 @@ int Scan::wholeFrameAt(int p) const
 {
     const int end = notificationFrom(p);
     if (end < 0) return 0;
-    if (end - p == kLiveFrameLength && (shapesAt(p) & Live) && (viableShapes(p) & Live)) return Live;
+    if (end - p == kLiveFrameLength && (viableShapes(p) & Live)) return Live;
     const Reading r = readAt(p);
     if (r.verdict == Verdict::Take && r.shape == Block && p + r.length == end) return Block;
     return 0;
