@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+inline constexpr char kProgramName[] = "txconfig-cli";
+
 // What the command line asks for, checked: which command, its files and options.
 struct CliRequest {
     enum class Command { Dump, Diff, Read, Write };

@@ -6,7 +6,6 @@
 #include "report.h"
 #include "writesession.h"
 
-#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QSaveFile>
 
@@ -19,7 +18,7 @@ constexpr int kError = 2;
 // "txconfig-cli: SUBJECT: TEXT", the one line every error and note is.
 void say(CliStreams &io, const QString &subject, const QString &text)
 {
-    io.err << QCoreApplication::applicationName() << ": " << subject << ": " << text << '\n';
+    io.err << kProgramName << ": " << subject << ": " << text << '\n';
     io.err.flush();
 }
 

@@ -13,7 +13,7 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("txconfig-cli"));
+    QCoreApplication::setApplicationName(QLatin1String(kProgramName));
     QCoreApplication::setApplicationVersion(QStringLiteral(TXCONFIG_VERSION));
     // The file reader's debug lines are for the window's log, not for a terminal.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));

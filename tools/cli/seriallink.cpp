@@ -13,10 +13,12 @@ namespace {
 // Draining "DIS" takes a few milliseconds; a line that does not take it within this is gone.
 constexpr int kDrainMs = 1000;
 
+// Whether we may read and write the port's device node (a port named without a path lives in /dev).
 bool accessible(const QString &portName)
 {
-    const QByteArray path = QFile::encodeName(portName);
-    return ::access(path.constData(), R_OK | W_OK) == 0;
+    const bool path = portName.startsWith('/') || portName.startsWith('.');
+    const QByteArray node = QFile::encodeName(path ? portName : QStringLiteral("/dev/") + portName);
+    return ::access(node.constData(), R_OK | W_OK) == 0;
 }
 
 } // namespace
@@ -39,7 +41,7 @@ QString portFailureReason(QSerialPort::SerialPortError error, bool accessible, c
     }
 }
 
-SerialLink::SerialLink(const QString &portName)
+SerialLink::SerialLink(const QString &portName) : m_name(portName)
 {
     m_port.setPortName(portName);
     QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] { readAvailable(); });
@@ -56,7 +58,7 @@ bool SerialLink::open()
 {
     applyTransmitterLineSettings(m_port);
     if (m_port.open(QIODevice::ReadWrite)) return true;
-    m_failure = portFailureReason(m_port.error(), accessible(m_port.portName()), m_port.errorString());
+    m_failure = portFailureReason(m_port.error(), accessible(m_name), m_port.errorString());
     return false;
 }
 
@@ -78,8 +80,7 @@ void SerialLink::readAvailable()
 void SerialLink::failed(QSerialPort::SerialPortError error)
 {
     if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError || !m_port.isOpen()) return;
-    if (m_failure.isEmpty())
-        m_failure = portFailureReason(error, accessible(m_port.portName()), m_port.errorString());
+    if (m_failure.isEmpty()) m_failure = portFailureReason(error, accessible(m_name), m_port.errorString());
     m_port.close();
     if (m_wake) m_wake();
 }

@@ -38,6 +38,7 @@ private:
     void readAvailable();
     void failed(QSerialPort::SerialPortError error);
 
+    QString m_name; // as given: QSerialPort::portName() drops the folder
     QSerialPort m_port;
     QString m_failure;
     std::function<void()> m_wake; // ends the running wait early
