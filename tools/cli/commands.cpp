@@ -165,10 +165,11 @@ int runWrite(const QString &port, const QString &path, bool partial, CliStreams 
     });
     endProgress(io);
     if (!written.failure.isEmpty()) {
-        const QString sent =
-            written.framesSent
-                ? QStringLiteral("; %1 of %2 frames were sent").arg(written.framesSent).arg(frames.size())
-                : QString();
+        const QString sent = written.framesSent
+                                 ? QStringLiteral("; %1 of %2 frames had gone out, write the file again")
+                                       .arg(written.framesSent)
+                                       .arg(frames.size())
+                                 : QString();
         say(io, port, written.failure + sent);
         return kError;
     }

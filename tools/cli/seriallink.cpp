@@ -34,8 +34,6 @@ QString portFailureReason(QSerialPort::SerialPortError error, bool accessible, c
                           : QStringLiteral("permission denied (is your user in the dialout group?)");
     case QSerialPort::OpenError:
         return QStringLiteral("busy: the port is already open");
-    case QSerialPort::ResourceError:
-        return QStringLiteral("the port went away (cable pulled?): ") + systemText;
     default:
         return systemText;
     }
@@ -80,7 +78,8 @@ void SerialLink::readAvailable()
 void SerialLink::failed(QSerialPort::SerialPortError error)
 {
     if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError || !m_port.isOpen()) return;
-    if (m_failure.isEmpty()) m_failure = portFailureReason(error, accessible(m_name), m_port.errorString());
+    if (m_failure.isEmpty())
+        m_failure = QStringLiteral("the port went away (cable pulled?): ") + m_port.errorString();
     m_port.close();
     if (m_wake) m_wake();
 }
