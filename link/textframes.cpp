@@ -165,6 +165,14 @@ QString frameTemplate(TextFrame frame)
     return layout(frame).initial;
 }
 
+QVector<IntField> frameParameters(TextFrame frame)
+{
+    QVector<IntField> list;
+    for (const TextField &f : layout(frame).fields)
+        if (f.field) list.append(f.field);
+    return list;
+}
+
 int voltsToTenths(double volts)
 {
     return int(float(volts * 10));

@@ -3,14 +3,21 @@
 #include "params/parameterset.h"
 
 #include <QString>
+#include <QVector>
 
 // The four 81-character text frames the tool sends (and a parameter file holds).
 enum class TextFrame { S, G, H, I };
+
+// Every send goes out in this order, each frame followed by this pause, then "WWW".
+inline constexpr TextFrame kSendOrder[] = {TextFrame::S, TextFrame::G, TextFrame::H, TextFrame::I};
+constexpr int kFrameGapMs = 800;
 
 // Characters of a frame that carry fields (the lead letter included); the rest is the buffer's tail.
 int frameFieldLength(TextFrame frame);
 // The frame's start-up buffer contents (81 characters).
 QString frameTemplate(TextFrame frame);
+// The parameters the frame carries, in position order (constants and tails are not parameters).
+QVector<IntField> frameParameters(TextFrame frame);
 
 // Recomputes the raw tenths the frame carries from their volts: VoltRaw for S, rxVoltRaw then
 // extVoltRaw for H.

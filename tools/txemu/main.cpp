@@ -65,8 +65,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption seedOpt("seed", "Seed of the random chunking (1).", "n", "1");
     const QCommandLineOption hostileOpt("adversarial", "Live frames full of marker bytes.");
     const QCommandLineOption hangOpt("hang-up-after", "Pull the cable after <ms> milliseconds.", "ms");
+    const QCommandLineOption withholdOpt("withhold", "Leave these frame numbers (1..19) out of a read.",
+                                         "n,n,...");
     parser.addOptions(
-        {linkOpt, factoryOpt, channelOpt, telemetryOpt, chunkOpt, seedOpt, hostileOpt, hangOpt});
+        {linkOpt, factoryOpt, channelOpt, telemetryOpt, chunkOpt, seedOpt, hostileOpt, hangOpt, withholdOpt});
     parser.process(app);
 
     Chunking chunking;
@@ -75,7 +77,19 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    QSet<int> withheld;
+    for (const QString &n : parser.value(withholdOpt).split(',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int number = n.toInt(&ok);
+        if (!ok || number < 1 || number > 19) {
+            std::fprintf(stderr, "txemu: no frame number '%s' (1..19)\n", qPrintable(n));
+            return 2;
+        }
+        withheld.insert(number);
+    }
+
     TxEmulator emulator;
+    emulator.setWithheld(withheld);
     if (parser.isSet(factoryOpt)) emulator.setModel(ParameterSet{});
     emulator.setChannelRate(parser.value(channelOpt).toInt());
     emulator.setTelemetryRate(parser.value(telemetryOpt).toInt());

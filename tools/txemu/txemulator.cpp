@@ -1,6 +1,7 @@
 #include "txemulator.h"
 
 #include "emulatormodel.h"
+#include "link/blocks.h"
 #include "link/textframes.h"
 #include "livesignals.h"
 
@@ -156,7 +157,10 @@ void TxEmulator::handleToken(const QByteArray &token)
         // Frames still queued would reach the next one to open the port as stale data.
         m_pacer.clear();
     } else if (token == "RR") {
-        for (const QByteArray &frame : readAnswer(m_model)) send(frame);
+        for (const QByteArray &frame : readAnswer(m_model)) {
+            ParameterSet scratch;
+            if (!m_withheld.contains(decodeFrame(frame, scratch).number)) send(frame);
+        }
     } else if (CommandSplitter::kindOf(token) == CommandSplitter::Kind::TextFrame) {
         readFrameFields(frameOf(token.at(0)), QString::fromLatin1(token), 0, m_model);
     }

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <QVector>
@@ -43,6 +44,8 @@ public:
     void setTelemetryRate(int hz);
     void setChunking(Chunking mode, quint32 seed = 1);
     void setAdversarial(bool on) { m_adversarial = on; }
+    // Frame numbers (1..19) left out of the answer to "RR", as a transmitter that drops blocks would.
+    void setWithheld(const QSet<int> &frameNumbers) { m_withheld = frameNumbers; }
     // Milliseconds between two writes.
     void setWriteGap(int ms) { m_pacing.setInterval(ms); }
     bool isStreaming() const { return m_channelTimer.isActive(); }
@@ -78,6 +81,7 @@ private:
 
     ParameterSet m_model;
     bool m_adversarial = false;
+    QSet<int> m_withheld;
     CommandSplitter m_splitter;
     OutputPacer m_pacer;
     QByteArray m_unwritten; // the rest of a write the pty did not take at once
