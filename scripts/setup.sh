@@ -4,6 +4,7 @@
 TXCONFIG_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 TXCONFIG_BUILD="${TXCONFIG_BUILD:-$TXCONFIG_ROOT/build}"
 TXCONFIG_PACKAGES=(cmake make g++ qtbase5-dev libqt5serialport5-dev libbenchmark-dev fonts-dejavu-core xvfb xauth)
+TXCONFIG_PACKAGES+=(desktop-file-utils appstream) # the desktop validators in the tests
 
 ensure_packages() {
     local missing=()

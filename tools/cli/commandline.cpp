@@ -32,7 +32,7 @@ constexpr Shape kShapes[] = {
 
 ParsedCommandLine usageError(const QString &text)
 {
-    return {{}, 2, QStringLiteral("%1: %2 (see --help)").arg(QLatin1String(kProgramName), text)};
+    return {{}, 2, QStringLiteral("%1: %2 (see --help)").arg(QLatin1String(kCliName), text)};
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-inline constexpr char kProgramName[] = "txconfig-cli";
+inline constexpr char kCliName[] = "txconfig-cli";
 
 // What the command line asks for, checked: which command, its files and options.
 struct CliRequest {

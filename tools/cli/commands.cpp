@@ -18,7 +18,7 @@ constexpr int kError = 2;
 // "txconfig-cli: SUBJECT: TEXT", the one line every error and note is.
 void say(CliStreams &io, const QString &subject, const QString &text)
 {
-    io.err << kProgramName << ": " << subject << ": " << text << '\n';
+    io.err << kCliName << ": " << subject << ": " << text << '\n';
     io.err.flush();
 }
 

@@ -1,5 +1,6 @@
 // txconfig-cli: back up, restore, inspect and compare transmitter models from a terminal.
 
+#include "app/version.h"
 #include "commandline.h"
 #include "commands.h"
 
@@ -13,8 +14,8 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QLatin1String(kProgramName));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TXCONFIG_VERSION));
+    QCoreApplication::setApplicationName(QLatin1String(kCliName));
+    QCoreApplication::setApplicationVersion(QLatin1String(kProgramVersion));
     // The file reader's debug lines are for the window's log, not for a terminal.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
 
