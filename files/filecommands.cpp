@@ -20,6 +20,7 @@ void showFileError(QWidget *parent)
 
 void MainWindow::on_toolButton_Save_clicked()
 {
+    const CommandGuard command(commandGate);
     holdOff(ui->toolButton_Save);
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("SAVE"), QStringLiteral("./"),
                                                       QStringLiteral("file (*.txt *.dat);;allfile (*.*)"));
@@ -46,6 +47,7 @@ void MainWindow::on_toolButton_Save_clicked()
 
 void MainWindow::on_toolButton_Load_clicked()
 {
+    const CommandGuard command(commandGate);
     params.StkTrimLock = 1;
     holdOff(ui->toolButton_Load);
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open file"), QStringLiteral("./"),
