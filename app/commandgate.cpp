@@ -17,7 +17,6 @@ void CommandGate::enter()
         wasEnabled << c->isEnabled();
         c->setEnabled(false);
     }
-    hadCursor = window->testAttribute(Qt::WA_SetCursor);
     previousCursor = window->cursor();
     // BusyCursor rather than WaitCursor: the pointer still works on the editors.
     window->setCursor(Qt::BusyCursor);
@@ -27,10 +26,7 @@ void CommandGate::leave()
 {
     if (--depth > 0) return;
     for (int i = 0; i < controls.size(); ++i) controls[i]->setEnabled(wasEnabled.value(i));
-    if (hadCursor)
-        window->setCursor(previousCursor);
-    else
-        window->unsetCursor();
+    window->setCursor(previousCursor);
     if (closePending) {
         closePending = false;
         // Queued, so the command's slot has returned before the window goes.

@@ -34,7 +34,6 @@ private:
     QList<QWidget *> controls; // the window's own children: they live as long as the gate
     QVector<bool> wasEnabled;
     QCursor previousCursor;
-    bool hadCursor = false;
     int depth = 0;
     bool closePending = false;
 };
