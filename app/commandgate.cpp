@@ -1,5 +1,7 @@
 #include "app/commandgate.h"
 
+#include <QWidget>
+
 bool CommandGate::deferClose()
 {
     if (!isBusy()) return false;

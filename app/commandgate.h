@@ -3,14 +3,15 @@
 #include <QCursor>
 #include <QList>
 #include <QVector>
-#include <QWidget>
+
+class QWidget;
 
 // One link or file command at a time. Every command waits in nested event loops, so without this a
 // READ pressed during a WRITE would run inside the WRITE's waits and its answer would overwrite the
 // set half-way through the frames. While a command runs (its hold-off, its file dialog and every
 // wait included) the command buttons are greyed and the window shows a busy cursor; the editors
 // stay live, since each frame is built from the set at its own moment. A close request in that
-// time waits for the command to end, so the transmitter never gets half a new set.
+// time waits for the command to end, so a close never leaves the transmitter with half a new set.
 class CommandGate
 {
 public:
