@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QSerialPort>
 
+#include "app/commandgate.h"
 #include "display/displaytables.h"
 #include "link/streamreceiver.h"
 
@@ -24,6 +25,9 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void on_openButton_clicked();
@@ -203,6 +207,7 @@ private:
     QTimer *refreshTimer = nullptr;
     StreamReceiver receiver;                // frames split or merged by the serial link
     int hoverCounters[kTrackedCombos] = {}; // passes the pointer has rested on each tracked combo box
+    CommandGate commandGate{this};          // one link or file command at a time
 };
 
 // Waits `ms` milliseconds in a local event loop, so timers, the port and the user's clicks carry on.

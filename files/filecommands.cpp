@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "files/paramfile.h"
+#include "files/savetarget.h"
 #include "link/framebuffers.h"
 
 #include "ui_mainwindow.h"
@@ -20,6 +21,7 @@ void showFileError(QWidget *parent)
 
 void MainWindow::on_toolButton_Save_clicked()
 {
+    const CommandGuard command(commandGate);
     holdOff(ui->toolButton_Save);
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("SAVE"), QStringLiteral("./"),
                                                       QStringLiteral("file (*.txt *.dat);;allfile (*.*)"));
@@ -28,7 +30,9 @@ void MainWindow::on_toolButton_Save_clicked()
 
     // The old file stays whole until the new one is complete: the frames take over three seconds to
     // send, and a crash, a closed window or a full disk in that time must not leave an empty file.
+    // Only a writable file in a folder that is not writable is written in place.
     QSaveFile file(path);
+    file.setDirectWriteFallback(needsDirectWrite(path));
     if (!file.open(QIODevice::WriteOnly)) return showFileError(this);
     SendData1();
     SendData2();
@@ -46,6 +50,7 @@ void MainWindow::on_toolButton_Save_clicked()
 
 void MainWindow::on_toolButton_Load_clicked()
 {
+    const CommandGuard command(commandGate);
     params.StkTrimLock = 1;
     holdOff(ui->toolButton_Load);
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open file"), QStringLiteral("./"),

@@ -30,7 +30,8 @@ void MainWindow::holdOff(QAbstractButton *button)
 {
     button->setEnabled(false);
     delayMs(200);
-    button->setEnabled(true);
+    // Inside a command its guard gives the button back when the command has ended, not here.
+    if (!commandGate.isBusy()) button->setEnabled(true);
 }
 
 void MainWindow::showLinkState(bool open)
@@ -92,6 +93,7 @@ void MainWindow::onPortError(QSerialPort::SerialPortError error)
 
 void MainWindow::on_toolButton_Read_clicked()
 {
+    const CommandGuard command(commandGate);
     holdOff(ui->toolButton_Read);
     if (portIsClosed()) return askToOpen();
     serialPort.write("RR");
@@ -100,13 +102,14 @@ void MainWindow::on_toolButton_Read_clicked()
 
 void MainWindow::on_toolButton_Send_clicked()
 {
+    const CommandGuard command(commandGate);
     holdOff(ui->toolButton_Send);
     if (portIsClosed()) return askToOpen();
     SendData1();
     SendData2();
     SendData3();
     SendData4();
-    serialPort.write("WWW");
+    if (serialPort.isOpen()) serialPort.write("WWW"); // the device may have gone during the waits
 }
 
 void MainWindow::on_toolButton_Reset_clicked()
@@ -123,6 +126,7 @@ void MainWindow::on_pushButton_Reset2_clicked()
 // before the I frame is built.
 void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
 {
+    const CommandGuard command(commandGate);
     if (lockTrims) params.StkTrimLock = 1;
     holdOff(button);
     if (portIsClosed()) {
@@ -136,6 +140,6 @@ void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
     SendData3();
     for (IntField f : fields::StkTrim) params.*f = 120;
     SendData4();
-    serialPort.write("WWW");
+    if (serialPort.isOpen()) serialPort.write("WWW"); // the device may have gone during the waits
     if (lockTrims) params.StkTrimLock = 0;
 }

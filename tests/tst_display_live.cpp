@@ -149,7 +149,7 @@ private slots:
         row("lineEdit_RSSI", &P::rssiRaw, 101, "+01dBm");
         row("lineEdit_RSSI", &P::rssiRaw, 105, "+05dBm");
         row("lineEdit_RSSI", &P::rssiRaw, 199, "+99dBm");
-        row("lineEdit_RSSI", &P::rssiRaw, 255, "+55dBm");
+        row("lineEdit_RSSI", &P::rssiRaw, 255, "+155dBm");
     }
     void statusTexts()
     {
