@@ -38,14 +38,8 @@ void MainWindow::on_toolButton_Save_clicked()
     SendData2();
     SendData3();
     SendData4();
-    const QByteArray bytes = (Str1 + Str2 + Str3 + Str4).toLatin1();
-    // commit() does not see a short write left in the buffer (a full disk), so flush and check first.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        file.commit(); // drops the temporary file and keeps the old one
-        return showFileError(this);
-    }
-    if (!file.commit()) showFileError(this);
+    QString error;
+    if (!commitParameterFile(file, (Str1 + Str2 + Str3 + Str4).toLatin1(), &error)) showFileError(this);
 }
 
 void MainWindow::on_toolButton_Load_clicked()

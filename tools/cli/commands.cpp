@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "fileinput.h"
+#include "files/savetarget.h"
 #include "params/rules.h"
 #include "readsession.h"
 #include "report.h"
@@ -98,6 +99,7 @@ int runRead(const QString &port, const QString &output, CliStreams io)
     // Opened first, so that a path we cannot write fails before the transmitter is bothered; it
     // replaces the old file only at commit.
     QSaveFile file(output);
+    file.setDirectWriteFallback(needsDirectWrite(output));
     if (!file.open(QIODevice::WriteOnly)) {
         say(io, output, QStringLiteral("cannot write: ") + file.errorString());
         return kError;
