@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/portwatcher.h"
 
 #include "ui_mainwindow.h"
 
@@ -10,6 +11,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->setupUi(this);
     connect(&serialPort, &QSerialPort::readyRead, this, &MainWindow::serialPort_readyRead);
     connect(&serialPort, &QSerialPort::errorOccurred, this, &MainWindow::onPortError);
+    portList = new PortWatcher(ui->portNameBox, this);
     fillPortList();
     ui->tabWidget->setCurrentIndex(0);
 

@@ -1,4 +1,7 @@
 #include "app/mainwindow.h"
+#include "app/portwatcher.h"
+#include "app/usersettings.h"
+#include "link/porterrors.h"
 
 #include "ui_mainwindow.h"
 
@@ -36,6 +39,7 @@ void MainWindow::holdOff(QAbstractButton *button)
 void MainWindow::showLinkState(bool open)
 {
     ui->portNameBox->setEnabled(!open);
+    portList->setWatching(!open);
     ui->openButton->setText(open ? kCloseCaption : kOpenCaption);
     ui->toolButton_led->setIcon(QIcon(open ? QStringLiteral(":/myImage/images/green.png")
                                            : QStringLiteral(":/myImage/images/red.png")));
@@ -58,9 +62,10 @@ void MainWindow::openPort()
     serialPort.setStopBits(QSerialPort::OneStop);
     serialPort.setFlowControl(QSerialPort::NoFlowControl);
     if (!serialPort.open(QIODevice::ReadWrite)) {
-        note(QStringLiteral("Cannot open the serial port!"));
+        note(describeOpenFailure(serialPort, ui->portNameBox->currentText()));
         return;
     }
+    rememberPortName(ui->portNameBox->currentText());
     receiver.clear();
     showLinkState(true);
     serialPort.write("OK");
