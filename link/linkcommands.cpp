@@ -2,6 +2,7 @@
 #include "app/portwatcher.h"
 #include "app/usersettings.h"
 #include "link/porterrors.h"
+#include "link/resetquestion.h"
 
 #include "ui_mainwindow.h"
 
@@ -133,6 +134,13 @@ void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
     if (portIsClosed()) {
         if (lockTrims) params.StkTrimLock = 0;
         return askToOpen();
+    }
+    // The cable may go while the question is open: then nothing is reset, as if it had been closed.
+    const bool confirmed = confirmFactoryReset(this);
+    if (!confirmed || portIsClosed()) {
+        if (lockTrims) params.StkTrimLock = 0;
+        if (confirmed) askToOpen();
+        return;
     }
     RestData();
     RestData2();

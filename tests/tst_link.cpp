@@ -1,6 +1,7 @@
 #include "link/framebuffers.h"
 #include "link/textframes.h"
 #include "params/rules.h"
+#include "support/eventwait.h"
 #include "support/framestreams.h"
 #include "support/linkrig.h"
 #include "support/modalwatcher.h"
@@ -33,6 +34,9 @@ bool sameFrames(const ParameterSet &a, const ParameterSet &b)
     }
     return true;
 }
+
+const QString kResetQuestion =
+    "Reset the transmitter to factory settings? The model on the transmitter will be replaced.";
 
 } // namespace
 
@@ -247,8 +251,15 @@ private slots:
             }
         });
         sampler.start(10);
+        support::ModalWatcher watcher;
+        watcher.answer = "Reset";
         rig.button("toolButton_Reset")->click();
         sampler.stop();
+        QCOMPARE(watcher.boxes.size(), 1);
+        QCOMPARE(watcher.boxes[0].text, kResetQuestion);
+        QCOMPARE(watcher.boxes[0].buttons.size(), 2);
+        QVERIFY(watcher.boxes[0].buttons.contains("Reset"));
+        QCOMPARE(watcher.boxes[0].defaultButton, QString("Cancel"));
         QVERIFY(samples > 100);
         QCOMPARE(offCentreWhileLocked, 0);
         QCOMPARE(params.StkTrimLock, 0);
@@ -286,13 +297,55 @@ private slots:
                 offCentreDuringWaits += params.StkTrim2 != 120;
         });
         sampler.start(10);
+        support::ModalWatcher watcher;
+        watcher.answer = "Reset";
         rig.button("pushButton_Reset2")->click();
+        QCOMPARE(watcher.boxes.size(), 1);
+        QCOMPARE(watcher.boxes[0].text, kResetQuestion);
         sampler.stop();
         QVERIFY(offCentreDuringWaits > 0); // no lock: telemetry overwrites the reset trims
         const auto frames = rig.textFrames();
         QCOMPARE(frames.size(), 4);
         QCOMPARE(frames[0].token.mid(79, 1), QByteArray("2"));
         QCOMPARE(frames[3].token.left(9), QByteArray("I88888888"));
+    }
+
+    void resetNotConfirmedSendsNothing_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("pullCable"); // during the question, then Reset is pressed
+        QTest::newRow("RESET, Cancel") << "toolButton_Reset" << false;
+        QTest::newRow("DATA RESET, Cancel") << "pushButton_Reset2" << false;
+        QTest::newRow("RESET, cable pulled before Reset") << "toolButton_Reset" << true;
+    }
+    void resetNotConfirmedSendsNothing()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, pullCable);
+        LinkRig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.openLink());
+        params.sub2 = 33;
+        params.Mode = 3;
+        support::ModalWatcher watcher;
+        watcher.answer = pullCable ? "Reset" : "Cancel";
+        if (pullCable) {
+            watcher.beforeAnswer = [&] {
+                if (watcher.boxes.size() > 1) return;
+                rig.emu.hangUp();
+                QVERIFY(support::runUntil([&] { return rig.openButton()->text() == "OPEN"; }, 2000));
+            };
+        }
+        rig.button(button.toLatin1())->click();
+        QTest::qWait(300);
+        QCOMPARE(watcher.boxes.size(), pullCable ? 2 : 1);
+        QCOMPARE(watcher.boxes[0].title, QString("Note"));
+        QCOMPARE(watcher.boxes[0].text, kResetQuestion);
+        if (pullCable) QCOMPARE(watcher.boxes[1].text, QString("Please open the serial port!"));
+        QCOMPARE(rig.commands(), QList<QByteArray>{"OK"});
+        QCOMPARE(params.sub2, 33); // nothing was reset
+        QCOMPARE(params.Mode, 3);
+        QCOMPARE(params.StkTrimLock, 0);
     }
 
     void pulledDeviceClosesOnceAndGoesQuiet()

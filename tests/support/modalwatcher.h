@@ -6,7 +6,11 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QTimer>
+
+#include <functional>
 
 namespace support {
 
@@ -16,6 +20,12 @@ public:
     struct Seen {
         QString title;
         QString text;
+        QStringList buttons;   // their texts, mnemonics removed
+        QString defaultButton; // likewise
+    };
+    struct DialogSeen {
+        QString folder; // where it started
+        QStringList nameFilters;
     };
 
     ModalWatcher()
@@ -25,25 +35,49 @@ public:
         timer.start();
     }
 
-    // The next file dialog gets this path and is accepted; an empty path cancels it.
-    void answerFileDialog(const QString &path)
+    // The next file dialog gets this path and is accepted; an empty path cancels it. A non-empty
+    // nameFilter is chosen first, as a user would pick the view.
+    void answerFileDialog(const QString &path, const QString &nameFilter = QString())
     {
         filePath = path;
+        fileFilter = nameFilter;
         fileAnswered = false;
     }
 
     QVector<Seen> boxes;
+    QVector<DialogSeen> dialogs;
     bool fileAnswered = true;
     int fileDialogs = 0;
+    // A box with a button of this text gets it pressed; any other box gets Yes, or else Ok.
+    QString answer;
+    // Runs when a box is seen, before it is answered.
+    std::function<void()> beforeAnswer;
 
 private:
+    static QString plain(const QAbstractButton *b) { return b ? QString(b->text()).remove('&') : QString(); }
+
     void poll()
     {
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            boxes.append({box->windowTitle(), box->text()});
-            box->done(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+            Seen seen{box->windowTitle(), box->text(), {}, plain(box->defaultButton())};
+            QAbstractButton *press = nullptr;
+            for (QAbstractButton *b : box->buttons()) {
+                seen.buttons << plain(b);
+                if (!answer.isEmpty() && plain(b) == answer) press = b;
+            }
+            boxes.append(seen);
+            if (beforeAnswer) beforeAnswer();
+            if (press)
+                press->click();
+            else
+                box->done(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
         } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            if (dialog != lastDialog) {
+                lastDialog = dialog;
+                dialogs.append({dialog->directory().absolutePath(), dialog->nameFilters()});
+                if (!fileFilter.isEmpty()) dialog->selectNameFilter(fileFilter);
+            }
             if (filePath.isEmpty()) {
                 dialog->reject();
             } else {
@@ -60,6 +94,8 @@ private:
 
     QTimer timer;
     QString filePath;
+    QString fileFilter;
+    QPointer<QFileDialog> lastDialog;
 };
 
 } // namespace support
