@@ -255,11 +255,7 @@ private slots:
         watcher.answer = "Reset";
         rig.button("toolButton_Reset")->click();
         sampler.stop();
-        QCOMPARE(watcher.boxes.size(), 1);
-        QCOMPARE(watcher.boxes[0].text, kResetQuestion);
-        QCOMPARE(watcher.boxes[0].buttons.size(), 2);
-        QVERIFY(watcher.boxes[0].buttons.contains("Reset"));
-        QCOMPARE(watcher.boxes[0].defaultButton, QString("Cancel"));
+        QCOMPARE(watcher.boxes.size(), 1); // the question, answered Reset
         QVERIFY(samples > 100);
         QCOMPARE(offCentreWhileLocked, 0);
         QCOMPARE(params.StkTrimLock, 0);
@@ -301,7 +297,6 @@ private slots:
         watcher.answer = "Reset";
         rig.button("pushButton_Reset2")->click();
         QCOMPARE(watcher.boxes.size(), 1);
-        QCOMPARE(watcher.boxes[0].text, kResetQuestion);
         sampler.stop();
         QVERIFY(offCentreDuringWaits > 0); // no lock: telemetry overwrites the reset trims
         const auto frames = rig.textFrames();
@@ -341,6 +336,7 @@ private slots:
         QCOMPARE(watcher.boxes.size(), pullCable ? 2 : 1);
         QCOMPARE(watcher.boxes[0].title, QString("Note"));
         QCOMPARE(watcher.boxes[0].text, kResetQuestion);
+        QCOMPARE(watcher.boxes[0].defaultButton, QString("Cancel"));
         if (pullCable) QCOMPARE(watcher.boxes[1].text, QString("Please open the serial port!"));
         QCOMPARE(rig.commands(), QList<QByteArray>{"OK"});
         QCOMPARE(params.sub2, 33); // nothing was reset

@@ -2,8 +2,6 @@
 #include "link/porterrors.h"
 #include "support/eventwait.h"
 #include "support/linkrig.h"
-#include "support/modalwatcher.h"
-#include "support/portrecorder.h"
 
 #include <QDir>
 #include <QSettings>
@@ -13,21 +11,17 @@
 using support::LinkRig;
 
 Q_DECLARE_METATYPE(QSerialPort::SerialPortError)
-Q_DECLARE_METATYPE(PortEntry)
 
 namespace {
 
-bool listed(QComboBox *box, const QString &name)
+PortEntry port(const QString &name, int vendorId = -1, int productId = -1, const QString &description = {})
 {
-    return box->findText(name) >= 0;
+    return {name, description, description.isEmpty() ? QString() : "FTDI", vendorId, productId};
 }
 
-PortEntry port(const QString &name, int vendorId = -1)
+QString currentPortOfANewWindow()
 {
-    PortEntry p;
-    p.name = name;
-    p.vendorId = vendorId;
-    return p;
+    return MainWindow().findChild<QComboBox *>("portNameBox")->currentText();
 }
 
 } // namespace
@@ -73,67 +67,19 @@ private slots:
         QCOMPARE(text.contains("dialout"), !accessible);
     }
 
-    void aPortHeldElsewhereIsReportedBusy()
+    void toolTipsAndPreselection()
     {
-        LinkRig rig;
-        QVERIFY(rig.start());
-        support::PortRecorder otherProgram;
-        QVERIFY(otherProgram.open(rig.emu.slavePath()));
-        support::ModalWatcher watcher;
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression("^Cannot open the serial port " +
-                                                QRegularExpression::escape(rig.emu.slavePath())));
-        QVERIFY(!rig.openLink());
-        QCOMPARE(watcher.boxes.size(), 1);
-        QVERIFY2(watcher.boxes[0].text.contains(rig.emu.slavePath() + " is in use by another program"),
-                 qPrintable(watcher.boxes[0].text));
-    }
+        QCOMPARE(portToolTip(port("ttyUSB0", 0x0403, 0x6001, "FT232R USB UART")),
+                 QString("FT232R USB UART\nFTDI\nUSB ID 0403:6001"));
+        QCOMPARE(portToolTip(port("ttyUSB0", 0x1a86)), QString("USB ID 1a86"));
+        QCOMPARE(portToolTip(port("ttyS0")), QString());
 
-    void toolTips_data()
-    {
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("manufacturer");
-        QTest::addColumn<int>("vendorId");
-        QTest::addColumn<int>("productId");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("USB adapter") << "FT232R USB UART"
-                                     << "FTDI" << 0x0403 << 0x6001
-                                     << "FT232R USB UART\nFTDI\nUSB ID 0403:6001";
-        QTest::newRow("vendor only") << ""
-                                     << "" << 0x1a86 << -1 << "USB ID 1a86";
-        QTest::newRow("description only") << "ttyS0"
-                                          << "" << -1 << -1 << "ttyS0";
-        QTest::newRow("nothing known") << ""
-                                       << "" << -1 << -1 << "";
-    }
-    void toolTips()
-    {
-        QFETCH(QString, description);
-        QFETCH(QString, manufacturer);
-        QFETCH(int, vendorId);
-        QFETCH(int, productId);
-        QFETCH(QString, expected);
-        QCOMPARE(portToolTip({"ttyUSB0", description, manufacturer, vendorId, productId}), expected);
-    }
-
-    void preselection_data()
-    {
-        QTest::addColumn<QVector<PortEntry>>("ports");
-        QTest::addColumn<QString>("lastUsed");
-        QTest::addColumn<int>("expected");
         const QVector<PortEntry> mixed{port("ttyS0"), port("ttyS1"), port("ttyX9", 0x0403), port("/tmp/emu")};
-        QTest::newRow("last used listed") << mixed << "/tmp/emu" << 3;
-        QTest::newRow("last used gone: first USB") << mixed << "ttyUSB3" << 2;
-        QTest::newRow("USB known by name") << QVector<PortEntry>{port("ttyS0"), port("ttyACM0")} << "" << 1;
-        QTest::newRow("no USB: first") << QVector<PortEntry>{port("ttyS0"), port("ttyS1")} << "" << 0;
-        QTest::newRow("none") << QVector<PortEntry>{} << "ttyS0" << -1;
-    }
-    void preselection()
-    {
-        QFETCH(QVector<PortEntry>, ports);
-        QFETCH(QString, lastUsed);
-        QFETCH(int, expected);
-        QCOMPARE(preferredPortIndex(ports, lastUsed), expected);
+        QCOMPARE(preferredPortIndex(mixed, "/tmp/emu"), 3);                    // the port used last
+        QCOMPARE(preferredPortIndex(mixed, "ttyUSB3"), 2);                     // gone: the first USB port
+        QCOMPARE(preferredPortIndex({port("ttyS0"), port("ttyACM0")}, ""), 1); // USB known by name alone
+        QCOMPARE(preferredPortIndex({port("ttyS0"), port("ttyS1")}, ""), 0);
+        QCOMPARE(preferredPortIndex({}, "ttyS0"), -1);
     }
 
     // Extra ports stand in for a transmitter plugged in after start: the system's own list cannot be
@@ -143,24 +89,23 @@ private slots:
         LinkRig rig;
         QVERIFY(rig.start());
         TxEmulator late, later;
-        QVERIFY(late.open());
-        QVERIFY(later.open());
+        QVERIFY(late.open() && later.open());
         QVERIFY(rig.selectPort(rig.emu.slavePath()));
-        QSignalSpy picks(rig.portBox(), QOverload<int>::of(&QComboBox::currentIndexChanged));
+        QSignalSpy changes(rig.portBox(), QOverload<int>::of(&QComboBox::currentIndexChanged));
 
         // Listed ahead of the picked port, so the pick moves down a row.
         qputenv("TXCONFIG_EXTRA_PORTS", (late.slavePath() + ":" + rig.emu.slavePath()).toLocal8Bit());
-        QVERIFY(support::runUntil([&] { return listed(rig.portBox(), late.slavePath()); }, 2000));
+        QVERIFY(support::runUntil([&] { return rig.portBox()->findText(late.slavePath()) >= 0; }, 2000));
         QCOMPARE(rig.portBox()->currentText(), rig.emu.slavePath());
-        QCOMPARE(picks.count(), 0);
+        QCOMPARE(changes.count(), 0);
 
         QVERIFY(rig.openLink());
         qputenv("TXCONFIG_EXTRA_PORTS",
                 (late.slavePath() + ":" + rig.emu.slavePath() + ":" + later.slavePath()).toLocal8Bit());
         support::runFor(2500);
-        QVERIFY(!listed(rig.portBox(), later.slavePath()));
+        QCOMPARE(rig.portBox()->findText(later.slavePath()), -1);
         rig.openButton()->click(); // CLOSE lists the ports at once
-        QVERIFY(listed(rig.portBox(), later.slavePath()));
+        QVERIFY(rig.portBox()->findText(later.slavePath()) >= 0);
         QCOMPARE(rig.portBox()->currentText(), rig.emu.slavePath());
     }
 
@@ -169,8 +114,7 @@ private slots:
         TxEmulator emu;
         QVERIFY(emu.open());
         qputenv("TXCONFIG_EXTRA_PORTS", ("/nonexistent/ttyTX0:" + emu.slavePath()).toLocal8Bit());
-        auto current = [] { return MainWindow().findChild<QComboBox *>("portNameBox")->currentText(); };
-        const QString firstStart = current();
+        const QString firstStart = currentPortOfANewWindow();
         QVERIFY(firstStart != emu.slavePath());
         {
             MainWindow window;
@@ -179,15 +123,13 @@ private slots:
             box->setCurrentIndex(box->findText(emu.slavePath()));
             open->click();
             QCOMPARE(open->text(), QString("CLOSE"));
-            open->click();
         }
-        QCOMPARE(current(), emu.slavePath());
+        QCOMPARE(currentPortOfANewWindow(), emu.slavePath());
 
         // A settings file that cannot be read is a first start.
         const QString file = QSettings().fileName();
-        QVERIFY(QFile::remove(file));
-        QVERIFY(QDir().mkpath(file));
-        QCOMPARE(current(), firstStart);
+        QVERIFY(QFile::remove(file) && QDir().mkpath(file));
+        QCOMPARE(currentPortOfANewWindow(), firstStart);
         QDir(file).removeRecursively();
         qunsetenv("TXCONFIG_EXTRA_PORTS");
     }

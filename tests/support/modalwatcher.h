@@ -20,8 +20,7 @@ public:
     struct Seen {
         QString title;
         QString text;
-        QStringList buttons;   // their texts, mnemonics removed
-        QString defaultButton; // likewise
+        QString defaultButton; // its text, mnemonic removed
     };
     struct DialogSeen {
         QString folder; // where it started
@@ -35,12 +34,10 @@ public:
         timer.start();
     }
 
-    // The next file dialog gets this path and is accepted; an empty path cancels it. A non-empty
-    // nameFilter is chosen first, as a user would pick the view.
-    void answerFileDialog(const QString &path, const QString &nameFilter = QString())
+    // The next file dialog gets this path and is accepted; an empty path cancels it.
+    void answerFileDialog(const QString &path)
     {
         filePath = path;
-        fileFilter = nameFilter;
         fileAnswered = false;
     }
 
@@ -60,24 +57,19 @@ private:
     {
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            Seen seen{box->windowTitle(), box->text(), {}, plain(box->defaultButton())};
+            boxes.append({box->windowTitle(), box->text(), plain(box->defaultButton())});
             QAbstractButton *press = nullptr;
-            for (QAbstractButton *b : box->buttons()) {
-                seen.buttons << plain(b);
+            for (QAbstractButton *b : box->buttons())
                 if (!answer.isEmpty() && plain(b) == answer) press = b;
-            }
-            boxes.append(seen);
             if (beforeAnswer) beforeAnswer();
             if (press)
                 press->click();
             else
                 box->done(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
         } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            if (dialog != lastDialog) {
-                lastDialog = dialog;
+            if (dialog != lastDialog)
                 dialogs.append({dialog->directory().absolutePath(), dialog->nameFilters()});
-                if (!fileFilter.isEmpty()) dialog->selectNameFilter(fileFilter);
-            }
+            lastDialog = dialog;
             if (filePath.isEmpty()) {
                 dialog->reject();
             } else {
@@ -94,7 +86,6 @@ private:
 
     QTimer timer;
     QString filePath;
-    QString fileFilter;
     QPointer<QFileDialog> lastDialog;
 };
 
