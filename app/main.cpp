@@ -40,6 +40,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("txconfig"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/myImage/images/app.png")));
 
+    // QSettings keeps the last port and folder under these names (~/.config/txconfig/txconfig.conf).
+    QCoreApplication::setOrganizationName(QStringLiteral("txconfig"));
+    QCoreApplication::setApplicationName(QStringLiteral("txconfig"));
     MainWindow window;
     window.show();
     return app.exec();

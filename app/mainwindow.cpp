@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/portwatcher.h"
 
 #include "ui_mainwindow.h"
 
@@ -13,6 +14,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
                              ui->pushButton_Reset2, ui->toolButton_Save, ui->toolButton_Load});
     connect(&serialPort, &QSerialPort::readyRead, this, &MainWindow::serialPort_readyRead);
     connect(&serialPort, &QSerialPort::errorOccurred, this, &MainWindow::onPortError);
+    portList = new PortWatcher(ui->portNameBox, this);
     fillPortList();
     ui->tabWidget->setCurrentIndex(0);
 

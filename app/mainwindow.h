@@ -8,6 +8,7 @@
 #include "display/displaytables.h"
 #include "link/streamreceiver.h"
 
+class PortWatcher;
 class QAbstractButton;
 class QTimer;
 enum class TextFrame;
@@ -205,6 +206,7 @@ private:
     Ui::MainWindow *ui;
     QSerialPort serialPort;
     QTimer *refreshTimer = nullptr;
+    PortWatcher *portList = nullptr;        // re-lists the ports while the link is closed
     StreamReceiver receiver;                // frames split or merged by the serial link
     int hoverCounters[kTrackedCombos] = {}; // passes the pointer has rested on each tracked combo box
     CommandGate commandGate{this};          // one link or file command at a time

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "files/filedialogs.h"
 #include "files/paramfile.h"
 #include "files/savetarget.h"
 #include "link/framebuffers.h"
@@ -7,7 +8,6 @@
 
 #include <QDebug>
 #include <QFile>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QSaveFile>
 
@@ -23,8 +23,7 @@ void MainWindow::on_toolButton_Save_clicked()
 {
     const CommandGuard command(commandGate);
     holdOff(ui->toolButton_Save);
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("SAVE"), QStringLiteral("./"),
-                                                      QStringLiteral("file (*.txt *.dat);;allfile (*.*)"));
+    const QString path = askSavePath(this);
     qDebug() << path;
     if (path.isEmpty()) return;
 
@@ -47,8 +46,7 @@ void MainWindow::on_toolButton_Load_clicked()
     const CommandGuard command(commandGate);
     params.StkTrimLock = 1;
     holdOff(ui->toolButton_Load);
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open file"), QStringLiteral("./"),
-                                                      QStringLiteral("All file (*.*);;file (*.txt *.dat)"));
+    const QString path = askLoadPath(this);
     qDebug() << path;
     if (path.isEmpty()) {
         Dr_DataSelet();

@@ -1,4 +1,8 @@
 #include "app/mainwindow.h"
+#include "app/portwatcher.h"
+#include "app/usersettings.h"
+#include "link/porterrors.h"
+#include "link/resetquestion.h"
 
 #include "ui_mainwindow.h"
 
@@ -37,6 +41,7 @@ void MainWindow::holdOff(QAbstractButton *button)
 void MainWindow::showLinkState(bool open)
 {
     ui->portNameBox->setEnabled(!open);
+    portList->setWatching(!open);
     ui->openButton->setText(open ? kCloseCaption : kOpenCaption);
     ui->toolButton_led->setIcon(QIcon(open ? QStringLiteral(":/myImage/images/green.png")
                                            : QStringLiteral(":/myImage/images/red.png")));
@@ -59,9 +64,10 @@ void MainWindow::openPort()
     serialPort.setStopBits(QSerialPort::OneStop);
     serialPort.setFlowControl(QSerialPort::NoFlowControl);
     if (!serialPort.open(QIODevice::ReadWrite)) {
-        note(QStringLiteral("Cannot open the serial port!"));
+        note(describeOpenFailure(serialPort, ui->portNameBox->currentText()));
         return;
     }
+    rememberPortName(ui->portNameBox->currentText());
     receiver.clear();
     showLinkState(true);
     serialPort.write("OK");
@@ -132,6 +138,13 @@ void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
     if (portIsClosed()) {
         if (lockTrims) params.StkTrimLock = 0;
         return askToOpen();
+    }
+    // The cable may go while the question is open: then nothing is reset, as if it had been closed.
+    const bool confirmed = confirmFactoryReset(this);
+    if (!confirmed || portIsClosed()) {
+        if (lockTrims) params.StkTrimLock = 0;
+        if (confirmed) askToOpen();
+        return;
     }
     RestData();
     RestData2();
