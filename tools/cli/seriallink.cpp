@@ -100,6 +100,8 @@ bool SerialLink::wait(int ms, const std::function<bool()> &done)
 
 void SerialLink::close()
 {
+    // Nothing may follow "DIS": a notification arriving while it drains must not be answered.
+    onData = nullptr;
     if (m_failure.isEmpty() && m_port.isOpen()) {
         m_port.write("DIS");
         // close() would drop what is still buffered.
