@@ -4,8 +4,9 @@
 #include <QMainWindow>
 #include <QSerialPort>
 
-#include "display/displaytables.h"
+#include "display/hovercounters.h"
 #include "link/streamreceiver.h"
+#include "params/parameterset.h" // the slots all work on the program-wide params
 
 class QAbstractButton;
 class QTimer;
@@ -201,8 +202,8 @@ private:
     Ui::MainWindow *ui;
     QSerialPort serialPort;
     QTimer *refreshTimer = nullptr;
-    StreamReceiver receiver;                // frames split or merged by the serial link
-    int hoverCounters[kTrackedCombos] = {}; // passes the pointer has rested on each tracked combo box
+    StreamReceiver receiver; // frames split or merged by the serial link
+    HoverCounters hoverCounters;
 };
 
 // Waits `ms` milliseconds in a local event loop, so timers, the port and the user's clicks carry on.
