@@ -34,6 +34,7 @@ class TestDisplay : public QObject
 {
     Q_OBJECT
 
+    support::WindowPerFunction windows;
     MainWindow *window = nullptr;
 
     template <typename T> T *find(const QString &name) const { return window->findChild<T *>(name); }
@@ -63,14 +64,15 @@ private slots:
     void init()
     {
         params = ParameterSet{};
-        window = support::windowWithoutRefresh();
+        window = windows.window();
         QVERIFY(window);
     }
     void cleanup()
     {
-        delete window;
+        windows.rowDone();
         window = nullptr;
     }
+    void cleanupTestCase() { windows.reset(); }
 
     // The binding list against what is written down here, not against itself: every editor of the
     // form is bound once (but the port box and the PC version box, which the pass leaves alone); a
