@@ -92,11 +92,11 @@ void apply(const DisplayCopy &c, U &ui, const ParameterSet &p)
 
 } // namespace
 
-void showGroup(Group which, Ui::MainWindow &ui, const ParameterSet &p, HoverCounters &hover)
+void showGroup(Group which, Ui::MainWindow &ui, const ParameterSet &p, HoverCounters &counters)
 {
     const Slice &slice = kSlices[int(which)];
     for (int row = slice.begin; row < slice.end; ++row) apply(kRows[row].copy, ui, p);
     int counter = slice.firstCounter;
     for (int row = slice.begin; row < slice.end; ++row)
-        if (QComboBox *U::*combo = kRows[row].copy.combo) trackHover(ui.*combo, hover[counter++]);
+        if (QComboBox *U::*combo = kRows[row].copy.combo) trackHover(ui.*combo, counters[counter++]);
 }

@@ -12,4 +12,4 @@ constexpr int kGroupCount = 14;
 
 // Sets every widget of the group from `p`, in binding-list order (read at each call, so later rows see
 // what earlier rows' handlers stored), then runs the hover rule on the group's combo boxes.
-void showGroup(Group group, Ui::MainWindow &ui, const ParameterSet &p, HoverCounters &hover);
+void showGroup(Group group, Ui::MainWindow &ui, const ParameterSet &p, HoverCounters &counters);
