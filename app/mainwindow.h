@@ -5,8 +5,9 @@
 #include <QSerialPort>
 
 #include "app/commandgate.h"
-#include "display/displaytables.h"
+#include "display/hovercounters.h"
 #include "link/streamreceiver.h"
+#include "params/parameterset.h" // the slots all work on the program-wide params
 
 class PortWatcher;
 class QAbstractButton;
@@ -206,10 +207,10 @@ private:
     Ui::MainWindow *ui;
     QSerialPort serialPort;
     QTimer *refreshTimer = nullptr;
-    PortWatcher *portList = nullptr;        // re-lists the ports while the link is closed
-    StreamReceiver receiver;                // frames split or merged by the serial link
-    int hoverCounters[kTrackedCombos] = {}; // passes the pointer has rested on each tracked combo box
-    CommandGate commandGate{this};          // one link or file command at a time
+    PortWatcher *portList = nullptr; // re-lists the ports while the link is closed
+    StreamReceiver receiver;         // frames split or merged by the serial link
+    HoverCounters hoverCounters;
+    CommandGate commandGate{this}; // one link or file command at a time
 };
 
 // Waits `ms` milliseconds in a local event loop, so timers, the port and the user's clicks carry on.

@@ -15,6 +15,7 @@ class TestDisplayLive : public QObject
 {
     Q_OBJECT
 
+    support::WindowPerFunction windows;
     MainWindow *window = nullptr;
 
     template <typename T> T *find(const QString &name) const { return window->findChild<T *>(name); }
@@ -33,16 +34,15 @@ private slots:
     void init()
     {
         params = ParameterSet{};
-        window = new MainWindow;
-        QTimer *timer = support::refreshTimerOf(*window);
-        QVERIFY(timer);
-        timer->stop();
+        window = windows.window();
+        QVERIFY(window);
     }
     void cleanup()
     {
-        delete window;
+        windows.rowDone();
         window = nullptr;
     }
+    void cleanupTestCase() { windows.reset(); }
 
     void firstPassShowsTheStartValues()
     {

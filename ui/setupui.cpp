@@ -1,7 +1,7 @@
 #include "choices.h"
 #include "ui_mainwindow.h"
 
-#include "inventory.h" // last: it defines the row shorthands
+#include "inventory.h"
 
 namespace {
 
@@ -42,10 +42,10 @@ void Ui::MainWindow::setupUi(QMainWindow *MainWindow)
     MainWindow->setMinimumSize(QSize(0, 0));
     MainWindow->setMaximumSize(QSize(11100, 8000));
 
-    build({widget(W(centralwidget), Where(Ref(MainWindow), QRect()), Look::Central)});
+    build({widget(NAMED_WIDGET(centralwidget), Where(Ref(MainWindow), QRect()), Look::Central)});
     buildTopBar(f);
 
-    build({widget(W(tabWidget), at(f.centralwidget, 10, 110, 1080, 560), Look::None)});
+    build({widget(NAMED_WIDGET(tabWidget), at(f.centralwidget, 10, 110, 1080, 560), Look::None)});
     setUpTabWidget(tabWidget);
     struct Page {
         void (*build)(Ui::MainWindow &);
@@ -85,3 +85,6 @@ void Ui::MainWindow::setupUi(QMainWindow *MainWindow)
     // Last, so none of the window's value-changed handlers sees the defaults set above.
     QMetaObject::connectSlotsByName(MainWindow);
 }
+
+#undef NAMED_LAYOUT
+#undef NAMED_WIDGET
