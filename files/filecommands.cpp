@@ -3,6 +3,7 @@
 #include "files/paramfile.h"
 #include "files/savetarget.h"
 #include "link/framebuffers.h"
+#include "params/trimlock.h"
 
 #include "ui_mainwindow.h"
 
@@ -32,7 +33,10 @@ void MainWindow::on_toolButton_Save_clicked()
     // Only a writable file in a folder that is not writable is written in place.
     QSaveFile file(path);
     file.setDirectWriteFallback(needsDirectWrite(path));
-    if (!file.open(QIODevice::WriteOnly)) return showFileError(this);
+    if (!file.open(QIODevice::WriteOnly)) {
+        showFileError(this);
+        return;
+    }
     SendData1();
     SendData2();
     SendData3();
@@ -44,20 +48,19 @@ void MainWindow::on_toolButton_Save_clicked()
 void MainWindow::on_toolButton_Load_clicked()
 {
     const CommandGuard command(commandGate);
-    params.StkTrimLock = 1;
+    const TrimLock trims(params);
     holdOff(ui->toolButton_Load);
     const QString path = askLoadPath(this);
     qDebug() << path;
     if (path.isEmpty()) {
         Dr_DataSelet();
         FalseSaveData();
-        params.StkTrimLock = 0;
         return;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        params.StkTrimLock = 0;
-        return showFileError(this);
+        showFileError(this);
+        return;
     }
     LoadText = readParameterFileText(file);
     file.close();
@@ -71,7 +74,6 @@ void MainWindow::on_toolButton_Load_clicked()
     SendData3();
     SendData4();
     if (serialPort.isOpen()) serialPort.write("WWW");
-    params.StkTrimLock = 0;
     Dr_DataSelet();
     FalseSaveData();
 }

@@ -4,6 +4,7 @@
 #include "link/porterrors.h"
 #include "link/resetquestion.h"
 
+#include "params/trimlock.h"
 #include "ui_mainwindow.h"
 
 #include <QIcon>
@@ -101,7 +102,10 @@ void MainWindow::on_toolButton_Read_clicked()
 {
     const CommandGuard command(commandGate);
     holdOff(ui->toolButton_Read);
-    if (portIsClosed()) return askToOpen();
+    if (portIsClosed()) {
+        askToOpen();
+        return;
+    }
     serialPort.write("RR");
     delayMs(500);
 }
@@ -110,7 +114,10 @@ void MainWindow::on_toolButton_Send_clicked()
 {
     const CommandGuard command(commandGate);
     holdOff(ui->toolButton_Send);
-    if (portIsClosed()) return askToOpen();
+    if (portIsClosed()) {
+        askToOpen();
+        return;
+    }
     SendData1();
     SendData2();
     SendData3();
@@ -133,16 +140,15 @@ void MainWindow::on_pushButton_Reset2_clicked()
 void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
 {
     const CommandGuard command(commandGate);
-    if (lockTrims) params.StkTrimLock = 1;
+    const TrimLock trims(params, lockTrims);
     holdOff(button);
     if (portIsClosed()) {
-        if (lockTrims) params.StkTrimLock = 0;
-        return askToOpen();
+        askToOpen();
+        return;
     }
     // The cable may go while the question is open: then nothing is reset, as if it had been closed.
     const bool confirmed = confirmFactoryReset(this);
     if (!confirmed || portIsClosed()) {
-        if (lockTrims) params.StkTrimLock = 0;
         if (confirmed) askToOpen();
         return;
     }
@@ -154,5 +160,4 @@ void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
     for (IntField f : fields::StkTrim) params.*f = 120;
     SendData4();
     if (serialPort.isOpen()) serialPort.write("WWW"); // the device may have gone during the waits
-    if (lockTrims) params.StkTrimLock = 0;
 }
