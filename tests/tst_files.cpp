@@ -172,7 +172,7 @@ private slots:
         load(rig, watcher, path);
         getrusage(RUSAGE_SELF, &after);
         QCOMPARE(params.Atti4, 12);
-        QCOMPARE(LoadText.size(), int(kMaxParameterFileChars));
+        QCOMPARE(LoadText.size(), int(kMaxParameterFileBytes));
         // Reading it whole would take 20 MiB as text; the peak stays far below that.
         QVERIFY2(after.ru_maxrss - before.ru_maxrss < 8 * 1024,
                  qPrintable(QString("peak grew by %1 KiB").arg(after.ru_maxrss - before.ru_maxrss)));

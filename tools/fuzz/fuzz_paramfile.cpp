@@ -58,8 +58,8 @@ void readAnyFile(const uint8_t *data, size_t size)
     EndlessFile endless(data, size);
     endless.open(QIODevice::ReadOnly);
     const QString text = readParameterFileText(endless);
-    check(endless.served() <= kMaxParameterFileChars, "read past the cap");
-    check(text.size() <= kMaxParameterFileChars, "text longer than the cap");
+    check(endless.served() <= kMaxParameterFileBytes, "read past the cap");
+    check(text.size() <= kMaxParameterFileBytes, "text longer than the cap");
     readParameterText(text, p);
 }
 
