@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QMainWindow>
 #include <QSerialPort>
+#include <array>
 
 #include "display/displaytables.h"
 #include "link/streamreceiver.h"
@@ -24,6 +25,10 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // Frames the receive path has handed on since start, indexed by FrameKind: a diagnostic count,
+    // read by the soak benchmark to show that none went missing.
+    const std::array<quint64, 5> &framesReceived() const { return receivedFrames; }
 
 private slots:
     void on_openButton_clicked();
@@ -203,6 +208,7 @@ private:
     QTimer *refreshTimer = nullptr;
     StreamReceiver receiver;                // frames split or merged by the serial link
     int hoverCounters[kTrackedCombos] = {}; // passes the pointer has rested on each tracked combo box
+    std::array<quint64, 5> receivedFrames = {};
 };
 
 // Waits `ms` milliseconds in a local event loop, so timers, the port and the user's clicks carry on.

@@ -16,6 +16,7 @@ void MainWindow::serialPort_readyRead()
 
 void MainWindow::handleFrame(const QByteArray &frame)
 {
+    ++receivedFrames[size_t(classifyFrame(frame))];
     switch (classifyFrame(frame)) {
     case FrameKind::Channel:
         decodeChannelFrame(frame, params);
