@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QMainWindow>
 #include <QSerialPort>
+#include <array>
 
 #include "app/commandgate.h"
 #include "display/hovercounters.h"
@@ -27,6 +28,10 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // Frames the receive path has handed on since start, indexed by FrameKind: a diagnostic count,
+    // read by the soak benchmark to show that none went missing.
+    const std::array<quint64, 5> &framesReceived() const { return receivedFrames; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -211,6 +216,7 @@ private:
     StreamReceiver receiver;         // frames split or merged by the serial link
     HoverCounters hoverCounters;
     CommandGate commandGate{this}; // one link or file command at a time
+    std::array<quint64, 5> receivedFrames = {};
 };
 
 // Waits `ms` milliseconds in a local event loop, so timers, the port and the user's clicks carry on.

@@ -8,8 +8,10 @@ QString LoadText;
 
 QString readParameterFileText(QIODevice &device)
 {
-    QTextStream in(&device);
-    return in.read(kMaxParameterFileChars);
+    // The cap counts bytes: counted in characters it would let a file in a wider encoding (a UTF-16
+    // byte order mark is enough) take the reader twice or four times as far.
+    QTextStream in(device.read(kMaxParameterFileBytes));
+    return in.readAll();
 }
 
 bool hasFrameMarkers(const QString &text, TextFrame frame)

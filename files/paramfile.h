@@ -12,9 +12,9 @@ class QSaveFile;
 // A parameter file is the S, G, H and I text frames back to back: 324 characters, no separators.
 
 // Only the first 324 characters matter; a file chosen by mistake is read no further than this.
-constexpr qint64 kMaxParameterFileChars = 64 * 1024;
+constexpr qint64 kMaxParameterFileBytes = 64 * 1024;
 
-// Reads the text of a parameter file (at most kMaxParameterFileChars characters).
+// Reads the text of a parameter file from at most its first kMaxParameterFileBytes bytes.
 QString readParameterFileText(QIODevice &device);
 
 // Which frames had their markers in place and were read.

@@ -173,6 +173,14 @@ QVector<IntField> frameParameters(TextFrame frame)
     return list;
 }
 
+QVector<CarriedField> carriedFields(TextFrame frame)
+{
+    QVector<CarriedField> carried;
+    for (const TextField &f : layout(frame).fields)
+        if (f.field) carried.append({f.field, info(f.enc).low, info(f.enc).high, f.volts});
+    return carried;
+}
+
 int voltsToTenths(double volts)
 {
     return int(float(volts * 10));

@@ -31,6 +31,16 @@ QString encodeFrameFields(TextFrame frame, const ParameterSet &p);
 // Recomputes the raw voltages, then returns the buffer with its leading fields replaced.
 QString buildFrame(TextFrame frame, ParameterSet &p, const QString &buffer);
 
+// A parameter that a frame carries, with the values its field can hold (a value outside them is sent
+// clamped); a raw-voltage field also names its volts.
+struct CarriedField {
+    IntField field;
+    int low;
+    int high;
+    DoubleField volts;
+};
+QVector<CarriedField> carriedFields(TextFrame frame);
+
 // Reads the fields of one frame that starts at `start` in `text` back into `p` (markers are not
 // checked here). Text that is not hexadecimal reads as 0 before the field's offset is removed.
 void readFrameFields(TextFrame frame, const QString &text, int start, ParameterSet &p);

@@ -179,10 +179,13 @@ private slots:
         load(rig, watcher, path);
         getrusage(RUSAGE_SELF, &after);
         QCOMPARE(params.Atti4, 12);
-        QCOMPARE(LoadText.size(), int(kMaxParameterFileChars));
-        // Reading it whole would take 20 MiB as text; the peak stays far below that.
+        QCOMPARE(LoadText.size(), int(kMaxParameterFileBytes));
+        // Reading it whole would take 20 MiB as text; the peak stays far below that. (Not under ASan,
+        // whose quarantine keeps every freed block, so there the peak says nothing about the reading.)
+#ifndef __SANITIZE_ADDRESS__
         QVERIFY2(after.ru_maxrss - before.ru_maxrss < 8 * 1024,
                  qPrintable(QString("peak grew by %1 KiB").arg(after.ru_maxrss - before.ru_maxrss)));
+#endif
         QVERIFY(watcher.boxes.isEmpty());
     }
 
@@ -196,11 +199,13 @@ private slots:
         QCOMPARE(watcher.fileDialogs, 1);
         QCOMPARE(rig.textFrames().size(), 0);
 
-        params.sub1 = 500; // as a received chunk might leave it before the sanitiser
+        // As a received chunk might leave it before the sanitiser; no editor shows it, so a display pass
+        // in the hold-off cannot clamp it first.
+        params.DR_UP_CH3 = 500;
         params.DR_CH = 1;
         params.DR_UP_CH2 = 20;
         load(rig, watcher, QString());
-        QCOMPARE(params.sub1, 0);
+        QCOMPARE(params.DR_UP_CH3, ParameterSet{}.DR_UP_CH3);
         QCOMPARE(params.DR_UP1, 20);
         QCOMPARE(params.StkTrimLock, 0);
         QCOMPARE(rig.textFrames().size(), 0);

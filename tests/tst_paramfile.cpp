@@ -156,7 +156,7 @@ private slots:
         QBuffer device(&big);
         QVERIFY(device.open(QIODevice::ReadOnly));
         const QString text = readParameterFileText(device);
-        QCOMPARE(text.size(), int(kMaxParameterFileChars));
+        QCOMPARE(text.size(), int(kMaxParameterFileBytes));
         ParameterSet p;
         const LoadedFrames got = readParameterText(text, p);
         QVERIFY(got.s && got.i);
@@ -197,6 +197,22 @@ private slots:
         QFile f(kept);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("new model"));
+    }
+
+    void theLimitCountsBytesInAWideEncoding()
+    {
+        // Found by fuzz_paramfile: a byte order mark made the reader take 128 KiB for 64 Ki characters.
+        const QString text = fileText(marked()) + QString(1024 * 1024, 'Q');
+        QByteArray utf16("\xFF\xFE");
+        utf16.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        QBuffer device(&utf16);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        const QString read = readParameterFileText(device);
+        QCOMPARE(device.pos(), kMaxParameterFileBytes);
+        QCOMPARE(read, text.left(int(kMaxParameterFileBytes - 2) / 2));
+        ParameterSet p;
+        QVERIFY(readParameterText(read, p).i);
+        QCOMPARE(p.StkTrim3, 77);
     }
 };
 

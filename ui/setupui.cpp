@@ -47,18 +47,11 @@ void Ui::MainWindow::setupUi(QMainWindow *MainWindow)
 
     build({widget(NAMED_WIDGET(tabWidget), at(f.centralwidget, 10, 110, 1080, 560), Look::None)});
     setUpTabWidget(tabWidget);
-    struct Page {
-        void (*build)(Ui::MainWindow &);
-        QWidget *Ui::MainWindow::*page;
-    };
-    const Page pages[] = {
-        {buildServoPage, &Ui::MainWindow::tab},      {buildBasicPage, &Ui::MainWindow::tab_2},
-        {buildAdvance1Page, &Ui::MainWindow::tab_3}, {buildAdvance2Page, &Ui::MainWindow::tab_4},
-        {buildProgMixPage, &Ui::MainWindow::tab_7},  {buildSystemPage, &Ui::MainWindow::tab_6},
-    };
-    for (const Page &page : pages) {
-        page.build(f);
-        tabWidget->addTab(this->*page.page, QString());
+    {
+        const PageHost host(tabWidget); // each page is a tab before its widgets are made
+        for (auto buildPage : {buildServoPage, buildBasicPage, buildAdvance1Page, buildAdvance2Page,
+                               buildProgMixPage, buildSystemPage})
+            buildPage(f);
     }
     // The first caption is fixed here; retranslateUi gives the other five.
     tabWidget->setTabText(tabWidget->indexOf(tab), QStringLiteral("SERVO"));
