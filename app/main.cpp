@@ -1,10 +1,48 @@
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <cstdio>
+
+namespace {
+
+int finish(const CommandLineRequest &request)
+{
+    std::fputs(request.text.toLocal8Bit().constData(),
+               request.action == CommandLineRequest::Refuse ? stderr : stdout);
+    return request.exitCode();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // Without scaling the point-sized fonts grow with the desktop's DPI while the pixel-placed form does
+    // not, and the tab captions run into each other. Fractional factors are kept, so a 150 % desktop
+    // gets 1.5 and a window that still fits its screen, not 2.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+
+    {
+        // --help and --version are answered by a window-less application, so they work without a display.
+        QCoreApplication probe(argc, argv);
+        const CommandLineRequest early = readCommandLine(probe.arguments(), false);
+        if (early.action != CommandLineRequest::OpenWindow) return finish(early);
+    }
+
     QApplication app(argc, argv);
+    const CommandLineRequest request = readCommandLine(app.arguments());
+    if (request.action != CommandLineRequest::OpenWindow) return finish(request);
+
+    // The launcher's name ties the window to its menu entry; the icon shows in the task bar and title bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("txconfig"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/myImage/images/app.png")));
+
+    // QSettings keeps the last port and folder under these names (~/.config/txconfig/txconfig.conf).
+    QCoreApplication::setOrganizationName(QStringLiteral("txconfig"));
+    QCoreApplication::setApplicationName(QStringLiteral("txconfig"));
     MainWindow window;
     window.show();
     return app.exec();

@@ -1,15 +1,20 @@
 #include "app/mainwindow.h"
+#include "app/portwatcher.h"
 
 #include "ui_mainwindow.h"
 
+#include <QCloseEvent>
 #include <QTimer>
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     // setupUi connects the on_* slots last, so no handler runs while the form takes its defaults.
     ui->setupUi(this);
+    commandGate.setControls({ui->openButton, ui->toolButton_Read, ui->toolButton_Send, ui->toolButton_Reset,
+                             ui->pushButton_Reset2, ui->toolButton_Save, ui->toolButton_Load});
     connect(&serialPort, &QSerialPort::readyRead, this, &MainWindow::serialPort_readyRead);
     connect(&serialPort, &QSerialPort::errorOccurred, this, &MainWindow::onPortError);
+    portList = new PortWatcher(ui->portNameBox, this);
     fillPortList();
     ui->tabWidget->setCurrentIndex(0);
 
@@ -22,4 +27,13 @@ MainWindow::~MainWindow()
 {
     // The form goes first; serialPort then closes the port without sending anything.
     delete ui;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Closing in the middle of a command would leave the transmitter with half a new set.
+    if (commandGate.deferClose())
+        event->ignore();
+    else
+        QMainWindow::closeEvent(event);
 }

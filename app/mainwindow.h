@@ -3,10 +3,14 @@
 #include <QByteArray>
 #include <QMainWindow>
 #include <QSerialPort>
+#include <array>
 
-#include "display/displaytables.h"
+#include "app/commandgate.h"
+#include "display/hovercounters.h"
 #include "link/streamreceiver.h"
+#include "params/parameterset.h" // the slots all work on the program-wide params
 
+class PortWatcher;
 class QAbstractButton;
 class QTimer;
 enum class TextFrame;
@@ -24,6 +28,13 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // Frames the receive path has handed on since start, indexed by FrameKind: a diagnostic count,
+    // read by the soak benchmark to show that none went missing.
+    const std::array<quint64, 5> &framesReceived() const { return receivedFrames; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void on_openButton_clicked();
@@ -201,8 +212,11 @@ private:
     Ui::MainWindow *ui;
     QSerialPort serialPort;
     QTimer *refreshTimer = nullptr;
-    StreamReceiver receiver;                // frames split or merged by the serial link
-    int hoverCounters[kTrackedCombos] = {}; // passes the pointer has rested on each tracked combo box
+    PortWatcher *portList = nullptr; // re-lists the ports while the link is closed
+    StreamReceiver receiver;         // frames split or merged by the serial link
+    HoverCounters hoverCounters;
+    CommandGate commandGate{this}; // one link or file command at a time
+    std::array<quint64, 5> receivedFrames = {};
 };
 
 // Waits `ms` milliseconds in a local event loop, so timers, the port and the user's clicks carry on.

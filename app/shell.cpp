@@ -1,10 +1,7 @@
 #include "app/mainwindow.h"
-#include "app/portlist.h"
-
-#include "ui_mainwindow.h"
+#include "app/portwatcher.h"
 
 void MainWindow::fillPortList()
 {
-    ui->portNameBox->clear();
-    for (const QString &name : availablePortNames()) ui->portNameBox->addItem(name);
+    portList->refill();
 }

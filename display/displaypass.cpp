@@ -34,6 +34,17 @@ void setText(QLineEdit *edit, const QString &text)
     if (edit->text() != text) edit->setText(text);
 }
 
+// A progress bar repaints itself at once when its value moves, which under a window system means a
+// paint and a flush of the window per bar: sixteen of them per pass while the sticks move. With its
+// updates held off it only asks for an update, and the pass's changes are painted together.
+void setBarValue(QProgressBar *bar, int value)
+{
+    if (bar->value() == value) return;
+    bar->setUpdatesEnabled(false);
+    bar->setValue(value);
+    bar->setUpdatesEnabled(true);
+}
+
 } // namespace
 
 void MainWindow::ui_Display()
@@ -121,8 +132,8 @@ void MainWindow::Servo_Display()
         const ChannelWidgets &c = kChannels[i];
         setText(ui->*c.value, QString::number(output));
         const ChannelBars bars = channelBars(output);
-        (ui->*c.upper)->setValue(bars.upper);
-        (ui->*c.lower)->setValue(bars.lower);
+        setBarValue(ui->*c.upper, bars.upper);
+        setBarValue(ui->*c.lower, bars.lower);
     }
     setText(ui->lineEdit_TX, hundredthsVoltageText(params.txVoltage));
 }

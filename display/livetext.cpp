@@ -31,7 +31,10 @@ QString rssiText(int rssiRaw)
     if (r > 99) return QStringLiteral("null");
     QString text;
     const int level = r < 0 ? -r : r;
-    text.append(r < 0 ? "+" : "-").append(digit(level / 10)).append(digit(level)).append("dBm");
+    text.append(r < 0 ? "+" : "-");
+    // A positive level reaches +155 (raw 255); two digits alone would show it as +55.
+    if (level > 99) text.append(digit(level / 100));
+    text.append(digit(level / 10)).append(digit(level)).append("dBm");
     return text;
 }
 

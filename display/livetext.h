@@ -9,7 +9,8 @@
 QString tenthsVoltageText(int tenths);
 // The transmitter's voltage arrives in hundredths; it is shown with the same rule, truncated.
 QString hundredthsVoltageText(int hundredths);
-// Signal strength: "null" for no signal, "-05dBm" .. "-99dBm"; above 100 a positive level "+05dBm".
+// Signal strength: "null" for no signal, "-05dBm" .. "-99dBm"; above 100 a positive level
+// "+05dBm" .. "+155dBm".
 QString rssiText(int rssiRaw);
 
 // The two halves of a channel's centre-split bar.

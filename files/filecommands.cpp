@@ -1,12 +1,14 @@
 #include "app/mainwindow.h"
+#include "files/filedialogs.h"
 #include "files/paramfile.h"
+#include "files/savetarget.h"
 #include "link/framebuffers.h"
+#include "params/trimlock.h"
 
 #include "ui_mainwindow.h"
 
 #include <QDebug>
 #include <QFile>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QSaveFile>
 
@@ -20,47 +22,45 @@ void showFileError(QWidget *parent)
 
 void MainWindow::on_toolButton_Save_clicked()
 {
+    const CommandGuard command(commandGate);
     holdOff(ui->toolButton_Save);
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("SAVE"), QStringLiteral("./"),
-                                                      QStringLiteral("file (*.txt *.dat);;allfile (*.*)"));
+    const QString path = askSavePath(this);
     qDebug() << path;
     if (path.isEmpty()) return;
 
     // The old file stays whole until the new one is complete: the frames take over three seconds to
     // send, and a crash, a closed window or a full disk in that time must not leave an empty file.
+    // Only a writable file in a folder that is not writable is written in place.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return showFileError(this);
+    file.setDirectWriteFallback(needsDirectWrite(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        showFileError(this);
+        return;
+    }
     SendData1();
     SendData2();
     SendData3();
     SendData4();
-    const QByteArray bytes = (Str1 + Str2 + Str3 + Str4).toLatin1();
-    // commit() does not see a short write left in the buffer (a full disk), so flush and check first.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        file.commit(); // drops the temporary file and keeps the old one
-        return showFileError(this);
-    }
-    if (!file.commit()) showFileError(this);
+    QString error;
+    if (!commitParameterFile(file, (Str1 + Str2 + Str3 + Str4).toLatin1(), &error)) showFileError(this);
 }
 
 void MainWindow::on_toolButton_Load_clicked()
 {
-    params.StkTrimLock = 1;
+    const CommandGuard command(commandGate);
+    const TrimLock trims(params);
     holdOff(ui->toolButton_Load);
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open file"), QStringLiteral("./"),
-                                                      QStringLiteral("All file (*.*);;file (*.txt *.dat)"));
+    const QString path = askLoadPath(this);
     qDebug() << path;
     if (path.isEmpty()) {
         Dr_DataSelet();
         FalseSaveData();
-        params.StkTrimLock = 0;
         return;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        params.StkTrimLock = 0;
-        return showFileError(this);
+        showFileError(this);
+        return;
     }
     LoadText = readParameterFileText(file);
     file.close();
@@ -74,7 +74,6 @@ void MainWindow::on_toolButton_Load_clicked()
     SendData3();
     SendData4();
     if (serialPort.isOpen()) serialPort.write("WWW");
-    params.StkTrimLock = 0;
     Dr_DataSelet();
     FalseSaveData();
 }

@@ -1,24 +1,26 @@
 #include "files/paramfile.h"
 
-#include "link/textframes.h"
-
 #include <QDebug>
+#include <QSaveFile>
 #include <QTextStream>
 
 QString LoadText;
 
 QString readParameterFileText(QIODevice &device)
 {
-    QTextStream in(&device);
-    return in.read(kMaxParameterFileChars);
+    // The cap counts bytes: counted in characters it would let a file in a wider encoding (a UTF-16
+    // byte order mark is enough) take the reader twice or four times as far.
+    QTextStream in(device.read(kMaxParameterFileBytes));
+    return in.readAll();
 }
 
-namespace {
-bool markersAt(const QString &text, int start, QChar lead, QChar end)
+bool hasFrameMarkers(const QString &text, TextFrame frame)
 {
-    return text.at(start) == lead && text.at(start + 80) == end;
+    const int start = frameOffset(frame);
+    const QString markers = frameTemplate(frame);
+    return text.size() > start + 80 && text.at(start) == markers.front() &&
+           text.at(start + 80) == markers.back();
 }
-} // namespace
 
 LoadedFrames readParameterText(const QString &text, ParameterSet &p)
 {
@@ -26,27 +28,48 @@ LoadedFrames readParameterText(const QString &text, ParameterSet &p)
     LoadedFrames loaded;
     qDebug("Blength00:%d", n);
     if (n > 161) {
-        if (markersAt(text, 0, 'S', 'Y')) {
+        if (hasFrameMarkers(text, TextFrame::S)) {
             qDebug("Blength01:%d", n);
             readFrameFields(TextFrame::S, text, 0, p);
             loaded.s = true;
         }
-        if (markersAt(text, 81, 'G', 'Z')) {
+        if (hasFrameMarkers(text, TextFrame::G)) {
             qDebug("Blength02:%d", n);
             readFrameFields(TextFrame::G, text, 81, p);
             loaded.g = true;
         }
     }
     if (n > 242) {
-        if (markersAt(text, 162, 'H', 'X')) {
+        if (hasFrameMarkers(text, TextFrame::H)) {
             qDebug("Blength03:%d", n);
             readFrameFields(TextFrame::H, text, 162, p);
             loaded.h = true;
         }
-        if (n > 323 && markersAt(text, 243, 'I', 'V')) {
+        if (n > 323 && hasFrameMarkers(text, TextFrame::I)) {
             readFrameFields(TextFrame::I, text, 243, p);
             loaded.i = true;
         }
     }
     return loaded;
+}
+
+QByteArray parameterFileBytes(ParameterSet &p)
+{
+    QString text;
+    for (TextFrame frame : kSendOrder) text += buildFrame(frame, p, frameTemplate(frame));
+    return text.toLatin1();
+}
+
+bool commitParameterFile(QSaveFile &file, const QByteArray &bytes, QString *error)
+{
+    // commit() does not see a short write left in the buffer (a full disk), so flush and check first.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        *error = file.errorString();
+        file.cancelWriting();
+        file.commit(); // drops the temporary file and keeps the old one
+        return false;
+    }
+    if (file.commit()) return true;
+    *error = file.errorString();
+    return false;
 }

@@ -1,5 +1,10 @@
 #include "app/mainwindow.h"
+#include "app/portwatcher.h"
+#include "app/usersettings.h"
+#include "link/porterrors.h"
+#include "link/resetquestion.h"
 
+#include "params/trimlock.h"
 #include "ui_mainwindow.h"
 
 #include <QIcon>
@@ -30,12 +35,14 @@ void MainWindow::holdOff(QAbstractButton *button)
 {
     button->setEnabled(false);
     delayMs(200);
-    button->setEnabled(true);
+    // Inside a command its guard gives the button back when the command has ended, not here.
+    if (!commandGate.isBusy()) button->setEnabled(true);
 }
 
 void MainWindow::showLinkState(bool open)
 {
     ui->portNameBox->setEnabled(!open);
+    portList->setWatching(!open);
     ui->openButton->setText(open ? kCloseCaption : kOpenCaption);
     ui->toolButton_led->setIcon(QIcon(open ? QStringLiteral(":/myImage/images/green.png")
                                            : QStringLiteral(":/myImage/images/red.png")));
@@ -58,9 +65,10 @@ void MainWindow::openPort()
     serialPort.setStopBits(QSerialPort::OneStop);
     serialPort.setFlowControl(QSerialPort::NoFlowControl);
     if (!serialPort.open(QIODevice::ReadWrite)) {
-        note(QStringLiteral("Cannot open the serial port!"));
+        note(describeOpenFailure(serialPort, ui->portNameBox->currentText()));
         return;
     }
+    rememberPortName(ui->portNameBox->currentText());
     receiver.clear();
     showLinkState(true);
     serialPort.write("OK");
@@ -92,21 +100,29 @@ void MainWindow::onPortError(QSerialPort::SerialPortError error)
 
 void MainWindow::on_toolButton_Read_clicked()
 {
+    const CommandGuard command(commandGate);
     holdOff(ui->toolButton_Read);
-    if (portIsClosed()) return askToOpen();
+    if (portIsClosed()) {
+        askToOpen();
+        return;
+    }
     serialPort.write("RR");
     delayMs(500);
 }
 
 void MainWindow::on_toolButton_Send_clicked()
 {
+    const CommandGuard command(commandGate);
     holdOff(ui->toolButton_Send);
-    if (portIsClosed()) return askToOpen();
+    if (portIsClosed()) {
+        askToOpen();
+        return;
+    }
     SendData1();
     SendData2();
     SendData3();
     SendData4();
-    serialPort.write("WWW");
+    if (serialPort.isOpen()) serialPort.write("WWW"); // the device may have gone during the waits
 }
 
 void MainWindow::on_toolButton_Reset_clicked()
@@ -123,11 +139,18 @@ void MainWindow::on_pushButton_Reset2_clicked()
 // before the I frame is built.
 void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
 {
-    if (lockTrims) params.StkTrimLock = 1;
+    const CommandGuard command(commandGate);
+    const TrimLock trims(params, lockTrims);
     holdOff(button);
     if (portIsClosed()) {
-        if (lockTrims) params.StkTrimLock = 0;
-        return askToOpen();
+        askToOpen();
+        return;
+    }
+    // The cable may go while the question is open: then nothing is reset, as if it had been closed.
+    const bool confirmed = confirmFactoryReset(this);
+    if (!confirmed || portIsClosed()) {
+        if (confirmed) askToOpen();
+        return;
     }
     RestData();
     RestData2();
@@ -136,6 +159,5 @@ void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
     SendData3();
     for (IntField f : fields::StkTrim) params.*f = 120;
     SendData4();
-    serialPort.write("WWW");
-    if (lockTrims) params.StkTrimLock = 0;
+    if (serialPort.isOpen()) serialPort.write("WWW"); // the device may have gone during the waits
 }

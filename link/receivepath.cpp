@@ -17,6 +17,7 @@ void MainWindow::serialPort_readyRead()
 void MainWindow::handleFrame(const QByteArray &frame)
 {
     const DecodedFrame decoded = decodeFrame(frame, params);
+    ++receivedFrames[size_t(decoded.kind)];
     if (decoded.number) {
         params.ReadFlag = decoded.number;
         qDebug("ReadFlag:%d", params.ReadFlag);

@@ -16,7 +16,7 @@ void MainWindow::sendFrame(TextFrame frame, QString &buffer, const char *debugFo
     qDebug(debugFormat, int(buffer.size()));
     // A closed port sends nothing; the buffer is still rebuilt and the pacing still kept.
     if (serialPort.isOpen()) serialPort.write(buffer.toLatin1());
-    delayMs(800);
+    delayMs(kFrameGapMs);
 }
 
 void MainWindow::SendData1()

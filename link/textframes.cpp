@@ -165,6 +165,22 @@ QString frameTemplate(TextFrame frame)
     return layout(frame).initial;
 }
 
+QVector<IntField> frameParameters(TextFrame frame)
+{
+    QVector<IntField> list;
+    for (const TextField &f : layout(frame).fields)
+        if (f.field) list.append(f.field);
+    return list;
+}
+
+QVector<CarriedField> carriedFields(TextFrame frame)
+{
+    QVector<CarriedField> carried;
+    for (const TextField &f : layout(frame).fields)
+        if (f.field) carried.append({f.field, info(f.enc).low, info(f.enc).high, f.volts});
+    return carried;
+}
+
 int voltsToTenths(double volts)
 {
     return int(float(volts * 10));

@@ -4,12 +4,17 @@
 TXCONFIG_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 TXCONFIG_BUILD="${TXCONFIG_BUILD:-$TXCONFIG_ROOT/build}"
 TXCONFIG_PACKAGES=(cmake make g++ qtbase5-dev libqt5serialport5-dev libbenchmark-dev fonts-dejavu-core xvfb xauth)
-# Only scripts/fuzz needs these: clang with libFuzzer and the sanitizer runtimes.
-TXCONFIG_FUZZ_PACKAGES=(clang libclang-rt-dev)
+TXCONFIG_PACKAGES+=(desktop-file-utils appstream) # the desktop validators in the tests
+# Only scripts/fuzz needs these (libFuzzer comes with clang's runtime); the normal build does not.
+TXCONFIG_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# Only the memory check (scripts/memcheck) needs this.
+TXCONFIG_MEMCHECK_PACKAGES=(valgrind)
 
+# ensure_packages [PACKAGE...]: the given packages, or the build's list.
 ensure_packages() {
-    local missing=()
-    for pkg in "${TXCONFIG_PACKAGES[@]}"; do
+    local wanted=("$@") missing=()
+    [ ${#wanted[@]} -eq 0 ] && wanted=("${TXCONFIG_PACKAGES[@]}")
+    for pkg in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -20,7 +25,8 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# configure_and_build [CMAKE OPTION...]
 configure_and_build() {
-    cmake -S "$TXCONFIG_ROOT" -B "$TXCONFIG_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S "$TXCONFIG_ROOT" -B "$TXCONFIG_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$TXCONFIG_BUILD" -j"$(nproc)"
 }

@@ -113,19 +113,29 @@ void TestEmulator::okStartsTheStreamsAndDisStopsThem_data()
 {
     QTest::addColumn<int>("channelHz");
     QTest::addColumn<int>("telemetryHz");
-    QTest::newRow("default 50/10") << 0 << 0;
-    QTest::newRow("100/20") << 100 << 20;
+    QTest::addColumn<int>("telemetryEvery");
+    QTest::newRow("default 50/10") << 0 << 0 << 0;
+    QTest::newRow("100/20") << 100 << 20 << 0;
+    // The link's full rate: 1000 / 524 rounds to a 1 ms tick, which must not mean 1000 frames a second.
+    QTest::newRow("524, telemetry after every 10th") << 524 << 0 << 10;
 }
 
 void TestEmulator::okStartsTheStreamsAndDisStopsThem()
 {
     QFETCH(int, channelHz);
     QFETCH(int, telemetryHz);
+    QFETCH(int, telemetryEvery);
     TxEmulator emu;
     if (channelHz) emu.setChannelRate(channelHz);
     if (telemetryHz) emu.setTelemetryRate(telemetryHz);
+    if (telemetryEvery) {
+        emu.setTelemetryEvery(telemetryEvery);
+        emu.setWriteGap(1); // a write per frame needs a tick shorter than the 1.7 ms between them
+    }
     const int expectChannel = channelHz ? channelHz : 50;
-    const int expectTelemetry = telemetryHz ? telemetryHz : 10;
+    const int expectTelemetry = telemetryEvery ? expectChannel / telemetryEvery
+                                : telemetryHz  ? telemetryHz
+                                               : 10;
     QVERIFY(emu.open());
     PortRecorder tool;
     QVERIFY(tool.open(emu.slavePath()));

@@ -1,3 +1,4 @@
+#include "files/filedialogs.h"
 #include "files/paramfile.h"
 #include "link/framebuffers.h"
 #include "link/textframes.h"
@@ -37,6 +38,12 @@ QString framesOf(ParameterSet p)
     for (TextFrame f : {TextFrame::S, TextFrame::G, TextFrame::H, TextFrame::I})
         text += buildFrame(f, p, frameTemplate(f));
     return text;
+}
+
+// "All file (*.* *)" -> {"*.*", "*"}
+QStringList patternsOf(const QString &view)
+{
+    return view.section('(', 1).section(')', 0, 0).split(' ', Qt::SkipEmptyParts);
 }
 
 bool sameCarried(const ParameterSet &a, const ParameterSet &b)
@@ -172,10 +179,13 @@ private slots:
         load(rig, watcher, path);
         getrusage(RUSAGE_SELF, &after);
         QCOMPARE(params.Atti4, 12);
-        QCOMPARE(LoadText.size(), int(kMaxParameterFileChars));
-        // Reading it whole would take 20 MiB as text; the peak stays far below that.
+        QCOMPARE(LoadText.size(), int(kMaxParameterFileBytes));
+        // Reading it whole would take 20 MiB as text; the peak stays far below that. (Not under ASan,
+        // whose quarantine keeps every freed block, so there the peak says nothing about the reading.)
+#ifndef __SANITIZE_ADDRESS__
         QVERIFY2(after.ru_maxrss - before.ru_maxrss < 8 * 1024,
                  qPrintable(QString("peak grew by %1 KiB").arg(after.ru_maxrss - before.ru_maxrss)));
+#endif
         QVERIFY(watcher.boxes.isEmpty());
     }
 
@@ -189,11 +199,13 @@ private slots:
         QCOMPARE(watcher.fileDialogs, 1);
         QCOMPARE(rig.textFrames().size(), 0);
 
-        params.sub1 = 500; // as a received chunk might leave it before the sanitiser
+        // As a received chunk might leave it before the sanitiser; no editor shows it, so a display pass
+        // in the hold-off cannot clamp it first.
+        params.DR_UP_CH3 = 500;
         params.DR_CH = 1;
         params.DR_UP_CH2 = 20;
         load(rig, watcher, QString());
-        QCOMPARE(params.sub1, 0);
+        QCOMPARE(params.DR_UP_CH3, ParameterSet{}.DR_UP_CH3);
         QCOMPARE(params.DR_UP1, 20);
         QCOMPARE(params.StkTrimLock, 0);
         QCOMPARE(rig.textFrames().size(), 0);
@@ -268,6 +280,47 @@ private slots:
         QCOMPARE(watcher.boxes[0].title, QString("ERROR"));
         QCOMPARE(readFile(path), QByteArray("previous model"));
         QCOMPARE(QDir(dir.path()).entryList({"full-disk.txt*"}, QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    void aNameWithoutSuffixSavesAsTxtAndLoadsBack()
+    {
+        const QString files = "file (*.txt *.dat)";
+        QCOMPARE(withParameterFileSuffix("/m.v2/newmodel", files), QString("/m.v2/newmodel.txt"));
+        QCOMPARE(withParameterFileSuffix("/m/glider.dat", files), QString("/m/glider.dat"));
+        QCOMPARE(withParameterFileSuffix("/m/newmodel", "allfile (*.*)"), QString("/m/newmodel"));
+
+        LinkRig rig;
+        QVERIFY(rig.start());
+        ModalWatcher watcher;
+        QDir(dir.path()).mkdir("club");
+        const QString folder = dir.filePath("club");
+        params.FS3 = 42;
+        save(rig, watcher, folder + "/newmodel");
+        QVERIFY(!QFile::exists(folder + "/newmodel"));
+        const QByteArray saved = readFile(folder + "/newmodel.txt");
+        QCOMPARE(saved.size(), 324);
+
+        // Typed again while newmodel.txt exists: the user is asked, and No keeps the file.
+        params.FS3 = 7;
+        watcher.answer = "No";
+        save(rig, watcher, folder + "/newmodel");
+        QCOMPARE(watcher.boxes.size(), 1);
+        QCOMPARE(watcher.boxes[0].text, QString("newmodel.txt already exists.\nDo you want to replace it?"));
+        QCOMPARE(readFile(folder + "/newmodel.txt"), saved);
+
+        // A file without a suffix, as other tools or a rename leave it, is offered and loads.
+        writeFile(folder + "/nosuffix", saved);
+        params = ParameterSet{};
+        load(rig, watcher, folder + "/nosuffix");
+        QCOMPARE(params.FS3, 42);
+        QCOMPARE(watcher.dialogs.size(), 3);
+        for (const auto &d : watcher.dialogs.mid(1)) QCOMPARE(d.folder, folder); // the folder used last
+        const QStringList views = watcher.dialogs[2].nameFilters;
+        QCOMPARE(views.size(), 2);
+        QVERIFY(views[0].startsWith("All file ("));
+        QCOMPARE(views[1], QString("file (*.txt *.dat)"));
+        QVERIFY(QDir::match(patternsOf(views[0]), "nosuffix"));
+        QVERIFY(QDir::match(patternsOf(views[0]), "model.txt"));
     }
 
     void loadKeepsTelemetryOffTheTrims()

@@ -1,7 +1,7 @@
 // Editing a widget of the real window stores the value in its field through the slot connected by
 // name: a sample from every group, both dual-rate groups and the fields two editors share.
-#include "app/mainwindow.h"
 #include "params/parameterset.h"
+#include "support/displayrig.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -15,6 +15,7 @@ class TestFormEdits : public QObject
 {
     Q_OBJECT
 
+    support::WindowPerFunction windows;
     MainWindow *window = nullptr;
 
     // Spin boxes take a value, combo boxes an item index, as a user's edit would leave them.
@@ -35,13 +36,15 @@ private slots:
     void init()
     {
         params = ParameterSet{};
-        window = new MainWindow; // no event loop runs, so no display pass interferes
+        window = windows.window(); // its refresh timer stopped, so no display pass interferes
+        QVERIFY(window);
     }
     void cleanup()
     {
-        delete window;
+        windows.rowDone();
         window = nullptr;
     }
+    void cleanupTestCase() { windows.reset(); }
 
     void integerEditorsStore_data()
     {

@@ -1,42 +1,88 @@
 #include "support/linkrig.h"
+#include "support/modalwatcher.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using support::LinkRig;
 
-// Quitting ends every running wait at once, so this runs in a program of its own.
+// Each case ends the application's event loop, so these run in a program of their own.
 class TestLifecycle : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void closingTheWindowDuringWriteEndsTheProgram()
+    void init() { params = ParameterSet{}; }
+
+    void closingDuringACommandWaitsForItsEnd_data()
     {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("WRITE") << "toolButton_Send";
+        QTest::newRow("SAVE") << "toolButton_Save";
+        QTest::newRow("LOAD") << "toolButton_Load";
+    }
+    void closingDuringACommandWaitsForItsEnd()
+    {
+        QFETCH(QString, button);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("model.txt");
         LinkRig rig;
         QVERIFY(rig.start());
+        rig.emu.setChannelRate(0); // little for the receive path to answer
+        rig.emu.setTelemetryRate(0);
         QVERIFY(rig.openLink());
         rig.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+        support::ModalWatcher watcher;
+        if (button != "toolButton_Send") watcher.answerFileDialog(path);
+        QFile file(path);
+        if (button == "toolButton_Load") QVERIFY(file.open(QIODevice::WriteOnly)); // any file sends the set
+        file.close();
 
-        bool writeReturned = false;
+        bool commandReturned = false, openAfterCloseRequest = false;
         QTimer::singleShot(0, [&] {
-            rig.button("toolButton_Send")->click();
-            writeReturned = true;
+            rig.button(button.toLatin1())->click();
+            commandReturned = true;
         });
-        QTimer::singleShot(1200, [&] { rig.window->close(); }); // during the second frame's wait
+        QTimer::singleShot(1200, [&] { // during the second frame's wait
+            rig.window->close();
+            openAfterCloseRequest = rig.window->isVisible();
+        });
         QTimer watchdog;
         watchdog.setSingleShot(true);
         connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-        watchdog.start(10000);
+        watchdog.start(20000);
 
         const int code = QApplication::exec();
         QCOMPARE(code, 0); // the last window closed, not the watchdog
-        QVERIFY(writeReturned);
+        QVERIFY(openAfterCloseRequest);
+        QVERIFY(commandReturned);
         QVERIFY(rig.window->isHidden());
         rig.window.reset(); // the window goes down with the port still open, as at exit
-        QVERIFY(rig.emu.receivedTokens().size() >= 2);
-        QVERIFY(!rig.emu.receivedBytes().contains("DIS")); // nothing is said at exit
+        QTest::qWait(100);
+
+        // The whole command went out with its pacing, and nothing was said at exit.
+        const auto frames = rig.textFrames();
+        QCOMPARE(frames.size(), 4);
+        QByteArray sent;
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(frames[i].token.at(0), "SGHI"[i]);
+            if (i > 0) QVERIFY(frames[i].atMs - frames[i - 1].atMs >= 700);
+            sent += frames[i].token;
+        }
+        QCOMPARE(rig.commands().size(), 5); // "OK" and the four frames
+        QVERIFY(!rig.emu.receivedBytes().contains("DIS"));
+        if (button == "toolButton_Save") {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), sent);
+        } else {
+            // The command's own "WWW" follows the last frame's wait.
+            bool closingWww = false;
+            for (const TxEmulator::Received &r : rig.emu.receivedTokens())
+                closingWww |= r.token == "WWW" && r.atMs >= frames[3].atMs + 700;
+            QVERIFY(closingWww);
+        }
     }
 };
 

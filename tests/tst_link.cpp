@@ -1,6 +1,7 @@
 #include "link/framebuffers.h"
 #include "link/textframes.h"
 #include "params/rules.h"
+#include "support/eventwait.h"
 #include "support/framestreams.h"
 #include "support/linkrig.h"
 #include "support/modalwatcher.h"
@@ -33,6 +34,9 @@ bool sameFrames(const ParameterSet &a, const ParameterSet &b)
     }
     return true;
 }
+
+const QString kResetQuestion =
+    "Reset the transmitter to factory settings? The model on the transmitter will be replaced.";
 
 } // namespace
 
@@ -75,10 +79,14 @@ private slots:
         QVERIFY(rig.start("/nonexistent/ttyTX0"));
         support::ModalWatcher watcher;
         QVERIFY(rig.selectPort("/nonexistent/ttyTX0"));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("^Cannot open the serial port /nonexistent/ttyTX0: .+"));
         rig.openButton()->click();
         QCOMPARE(watcher.boxes.size(), 1);
         QCOMPARE(watcher.boxes[0].title, QString("Note"));
-        QCOMPARE(watcher.boxes[0].text, QString("Cannot open the serial port!"));
+        QCOMPARE(watcher.boxes[0].text.section("\n\n", 0, 0), QString("Cannot open the serial port!"));
+        QVERIFY2(watcher.boxes[0].text.contains("/nonexistent/ttyTX0 is not connected"),
+                 qPrintable(watcher.boxes[0].text));
         QCOMPARE(rig.openButton()->text(), QString("OPEN"));
         QVERIFY(rig.portBox()->isEnabled());
         QTest::qWait(50);
@@ -243,8 +251,11 @@ private slots:
             }
         });
         sampler.start(10);
+        support::ModalWatcher watcher;
+        watcher.answer = "Reset";
         rig.button("toolButton_Reset")->click();
         sampler.stop();
+        QCOMPARE(watcher.boxes.size(), 1); // the question, answered Reset
         QVERIFY(samples > 100);
         QCOMPARE(offCentreWhileLocked, 0);
         QCOMPARE(params.StkTrimLock, 0);
@@ -282,13 +293,55 @@ private slots:
                 offCentreDuringWaits += params.StkTrim2 != 120;
         });
         sampler.start(10);
+        support::ModalWatcher watcher;
+        watcher.answer = "Reset";
         rig.button("pushButton_Reset2")->click();
+        QCOMPARE(watcher.boxes.size(), 1);
         sampler.stop();
         QVERIFY(offCentreDuringWaits > 0); // no lock: telemetry overwrites the reset trims
         const auto frames = rig.textFrames();
         QCOMPARE(frames.size(), 4);
         QCOMPARE(frames[0].token.mid(79, 1), QByteArray("2"));
         QCOMPARE(frames[3].token.left(9), QByteArray("I88888888"));
+    }
+
+    void resetNotConfirmedSendsNothing_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("pullCable"); // during the question, then Reset is pressed
+        QTest::newRow("RESET, Cancel") << "toolButton_Reset" << false;
+        QTest::newRow("DATA RESET, Cancel") << "pushButton_Reset2" << false;
+        QTest::newRow("RESET, cable pulled before Reset") << "toolButton_Reset" << true;
+    }
+    void resetNotConfirmedSendsNothing()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, pullCable);
+        LinkRig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.openLink());
+        params.sub2 = 33;
+        params.Mode = 3;
+        support::ModalWatcher watcher;
+        watcher.answer = pullCable ? "Reset" : "Cancel";
+        if (pullCable) {
+            watcher.beforeAnswer = [&] {
+                if (watcher.boxes.size() > 1) return;
+                rig.emu.hangUp();
+                QVERIFY(support::runUntil([&] { return rig.openButton()->text() == "OPEN"; }, 2000));
+            };
+        }
+        rig.button(button.toLatin1())->click();
+        QTest::qWait(300);
+        QCOMPARE(watcher.boxes.size(), pullCable ? 2 : 1);
+        QCOMPARE(watcher.boxes[0].title, QString("Note"));
+        QCOMPARE(watcher.boxes[0].text, kResetQuestion);
+        QCOMPARE(watcher.boxes[0].defaultButton, QString("Cancel"));
+        if (pullCable) QCOMPARE(watcher.boxes[1].text, QString("Please open the serial port!"));
+        QCOMPARE(rig.commands(), QList<QByteArray>{"OK"});
+        QCOMPARE(params.sub2, 33); // nothing was reset
+        QCOMPARE(params.Mode, 3);
+        QCOMPARE(params.StkTrimLock, 0);
     }
 
     void pulledDeviceClosesOnceAndGoesQuiet()

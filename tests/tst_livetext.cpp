@@ -62,7 +62,8 @@ private slots:
         QTest::newRow("101") << 101 << "+01dBm";
         QTest::newRow("105") << 105 << "+05dBm";
         QTest::newRow("199") << 199 << "+99dBm";
-        QTest::newRow("255") << 255 << "+55dBm";
+        QTest::newRow("200") << 200 << "+100dBm";
+        QTest::newRow("255") << 255 << "+155dBm";
     }
     void rssi()
     {

@@ -1,9 +1,17 @@
 #include "files/paramfile.h"
+#include "files/savetarget.h"
 #include "link/textframes.h"
 #include "support/randomparams.h"
 
 #include <QBuffer>
+#include <QSaveFile>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,6 +32,17 @@ ParameterSet marked()
     p.THCURE_Data05 = 12; // H
     p.StkTrim3 = 77;      // I
     return p;
+}
+
+// Root may write into any folder, so as root the check runs in a child process as nobody.
+bool asUnprivilegedUser(const std::function<bool()> &check)
+{
+    if (geteuid() != 0) return check();
+    const pid_t pid = fork();
+    if (pid == 0)
+        _exit(setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0 && check() ? 0 : 1);
+    int status = 0;
+    return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace
@@ -137,10 +156,62 @@ private slots:
         QBuffer device(&big);
         QVERIFY(device.open(QIODevice::ReadOnly));
         const QString text = readParameterFileText(device);
-        QCOMPARE(text.size(), int(kMaxParameterFileChars));
+        QCOMPARE(text.size(), int(kMaxParameterFileBytes));
         ParameterSet p;
         const LoadedFrames got = readParameterText(text, p);
         QVERIFY(got.s && got.i);
+        QCOMPARE(p.StkTrim3, 77);
+    }
+
+    void aWritableFileInAFolderWithoutRoomIsSavedInPlace()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("shared");
+        QVERIFY(QDir().mkdir(folder));
+        const QString kept = folder + "/kept.txt", roomy = dir.filePath("roomy.txt");
+        for (const QString &path : {kept, roomy}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("previous model") == 14);
+        }
+        if (geteuid() == 0)
+            for (const QString &path : {dir.path(), folder, kept, roomy})
+                QVERIFY(chown(QFile::encodeName(path).constData(), 65534, 65534) == 0);
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+
+        const bool ok = asUnprivilegedUser([&] {
+            bool ok = true;
+            auto expect = [&ok](bool holds, const char *what) {
+                if (!holds) qWarning("not so: %s", what);
+                ok &= holds;
+            };
+            expect(!needsDirectWrite(roomy), "a file in a writable folder is saved atomically");
+            QSaveFile atomic(kept);
+            expect(!atomic.open(QIODevice::WriteOnly), "the folder has no room for a temporary file");
+            QSaveFile file(kept);
+            file.setDirectWriteFallback(needsDirectWrite(kept));
+            expect(file.open(QIODevice::WriteOnly) && file.write("new model") == 9 && file.commit(), "saved");
+            return ok;
+        });
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(ok);
+        QFile f(kept);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("new model"));
+    }
+
+    void theLimitCountsBytesInAWideEncoding()
+    {
+        // Found by fuzz_paramfile: a byte order mark made the reader take 128 KiB for 64 Ki characters.
+        const QString text = fileText(marked()) + QString(1024 * 1024, 'Q');
+        QByteArray utf16("\xFF\xFE");
+        utf16.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        QBuffer device(&utf16);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        const QString read = readParameterFileText(device);
+        QCOMPARE(device.pos(), kMaxParameterFileBytes);
+        QCOMPARE(read, text.left(int(kMaxParameterFileBytes - 2) / 2));
+        ParameterSet p;
+        QVERIFY(readParameterText(read, p).i);
         QCOMPARE(p.StkTrim3, 77);
     }
 };

@@ -153,12 +153,11 @@ private slots:
 
     void windowsIcon()
     {
-        const QString ico = QFINDTESTDATA("../resources/txconfig.ico");
-        QVERIFY(!ico.isEmpty());
+        const QString ico = TXCONFIG_SOURCE_DIR "/resources/txconfig.ico";
         const QImage image(ico);
         QCOMPARE(image.size(), QSize(256, 256));
         QVERIFY(image.hasAlphaChannel());
-        const QByteArray rc = readAll(QFINDTESTDATA("../resources/txconfig.rc"));
+        const QByteArray rc = readAll(TXCONFIG_SOURCE_DIR "/resources/txconfig.rc");
         QCOMPARE(rc.trimmed(), QByteArray("IDI_ICON1 ICON \"txconfig.ico\""));
     }
 };

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace form {
@@ -76,6 +77,8 @@ Item tuned(Item item, void (*custom)(QWidget *))
 
 namespace {
 
+QTabWidget *pageHost = nullptr;
+
 void makeColumn(QWidget *container, const Item &row)
 {
     auto *layout = new QVBoxLayout(container);
@@ -132,7 +135,18 @@ void build(std::initializer_list<Item> rows)
         configure(w, row);
         if (row.layout.member) makeColumn(w, row);
         if (row.where.stacked) parent->layout()->addWidget(w);
+        if (!parent && pageHost) pageHost->addTab(w, QString());
     }
+}
+
+PageHost::PageHost(QTabWidget *tabs)
+{
+    pageHost = tabs;
+}
+
+PageHost::~PageHost()
+{
+    pageHost = nullptr;
 }
 
 } // namespace form

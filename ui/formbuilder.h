@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <initializer_list>
 
+class QTabWidget;
 class QVBoxLayout;
 
 namespace form {
@@ -101,5 +102,17 @@ Item tuned(Item item, void (*custom)(QWidget *));
 
 // Creates the rows' widgets in order, stores each in its member and gives it its properties.
 void build(std::initializer_list<Item> rows);
+
+// While one lives, a row without a parent (a tab page) becomes the next tab of `tabs` as soon as it has
+// its own properties, so the rows below it build their widgets in place. Adding a finished page
+// instead makes Qt re-style every widget on it, which cost half of the window's start-up.
+class PageHost
+{
+public:
+    explicit PageHost(QTabWidget *tabs);
+    ~PageHost();
+    PageHost(const PageHost &) = delete;
+    PageHost &operator=(const PageHost &) = delete;
+};
 
 } // namespace form

@@ -1,7 +1,6 @@
 #pragma once
 
-// Private to the inventory tables: the page builders and the row shorthands they use. Include it
-// after any other header, since it defines the one-letter macros W and L.
+// Private to the inventory tables: the page builders and the row shorthands they use.
 #include "formbuilder.h"
 #include "ui_mainwindow.h"
 
@@ -21,9 +20,10 @@ constexpr Look E22 = Look::Editor22;
 
 } // namespace form
 
-// A member of the form `f` together with its objectName.
-#define W(member) form::Slot(f.member, #member)
-#define L(member)                                                                                            \
+// A member of the form `f` together with its objectName: the widget, or a column's layout, that a row
+// creates. Every file that uses them #undefs them at its end.
+#define NAMED_WIDGET(member) form::Slot(f.member, #member)
+#define NAMED_LAYOUT(member)                                                                                 \
     form::LayoutSlot                                                                                         \
     {                                                                                                        \
         &f.member, #member                                                                                   \

@@ -1,6 +1,6 @@
 #include <QIcon>
 
-#include "inventory.h" // last: it defines the row shorthands
+#include "inventory.h"
 
 namespace form {
 namespace {
@@ -15,23 +15,23 @@ void trackMouse(QWidget *w)
 void buildTopBar(Ui::MainWindow &f)
 {
     build({
-        tuned(widget(W(frame), at(f.centralwidget, 0, 0, 1200, 110), Look::None), trackMouse),
-        widget(W(toolButton_Read), at(f.frame, 20, 5, 110, 90), Look::Button20),
-        widget(W(toolButton_Load), at(f.frame, 140, 5, 110, 90), Look::Button20),
-        widget(W(toolButton_Send), at(f.frame, 260, 5, 110, 90), Look::Button20),
-        widget(W(toolButton_Save), at(f.frame, 380, 5, 110, 91), Look::Button20),
-        widget(W(toolButton_Reset), at(f.frame, 500, 5, 110, 90), Look::ResetButton),
-        widget(W(openButton), at(f.frame, 630, 5, 100, 90), Look::Button22),
-        widget(W(portNameBox), at(f.frame, 740, 30, 120, 40), Look::PortBox),
-        widget(W(toolButton_led), at(f.frame, 870, 30, 40, 40), Look::Lamp),
-        caption(W(lineEdit_26), at(f.frame, 920, 4, 85, 25), Look::TopCaption),
-        caption(W(lineEdit_27), at(f.frame, 920, 30, 85, 25), Look::TopCaption),
-        caption(W(lineEdit_30), at(f.frame, 920, 56, 85, 25), Look::TopCaption),
-        caption(W(lineEdit_37), at(f.frame, 920, 82, 85, 25), Look::TopCaption),
-        entry(W(lineEdit_TX), at(f.frame, 1010, 4, 85, 25), Look::TopReadout),
-        entry(W(lineEdit_EXT), at(f.frame, 1010, 30, 85, 25), Look::TopReadout),
-        entry(W(lineEdit_RSSI), at(f.frame, 1010, 56, 85, 25), Look::TopReadout),
-        entry(W(lineEdit_RX), at(f.frame, 1010, 82, 85, 25), Look::TopReadout),
+        tuned(widget(NAMED_WIDGET(frame), at(f.centralwidget, 0, 0, 1200, 110), Look::None), trackMouse),
+        widget(NAMED_WIDGET(toolButton_Read), at(f.frame, 20, 5, 110, 90), Look::Button20),
+        widget(NAMED_WIDGET(toolButton_Load), at(f.frame, 140, 5, 110, 90), Look::Button20),
+        widget(NAMED_WIDGET(toolButton_Send), at(f.frame, 260, 5, 110, 90), Look::Button20),
+        widget(NAMED_WIDGET(toolButton_Save), at(f.frame, 380, 5, 110, 91), Look::Button20),
+        widget(NAMED_WIDGET(toolButton_Reset), at(f.frame, 500, 5, 110, 90), Look::ResetButton),
+        widget(NAMED_WIDGET(openButton), at(f.frame, 630, 5, 100, 90), Look::Button22),
+        widget(NAMED_WIDGET(portNameBox), at(f.frame, 740, 30, 120, 40), Look::PortBox),
+        widget(NAMED_WIDGET(toolButton_led), at(f.frame, 870, 30, 40, 40), Look::Lamp),
+        caption(NAMED_WIDGET(lineEdit_26), at(f.frame, 920, 4, 85, 25), Look::TopCaption),
+        caption(NAMED_WIDGET(lineEdit_27), at(f.frame, 920, 30, 85, 25), Look::TopCaption),
+        caption(NAMED_WIDGET(lineEdit_30), at(f.frame, 920, 56, 85, 25), Look::TopCaption),
+        caption(NAMED_WIDGET(lineEdit_37), at(f.frame, 920, 82, 85, 25), Look::TopCaption),
+        entry(NAMED_WIDGET(lineEdit_TX), at(f.frame, 1010, 4, 85, 25), Look::TopReadout),
+        entry(NAMED_WIDGET(lineEdit_EXT), at(f.frame, 1010, 30, 85, 25), Look::TopReadout),
+        entry(NAMED_WIDGET(lineEdit_RSSI), at(f.frame, 1010, 56, 85, 25), Look::TopReadout),
+        entry(NAMED_WIDGET(lineEdit_RX), at(f.frame, 1010, 82, 85, 25), Look::TopReadout),
     });
 
     struct Icon {
@@ -60,8 +60,8 @@ void buildTopBar(Ui::MainWindow &f)
 void buildServoPage(Ui::MainWindow &f)
 {
     build({
-        widget(W(tab), Where(), Look::RedPage),
-        widget(W(frame_3), at(f.tab, 10, 10, 1060, 490), Look::ServoFrame),
+        widget(NAMED_WIDGET(tab), Where(), Look::RedPage),
+        widget(NAMED_WIDGET(frame_3), at(f.tab, 10, 10, 1060, 490), Look::ServoFrame),
     });
 
     // One column per channel, 135 px apart: value, caption, and two bars that meet at y = 285 so
@@ -70,14 +70,22 @@ void buildServoPage(Ui::MainWindow &f)
         Slot value, caption, upper, lower;
     };
     const Channel channels[] = {
-        {W(lineEdit), W(lineEdit_9), W(progressBar_10), W(progressBar_11)},
-        {W(lineEdit_2), W(lineEdit_19), W(progressBar_20), W(progressBar_21)},
-        {W(lineEdit_3), W(lineEdit_20), W(progressBar_30), W(progressBar_31)},
-        {W(lineEdit_4), W(lineEdit_21), W(progressBar_40), W(progressBar_41)},
-        {W(lineEdit_5), W(lineEdit_22), W(progressBar_50), W(progressBar_51)},
-        {W(lineEdit_6), W(lineEdit_23), W(progressBar_60), W(progressBar_61)},
-        {W(lineEdit_7), W(lineEdit_24), W(progressBar_70), W(progressBar_71)},
-        {W(lineEdit_8), W(lineEdit_25), W(progressBar_80), W(progressBar_81)},
+        {NAMED_WIDGET(lineEdit), NAMED_WIDGET(lineEdit_9), NAMED_WIDGET(progressBar_10),
+         NAMED_WIDGET(progressBar_11)},
+        {NAMED_WIDGET(lineEdit_2), NAMED_WIDGET(lineEdit_19), NAMED_WIDGET(progressBar_20),
+         NAMED_WIDGET(progressBar_21)},
+        {NAMED_WIDGET(lineEdit_3), NAMED_WIDGET(lineEdit_20), NAMED_WIDGET(progressBar_30),
+         NAMED_WIDGET(progressBar_31)},
+        {NAMED_WIDGET(lineEdit_4), NAMED_WIDGET(lineEdit_21), NAMED_WIDGET(progressBar_40),
+         NAMED_WIDGET(progressBar_41)},
+        {NAMED_WIDGET(lineEdit_5), NAMED_WIDGET(lineEdit_22), NAMED_WIDGET(progressBar_50),
+         NAMED_WIDGET(progressBar_51)},
+        {NAMED_WIDGET(lineEdit_6), NAMED_WIDGET(lineEdit_23), NAMED_WIDGET(progressBar_60),
+         NAMED_WIDGET(progressBar_61)},
+        {NAMED_WIDGET(lineEdit_7), NAMED_WIDGET(lineEdit_24), NAMED_WIDGET(progressBar_70),
+         NAMED_WIDGET(progressBar_71)},
+        {NAMED_WIDGET(lineEdit_8), NAMED_WIDGET(lineEdit_25), NAMED_WIDGET(progressBar_80),
+         NAMED_WIDGET(progressBar_81)},
     };
     int x = 0;
     for (const Channel &ch : channels) {
@@ -92,3 +100,6 @@ void buildServoPage(Ui::MainWindow &f)
 }
 
 } // namespace form
+
+#undef NAMED_LAYOUT
+#undef NAMED_WIDGET

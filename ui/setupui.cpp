@@ -1,7 +1,7 @@
 #include "choices.h"
 #include "ui_mainwindow.h"
 
-#include "inventory.h" // last: it defines the row shorthands
+#include "inventory.h"
 
 namespace {
 
@@ -42,23 +42,16 @@ void Ui::MainWindow::setupUi(QMainWindow *MainWindow)
     MainWindow->setMinimumSize(QSize(0, 0));
     MainWindow->setMaximumSize(QSize(11100, 8000));
 
-    build({widget(W(centralwidget), Where(Ref(MainWindow), QRect()), Look::Central)});
+    build({widget(NAMED_WIDGET(centralwidget), Where(Ref(MainWindow), QRect()), Look::Central)});
     buildTopBar(f);
 
-    build({widget(W(tabWidget), at(f.centralwidget, 10, 110, 1080, 560), Look::None)});
+    build({widget(NAMED_WIDGET(tabWidget), at(f.centralwidget, 10, 110, 1080, 560), Look::None)});
     setUpTabWidget(tabWidget);
-    struct Page {
-        void (*build)(Ui::MainWindow &);
-        QWidget *Ui::MainWindow::*page;
-    };
-    const Page pages[] = {
-        {buildServoPage, &Ui::MainWindow::tab},      {buildBasicPage, &Ui::MainWindow::tab_2},
-        {buildAdvance1Page, &Ui::MainWindow::tab_3}, {buildAdvance2Page, &Ui::MainWindow::tab_4},
-        {buildProgMixPage, &Ui::MainWindow::tab_7},  {buildSystemPage, &Ui::MainWindow::tab_6},
-    };
-    for (const Page &page : pages) {
-        page.build(f);
-        tabWidget->addTab(this->*page.page, QString());
+    {
+        const PageHost host(tabWidget); // each page is a tab before its widgets are made
+        for (auto buildPage : {buildServoPage, buildBasicPage, buildAdvance1Page, buildAdvance2Page,
+                               buildProgMixPage, buildSystemPage})
+            buildPage(f);
     }
     // The first caption is fixed here; retranslateUi gives the other five.
     tabWidget->setTabText(tabWidget->indexOf(tab), QStringLiteral("SERVO"));
@@ -85,3 +78,6 @@ void Ui::MainWindow::setupUi(QMainWindow *MainWindow)
     // Last, so none of the window's value-changed handlers sees the defaults set above.
     QMetaObject::connectSlotsByName(MainWindow);
 }
+
+#undef NAMED_LAYOUT
+#undef NAMED_WIDGET

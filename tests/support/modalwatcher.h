@@ -6,7 +6,11 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QTimer>
+
+#include <functional>
 
 namespace support {
 
@@ -16,6 +20,11 @@ public:
     struct Seen {
         QString title;
         QString text;
+        QString defaultButton; // its text, mnemonic removed
+    };
+    struct DialogSeen {
+        QString folder; // where it started
+        QStringList nameFilters;
     };
 
     ModalWatcher()
@@ -33,17 +42,34 @@ public:
     }
 
     QVector<Seen> boxes;
+    QVector<DialogSeen> dialogs;
     bool fileAnswered = true;
     int fileDialogs = 0;
+    // A box with a button of this text gets it pressed; any other box gets Yes, or else Ok.
+    QString answer;
+    // Runs when a box is seen, before it is answered.
+    std::function<void()> beforeAnswer;
 
 private:
+    static QString plain(const QAbstractButton *b) { return b ? QString(b->text()).remove('&') : QString(); }
+
     void poll()
     {
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            boxes.append({box->windowTitle(), box->text()});
-            box->done(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+            boxes.append({box->windowTitle(), box->text(), plain(box->defaultButton())});
+            QAbstractButton *press = nullptr;
+            for (QAbstractButton *b : box->buttons())
+                if (!answer.isEmpty() && plain(b) == answer) press = b;
+            if (beforeAnswer) beforeAnswer();
+            if (press)
+                press->click();
+            else
+                box->done(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
         } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            if (dialog != lastDialog)
+                dialogs.append({dialog->directory().absolutePath(), dialog->nameFilters()});
+            lastDialog = dialog;
             if (filePath.isEmpty()) {
                 dialog->reject();
             } else {
@@ -60,6 +86,7 @@ private:
 
     QTimer timer;
     QString filePath;
+    QPointer<QFileDialog> lastDialog;
 };
 
 } // namespace support

@@ -4,6 +4,7 @@
 // every notification's bytes and reassembles the frames in them.
 
 #include "link/blocks.h"
+#include "link/serialline.h"
 #include "link/streamreceiver.h"
 
 #include <QByteArray>
@@ -33,11 +34,7 @@ public:
     bool open(const QString &path)
     {
         port.setPortName(path);
-        port.setBaudRate(QSerialPort::Baud115200);
-        port.setDataBits(QSerialPort::Data8);
-        port.setParity(QSerialPort::NoParity);
-        port.setStopBits(QSerialPort::OneStop);
-        port.setFlowControl(QSerialPort::NoFlowControl);
+        applyTransmitterLineSettings(port);
         return port.open(QIODevice::ReadWrite);
     }
 

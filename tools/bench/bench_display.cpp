@@ -1,5 +1,6 @@
 // Times one display pass on a shown window whose parameter set does not change (the steady case
-// that runs ten times a second for the whole session), and one pass after every value changed.
+// that runs ten times a second for the whole session), and one pass after every value changed,
+// painting included.
 #include "app/mainwindow.h"
 #include "params/parameterset.h"
 
@@ -36,6 +37,7 @@ void changingDisplayPass(benchmark::State &state)
         params.THCURE_Data04 = tick % 2 ? 40 : 60;
         params.txVoltage = 700 + tick % 100;
         pass.invoke(window, Qt::DirectConnection);
+        QCoreApplication::processEvents(); // the repaints the pass asked for count too
     }
 }
 BENCHMARK(changingDisplayPass)->Unit(benchmark::kMicrosecond);

@@ -1,4 +1,5 @@
-// Renders every page of the main window to <dir>/<page>.png for the documentation.
+// Renders every page of the main window, or the pages named after <dir>, to <dir>/<page>.png for the
+// documentation; at a scale factor above 1 (QT_SCALE_FACTOR=2) the files are <page>@2x.png.
 #include "app/mainwindow.h"
 
 #include <QApplication>
@@ -10,7 +11,11 @@
 
 int main(int argc, char *argv[])
 {
+    // The scale comes from QT_SCALE_FACTOR alone, not from the offscreen screen's DPI; the icons are
+    // drawn from their full-size images as on a high-DPI desktop.
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
+    const QStringList wanted = app.arguments().mid(2);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     if (!QDir().mkpath(dir)) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(dir));
@@ -28,17 +33,26 @@ int main(int argc, char *argv[])
         {"tab_4", "advance2"}, {"tab_7", "progmix"}, {"tab_6", "system"},
     };
     int failures = 0;
+    int rendered = 0;
     for (const auto &[page, file] : pages) {
+        if (!wanted.isEmpty() && !wanted.contains(QLatin1String(file))) continue;
         tabs->setCurrentWidget(tabs->findChild<QWidget *>(QLatin1String(page)));
         // a few display passes and curve repaints, so the page shows what a user would see
         QEventLoop settle;
         QTimer::singleShot(350, &settle, &QEventLoop::quit);
         settle.exec();
-        const QString path = dir + '/' + file + ".png";
-        if (window.grab().save(path))
+        const QPixmap shot = window.grab();
+        const QString scale =
+            shot.devicePixelRatio() > 1 ? QStringLiteral("@%1x").arg(shot.devicePixelRatio()) : "";
+        const QString path = dir + '/' + file + scale + ".png";
+        if (shot.save(path)) {
             std::printf("%s\n", qPrintable(path));
-        else
+            ++rendered;
+        } else {
             ++failures;
+        }
     }
-    return failures == 0 ? 0 : 1;
+    if (rendered < wanted.size())
+        std::fprintf(stderr, "unknown page among %s\n", qPrintable(wanted.join(' ')));
+    return failures == 0 && rendered >= wanted.size() ? 0 : 1;
 }

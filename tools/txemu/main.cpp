@@ -1,6 +1,7 @@
 // txemu: an emulated transmitter on a pseudo-terminal, for trying the tool without hardware.
 // Prints the port to open on stdout, logs what the tool sends on stderr, runs until SIGINT/SIGTERM
-// (or until it pulls its own cable with --hang-up-after).
+// (or until it pulls its own cable with --hang-up-after). SIGUSR1 stops the live frames and, once the
+// last of them is written, prints how many went out.
 
 #include "emulatormodel.h"
 #include "txemulator.h"
@@ -22,9 +23,9 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
-void onSignal(int)
+void onSignal(int signal)
 {
-    const char c = 1;
+    const char c = char(signal);
     [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &c, 1);
 }
 
@@ -61,12 +62,17 @@ int main(int argc, char *argv[])
     const QCommandLineOption factoryOpt("factory", "Start with the start-up parameter set.");
     const QCommandLineOption channelOpt("channel-rate", "Channel frames per second (50).", "hz", "50");
     const QCommandLineOption telemetryOpt("telemetry-rate", "Telemetry frames per second (10).", "hz", "10");
+    const QCommandLineOption everyOpt("telemetry-every",
+                                      "A telemetry frame after every <n>th channel frame instead.", "n");
+    const QCommandLineOption gapOpt("write-gap", "Milliseconds between two writes (3).", "ms", "3");
     const QCommandLineOption chunkOpt("chunking", "whole, split, merged or random (whole).", "mode", "whole");
     const QCommandLineOption seedOpt("seed", "Seed of the random chunking (1).", "n", "1");
     const QCommandLineOption hostileOpt("adversarial", "Live frames full of marker bytes.");
     const QCommandLineOption hangOpt("hang-up-after", "Pull the cable after <ms> milliseconds.", "ms");
-    parser.addOptions(
-        {linkOpt, factoryOpt, channelOpt, telemetryOpt, chunkOpt, seedOpt, hostileOpt, hangOpt});
+    const QCommandLineOption withholdOpt("withhold", "Leave these frame numbers (1..19) out of a read.",
+                                         "n,n,...");
+    parser.addOptions({linkOpt, factoryOpt, channelOpt, telemetryOpt, everyOpt, gapOpt, chunkOpt, seedOpt,
+                       hostileOpt, hangOpt, withholdOpt});
     parser.process(app);
 
     Chunking chunking;
@@ -75,10 +81,24 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    QSet<int> withheld;
+    for (const QString &n : parser.value(withholdOpt).split(',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int number = n.toInt(&ok);
+        if (!ok || number < 1 || number > 19) {
+            std::fprintf(stderr, "txemu: no frame number '%s' (1..19)\n", qPrintable(n));
+            return 2;
+        }
+        withheld.insert(number);
+    }
+
     TxEmulator emulator;
+    emulator.setWithheld(withheld);
     if (parser.isSet(factoryOpt)) emulator.setModel(ParameterSet{});
     emulator.setChannelRate(parser.value(channelOpt).toInt());
     emulator.setTelemetryRate(parser.value(telemetryOpt).toInt());
+    emulator.setTelemetryEvery(parser.value(everyOpt).toInt());
+    emulator.setWriteGap(std::max(1, parser.value(gapOpt).toInt()));
     emulator.setChunking(chunking, parser.value(seedOpt).toUInt());
     emulator.setAdversarial(parser.isSet(hostileOpt));
     if (!emulator.open()) {
@@ -95,7 +115,12 @@ int main(int argc, char *argv[])
     std::printf("%s\n", qPrintable(emulator.slavePath()));
     std::fflush(stdout);
 
-    QObject::connect(&emulator, &TxEmulator::tokenReceived, &logToken);
+    int wwwReceived = 0;
+    QObject::connect(&emulator, &TxEmulator::tokenReceived,
+                     [&wwwReceived](const QByteArray &token, qint64 atMs) {
+                         if (token == "WWW") ++wwwReceived;
+                         logToken(token, atMs);
+                     });
     QObject::connect(&emulator, &TxEmulator::streamingChanged,
                      [](bool on) { std::fprintf(stderr, "streaming %s\n", on ? "on" : "off"); });
     // With the line gone there is nothing left to emulate.
@@ -109,9 +134,27 @@ int main(int argc, char *argv[])
     // Signals reach the event loop through a socket pair, the only thing safe to do in a handler.
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return 1;
     QSocketNotifier signalNotifier(signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    QTimer drainWatch;
+    drainWatch.setInterval(10);
+    QObject::connect(&drainWatch, &QTimer::timeout, [&] {
+        if (emulator.hasPendingOutput()) return;
+        drainWatch.stop();
+        std::printf("streamed: %d channel frames, %d telemetry frames; received: %d WWW\n",
+                    emulator.channelFramesSent(), emulator.telemetryFramesSent(), wwwReceived);
+        std::fflush(stdout);
+    });
+    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, [&] {
+        char c = 0;
+        if (::read(signalPipe[0], &c, 1) == 1 && c == SIGUSR1) {
+            emulator.stopStreaming();
+            drainWatch.start();
+            return;
+        }
+        QCoreApplication::quit();
+    });
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
+    std::signal(SIGUSR1, onSignal);
 
     const int rc = app.exec();
     if (!link.isEmpty() && QFileInfo(link).isSymLink()) QFile::remove(link);

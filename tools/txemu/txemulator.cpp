@@ -1,6 +1,7 @@
 #include "txemulator.h"
 
 #include "emulatormodel.h"
+#include "link/blocks.h"
 #include "link/textframes.h"
 #include "livesignals.h"
 
@@ -47,7 +48,7 @@ TxEmulator::TxEmulator(QObject *parent) : QObject(parent), m_model(demoModel())
     m_pacing.setTimerType(Qt::PreciseTimer);
     m_pacing.setInterval(kDefaultWriteGapMs);
     m_channelTimer.setTimerType(Qt::PreciseTimer);
-    m_channelTimer.setInterval(periodMs(kDefaultChannelHz));
+    setChannelRate(kDefaultChannelHz);
     m_telemetryTimer.setTimerType(Qt::PreciseTimer);
     m_telemetryTimer.setInterval(periodMs(kDefaultTelemetryHz));
     connect(&m_pacing, &QTimer::timeout, this, &TxEmulator::writeNext);
@@ -112,6 +113,7 @@ void TxEmulator::setModel(const ParameterSet &model)
 
 void TxEmulator::setChannelRate(int hz)
 {
+    m_channelHz = hz > 0 ? hz : 1;
     m_channelTimer.setInterval(periodMs(hz));
 }
 
@@ -156,7 +158,10 @@ void TxEmulator::handleToken(const QByteArray &token)
         // Frames still queued would reach the next one to open the port as stale data.
         m_pacer.clear();
     } else if (token == "RR") {
-        for (const QByteArray &frame : readAnswer(m_model)) send(frame);
+        for (const QByteArray &frame : readAnswer(m_model)) {
+            ParameterSet scratch;
+            if (!m_withheld.contains(decodeFrame(frame, scratch).number)) send(frame);
+        }
     } else if (CommandSplitter::kindOf(token) == CommandSplitter::Kind::TextFrame) {
         readFrameFields(frameOf(token.at(0)), QString::fromLatin1(token), 0, m_model);
     }
@@ -167,8 +172,10 @@ void TxEmulator::setStreaming(bool on)
 {
     if (on == isStreaming()) return;
     if (on) {
+        m_streamClock.start();
+        m_streamChannelFrames = 0;
         m_channelTimer.start();
-        m_telemetryTimer.start();
+        if (m_telemetryEvery <= 0) m_telemetryTimer.start();
     } else {
         m_channelTimer.stop();
         m_telemetryTimer.stop();
@@ -178,8 +185,15 @@ void TxEmulator::setStreaming(bool on)
 
 void TxEmulator::sendChannelFrame()
 {
-    send(channelFrameAt(m_model, m_clock.elapsed(), m_channelFrames, m_adversarial));
-    ++m_channelFrames;
+    // Whole milliseconds cannot time 524 frames a second (1000 / 524 is 1), so each tick sends the
+    // frames that are due by now: the first at once, then m_channelHz a second on average.
+    const qint64 due = m_streamClock.elapsed() * m_channelHz / 1000 + 1;
+    while (m_streamChannelFrames < due) {
+        send(channelFrameAt(m_model, m_clock.elapsed(), m_channelFrames, m_adversarial));
+        ++m_channelFrames;
+        ++m_streamChannelFrames;
+        if (m_telemetryEvery > 0 && m_streamChannelFrames % m_telemetryEvery == 0) sendTelemetryFrame();
+    }
 }
 
 void TxEmulator::sendTelemetryFrame()

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <QVector>
@@ -39,13 +40,22 @@ public:
     const ParameterSet &model() const { return m_model; }
     void setModel(const ParameterSet &model);
 
+    // Channel frames per second; rates above a few hundred are kept on average, not by the tick.
     void setChannelRate(int hz);
     void setTelemetryRate(int hz);
+    // A telemetry frame after every nth channel frame instead of at its own rate (0: its own rate).
+    void setTelemetryEvery(int n) { m_telemetryEvery = n; }
     void setChunking(Chunking mode, quint32 seed = 1);
     void setAdversarial(bool on) { m_adversarial = on; }
+    // Frame numbers (1..19) left out of the answer to "RR", as a transmitter that drops blocks would.
+    void setWithheld(const QSet<int> &frameNumbers) { m_withheld = frameNumbers; }
     // Milliseconds between two writes.
     void setWriteGap(int ms) { m_pacing.setInterval(ms); }
     bool isStreaming() const { return m_channelTimer.isActive(); }
+    // Stops the live frames as "DIS" does, but lets the frames already queued go out.
+    void stopStreaming() { setStreaming(false); }
+    // True while frames wait to be written.
+    bool hasPendingOutput() const { return !m_pacer.isEmpty() || !m_unwritten.isEmpty(); }
 
     // Everything received, as it came, and the tokens found in it with their arrival times.
     QByteArray receivedBytes() const { return m_received; }
@@ -78,6 +88,7 @@ private:
 
     ParameterSet m_model;
     bool m_adversarial = false;
+    QSet<int> m_withheld;
     CommandSplitter m_splitter;
     OutputPacer m_pacer;
     QByteArray m_unwritten; // the rest of a write the pty did not take at once
@@ -85,6 +96,10 @@ private:
     QTimer m_channelTimer;
     QTimer m_telemetryTimer;
     QElapsedTimer m_clock;
+    QElapsedTimer m_streamClock; // since the stream started, for the channel frames due
+    int m_channelHz = 0;
+    int m_telemetryEvery = 0;
+    qint64 m_streamChannelFrames = 0;
 
     QByteArray m_received;
     QVector<Received> m_tokens;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QSerialPort>
+#include <QString>
+
+// Why OPEN failed, told so that a pilot at the bench can act on it. QSerialPort reports a port held
+// by another program and a device the user may not touch both as PermissionError, so whether the
+// device node is accessible at all tells the two apart.
+struct OpenFailure {
+    QString portName; // as listed; empty when the list was empty
+    QSerialPort::SerialPortError error = QSerialPort::NoError;
+    bool deviceAccessible = true; // the user may read and write the device node
+    QString systemMessage;        // Qt's errorString(), for failures without a text of their own
+};
+
+// "Cannot open the serial port!", a blank line, then what went wrong and what to do.
+QString openFailureText(const OpenFailure &failure);
+
+// The device node behind a listed port name ("ttyUSB0" -> "/dev/ttyUSB0"; paths stay as they are).
+QString devicePath(const QString &portName);
+
+// Gathers the facts of a failed open of `port` (listed as `portName`), logs them once and returns
+// the box's text.
+QString describeOpenFailure(const QSerialPort &port, const QString &portName);

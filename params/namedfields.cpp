@@ -1,0 +1,7 @@
+#include "params/namedfields.h"
+
+const char *formGroupCaption(FormGroup group)
+{
+    static const char *const captions[] = {"BASIC", "ADVANCE1", "ADVANCE2", "PROG.MIX", "SYSTEM"};
+    return captions[int(group)];
+}

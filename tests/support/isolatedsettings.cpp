@@ -1,0 +1,18 @@
+// Linked into every test program: each run gets a fresh, empty config folder, so no test reads or
+// writes the user's own settings (or the file dialogs' history) and none sees what an earlier run
+// left behind. It runs before main, before anything can have asked QSettings for its paths.
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+namespace {
+void isolateSettings()
+{
+    static QTemporaryDir configHome; // removed at exit
+    if (configHome.isValid()) qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
+    // As main() names the program; without an organisation QSettings reads and writes nothing.
+    QCoreApplication::setOrganizationName(QStringLiteral("txconfig"));
+}
+} // namespace
+
+Q_CONSTRUCTOR_FUNCTION(isolateSettings)

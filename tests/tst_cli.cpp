@@ -1,0 +1,331 @@
+// txconfig-cli: its commands run in-process against the emulator over a real pseudo-terminal and on
+// real files, and the built program for its exit codes.
+#include "commands.h"
+#include "emulatormodel.h"
+#include "fileinput.h"
+#include "params/rules.h"
+#include "report.h"
+#include "support/eventwait.h"
+#include "support/randomparams.h"
+#include "txemulator.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSerialPort>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QString out, err;
+};
+
+template <typename Command> Run run(Command command)
+{
+    Run r;
+    QTextStream out(&r.out), err(&r.err);
+    r.code = command(CliStreams{out, err, false});
+    out.flush();
+    err.flush();
+    return r;
+}
+
+// The file of a set (a copy: building the frames recomputes its raw voltages).
+QByteArray fileBytes(ParameterSet p)
+{
+    return parameterFileBytes(p);
+}
+
+// A set whose dual-rate view agrees with its storage, as the window keeps it.
+ParameterSet randomModel(quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    ParameterSet p = randomValidParameters(rng);
+    selectDualRate(p);
+    return p;
+}
+
+QStringList commandsReceived(const TxEmulator &emu)
+{
+    QStringList list;
+    for (const TxEmulator::Received &r : emu.receivedTokens())
+        if (r.token != "WWW" || list.isEmpty() || list.last() != "WWW")
+            list << QString::fromLatin1(r.token.left(r.token.size() == 81 ? 1 : 3));
+    return list;
+}
+
+// The last token reaches the emulator only once the event loop runs again after the command returns.
+bool saidGoodbye(const TxEmulator &emu)
+{
+    return support::runUntil([&] { return commandsReceived(emu).endsWith("DIS"); }, 5000);
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile f(dir.filePath(name));
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(name));
+        return f.fileName();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        QLoggingCategory::setFilterRules("default.debug=false");
+    }
+
+    void readGivesAFileWhoseDumpIsTheSanitisedModel()
+    {
+        TxEmulator emu;
+        ParameterSet model = demoModel();
+        model.sub2 = -120;       // out of the sanitiser's range: saved as 0
+        model.PRM01_Master = 10; // the sanitiser keeps it, a digit field cannot: saved as 9
+        emu.setModel(model);
+        QVERIFY2(emu.open(), qPrintable(emu.errorString()));
+        const QString path = writeFile("read.txt", "an older backup");
+
+        const Run r = run([&](CliStreams io) { return runRead(emu.slavePath(), path, io); });
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err,
+                 QString("txconfig-cli: %1: PRM01_Master 10 does not fit the file, saved as 9\n").arg(path));
+        QCOMPARE(QFileInfo(path).size(), 324);
+
+        ParameterSet expected = emu.model();
+        sanitise(expected);
+        QCOMPARE(expected.sub2, 0);
+        expected.PRM01_Master = 9;
+        const FileInput saved = readParameterFileInput(path);
+        QVERIFY(saved.leftOut.isEmpty());
+        QCOMPARE(dumpLines(saved.set, saved.loaded), dumpLines(expected, {true, true, true, true}));
+
+        QVERIFY(saidGoodbye(emu));
+        const QStringList exchange = commandsReceived(emu);
+        QCOMPARE(exchange.first(), QString("OK"));
+        QCOMPARE(exchange.mid(exchange.indexOf("RR"), 2), (QStringList{"RR", "WWW"}));
+    }
+
+    void readWithBlocksWithheldNamesThemAndWritesNoFile()
+    {
+        TxEmulator emu;
+        emu.setWithheld({5, 12});
+        QVERIFY(emu.open());
+        QTemporaryDir out;
+        const QString path = out.filePath("backup.txt");
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("yesterday") == 9);
+        old.close();
+
+        const Run r = run([&](CliStreams io) { return runRead(emu.slavePath(), path, io); });
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.err, QString("txconfig-cli: %1: incomplete read, frames 5, 12 missing; no file written\n")
+                            .arg(emu.slavePath()));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("yesterday"));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"backup.txt"});
+        QVERIFY(saidGoodbye(emu));
+    }
+
+    void writePutsTheFilesSetInTheModelPaced()
+    {
+        ParameterSet set = randomModel(7);
+        QByteArray bytes = parameterFileBytes(set);
+        bytes.replace(9, 2, "00"); // sub1 -120: corrected before it is sent
+        const QString path = writeFile("write.txt", bytes);
+        TxEmulator emu;
+        QVERIFY(emu.open());
+
+        const Run r = run([&](CliStreams io) { return runWrite(emu.slavePath(), path, false, io); });
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, QString("txconfig-cli: %1: sub1 -120 out of range, sent as 0\n").arg(path));
+        ParameterSet expected = set;
+        expected.sub1 = 0;
+        for (TextFrame f : kSendOrder)
+            QCOMPARE(encodeFrameFields(f, emu.model()), encodeFrameFields(f, expected));
+
+        QVERIFY(saidGoodbye(emu));
+        QCOMPARE(commandsReceived(emu), (QStringList{"OK", "S", "G", "H", "I", "WWW", "DIS"}));
+        const QVector<TxEmulator::Received> tokens = emu.receivedTokens();
+        for (int i = 2; i <= 5; ++i) {
+            const qint64 gap = tokens[i].atMs - tokens[i - 1].atMs;
+            QVERIFY2(gap >= 700 && gap < 3000, qPrintable(QString("%1 ms before %2").arg(gap).arg(i)));
+        }
+    }
+
+    void writeRefusesFramesOutOfPlaceUnlessPartial()
+    {
+        ParameterSet set = randomModel(8);
+        QByteArray bytes = parameterFileBytes(set);
+        bytes[162] = 'h';
+        const QString path = writeFile("damaged.txt", bytes);
+        TxEmulator emu;
+        QVERIFY(emu.open());
+        const QString hBefore = encodeFrameFields(TextFrame::H, emu.model());
+
+        const Run refused = run([&](CliStreams io) { return runWrite(emu.slavePath(), path, false, io); });
+        QCOMPARE(refused.code, 2);
+        QVERIFY2(refused.err.endsWith(
+                     ": nothing sent: not every frame is in place (--partial sends the others)\n"),
+                 qPrintable(refused.err));
+        support::runFor(300);
+        QVERIFY(emu.receivedBytes().isEmpty());
+
+        const Run partial = run([&](CliStreams io) { return runWrite(emu.slavePath(), path, true, io); });
+        QCOMPARE(partial.code, 0);
+        QVERIFY(saidGoodbye(emu));
+        QCOMPARE(commandsReceived(emu), (QStringList{"OK", "S", "G", "I", "WWW", "DIS"}));
+        QCOMPARE(encodeFrameFields(TextFrame::H, emu.model()), hBefore);
+        QCOMPARE(encodeFrameFields(TextFrame::I, emu.model()), encodeFrameFields(TextFrame::I, set));
+    }
+
+    void dumpAndDiffOnFiles()
+    {
+        ParameterSet a;
+        a.sub4 = -37, a.Volt = 7.4;
+        const QString saved = writeFile("a.txt", fileBytes(a));
+        const QString start = writeFile("start.txt", fileBytes(ParameterSet{}));
+        QByteArray odd = fileBytes(a);
+        odd.replace(25, 2, "FF");       // Lepa1 239
+        odd.replace(81 + 71, 1, "A");   // PRM01_Master 10
+        odd.replace(162 + 74, 2, "00"); // rxVoltRaw -16
+        const QString outOfRange = writeFile("odd.txt", odd);
+        const QString truncated = writeFile("short.txt", fileBytes(a).left(200));
+        QByteArray marker = fileBytes(a);
+        marker[161] = 'X';
+        const QString badMarker = writeFile("marker.txt", marker);
+        const QString garbage = writeFile("notes.txt", QByteArray(400, 'x'));
+        auto dump = [](const QString &path, bool json = false) {
+            return run([&](CliStreams io) { return runDump(path, json, io); });
+        };
+        auto diff = [](const QString &x, const QString &y, bool json = false) {
+            return run([&](CliStreams io) { return runDiff(x, y, json, io); });
+        };
+
+        Run r = dump(saved);
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.err.isEmpty());
+        const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), int(std::size(kNamedFields)) + 5);
+        QCOMPARE(lines.mid(0, 3), (QStringList{"# BASIC", "rev1 0", "rev2 0"}));
+        QVERIFY(lines.contains("sub4 -37") && lines.contains("Volt 7.4") && lines.contains("# PROG.MIX"));
+
+        r = dump(outOfRange);
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.out.contains("\nLepa1 239 # out of range, would be sent as 96\n"));
+        QVERIFY(r.out.contains("\nPRM01_Master 10 # out of range, would be sent as 9\n"));
+        QVERIFY(r.out.contains("\nrxVolt -1.6 # out of range, would be sent as 4.0\n"));
+        QCOMPARE(r.out.count("# out of range"), 3);
+        const QJsonObject json = QJsonDocument::fromJson(dump(outOfRange, true).out.toUtf8()).object();
+        QCOMPARE(json["parameters"].toObject()["Lepa1"].toInt(), 239);
+        QCOMPARE(json["outOfRange"].toObject()["rxVolt"].toDouble(), 4.0);
+
+        r = dump(truncated);
+        QCOMPARE(r.code, 2);
+        QCOMPARE(r.err, QString("txconfig-cli: %1: H frame left out: the file ends after 200 characters\n"
+                                "txconfig-cli: %1: I frame left out: the file ends after 200 characters\n")
+                            .arg(truncated));
+        QVERIFY(r.out.contains("\nsub4 -37\n") && r.out.contains("\nAtti1 14\n") &&
+                !r.out.contains("THCURE"));
+
+        r = dump(badMarker);
+        QCOMPARE(r.code, 2);
+        QCOMPARE(r.err, QString("txconfig-cli: %1: G frame left out: its markers are not in place "
+                                "('G' at character 82, 'Z' at 162)\n")
+                            .arg(badMarker));
+        QVERIFY(r.out.contains("\nsub4 -37\n") && !r.out.contains("Atti1"));
+
+        const QString missing = dir.filePath("nothing.txt");
+        const QStringList unusable = {dir.path(), missing, garbage};
+        const QStringList reasons = {"not a parameter file (it is a folder)", "no such file",
+                                     "not a parameter file (no S, G, H or I frame in place)"};
+        for (int i = 0; i < unusable.size(); ++i) {
+            r = dump(unusable[i]);
+            QCOMPARE(r.code, 2);
+            QCOMPARE(r.err, QString("txconfig-cli: %1: %2\n").arg(unusable[i], reasons[i]));
+            QVERIFY(r.out.isEmpty());
+        }
+
+        QCOMPARE(diff(saved, saved).code, 0);
+        r = diff(saved, start);
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.out, QString("sub4 -37 0\nVolt 7.4 11.0\n"));
+        const QJsonObject differences =
+            QJsonDocument::fromJson(diff(saved, start, true).out.toUtf8()).object()["differences"].toObject();
+        QCOMPARE(differences.keys(), (QStringList{"Volt", "sub4"}));
+        QCOMPARE(differences["sub4"].toArray(), (QJsonArray{-37, 0}));
+        QCOMPARE(diff(saved, truncated).code, 2); // H and I could not be compared
+        QCOMPARE(diff(saved, missing).code, 2);
+    }
+
+    void portsThatCannotBeUsed()
+    {
+        TxEmulator emu;
+        QVERIFY(emu.open());
+        QSerialPort holder(emu.slavePath());
+        QVERIFY(holder.open(QIODevice::ReadWrite));
+        const QString path = dir.filePath("never.txt");
+        const QString nowhere = dir.filePath("ttyUSB9");
+        const QStringList ports = {emu.slavePath(), nowhere};
+        const QStringList reasons = {"busy: another program has the port open",
+                                     "no such port (is the transmitter plugged in?)"};
+        for (int i = 0; i < ports.size(); ++i) {
+            const Run r = run([&](CliStreams io) { return runRead(ports[i], path, io); });
+            QCOMPARE(r.code, 2);
+            QCOMPARE(r.err, QString("txconfig-cli: %1: %2\n").arg(ports[i], reasons[i]));
+        }
+        QVERIFY(!QFileInfo::exists(path));
+        QVERIFY(emu.receivedBytes().isEmpty());
+    }
+
+    void theProgramsExitCodes()
+    {
+        const QString program = QCoreApplication::applicationDirPath() + "/../txconfig-cli";
+        QVERIFY2(QFileInfo(program).isExecutable(), qPrintable(program));
+        ParameterSet b;
+        b.Rssi = -60;
+        const QString a = writeFile("p.txt", fileBytes(ParameterSet{}));
+        const QString other = writeFile("q.txt", fileBytes(b));
+        struct Case {
+            QStringList args;
+            int code;
+            QString out, err;
+        };
+        const Case cases[] = {
+            {{"--version"}, 0, "txconfig-cli 5.0\n", ""},
+            {{"diff", a, other}, 1, "Rssi -100 -60\n", ""},
+            {{"diff", a, a}, 0, "", ""},
+            {{"dump", dir.filePath("none")},
+             2,
+             "",
+             QString("txconfig-cli: %1: no such file\n").arg(dir.filePath("none"))},
+            {{"fly", a}, 2, "", "txconfig-cli: unknown command 'fly' (see --help)\n"},
+            {{"read", "-o", a}, 2, "", "txconfig-cli: read needs --port PORT (see --help)\n"},
+        };
+        for (const Case &c : cases) {
+            QProcess p;
+            p.start(program, c.args);
+            QVERIFY(p.waitForFinished(10000));
+            QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(p.exitCode(), c.code);
+            QCOMPARE(QString::fromLocal8Bit(p.readAllStandardOutput()), c.out);
+            QCOMPARE(QString::fromLocal8Bit(p.readAllStandardError()), c.err);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"

@@ -1,0 +1,95 @@
+#include "support/linkrig.h"
+
+#include <QSpinBox>
+#include <QtTest>
+
+using support::LinkRig;
+
+namespace {
+
+const char *const kCommandButtons[] = {"openButton",       "toolButton_Read",   "toolButton_Send",
+                                       "toolButton_Reset", "pushButton_Reset2", "toolButton_Save",
+                                       "toolButton_Load"};
+
+int enabledCommandButtons(const LinkRig &rig)
+{
+    int n = 0;
+    for (const char *name : kCommandButtons) n += rig.button(name)->isEnabled() ? 1 : 0;
+    return n;
+}
+
+QStringList warnings;
+QtMessageHandler testlibHandler = nullptr;
+void keepWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtWarningMsg) warnings << text;
+    testlibHandler(type, context, text);
+}
+
+} // namespace
+
+// While one command runs no other can start, and a vanished device ends it without another write.
+class TestCommandGate : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { testlibHandler = qInstallMessageHandler(keepWarnings); }
+    void cleanup() { qInstallMessageHandler(testlibHandler); }
+
+    void readAndWritePressedDuringAWriteStartNothing()
+    {
+        LinkRig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.openLink());
+        const Qt::CursorShape idleCursor = rig.window->cursor().shape();
+        bool running = false;
+        int samples = 0, enabledButtons = 0, disabledEditors = 0, otherCursor = 0;
+        QTimer sampler;
+        connect(&sampler, &QTimer::timeout, [&] {
+            if (!running) return;
+            ++samples;
+            enabledButtons += enabledCommandButtons(rig); // the WRITE's own too, after its hold-off
+            disabledEditors += !rig.find<QSpinBox>("spinBox_sub1")->isEnabled();
+            otherCursor += rig.window->cursor().shape() != Qt::BusyCursor;
+        });
+        sampler.start(20);
+        QTimer::singleShot(1000, [&] {
+            rig.button("toolButton_Read")->click();
+            rig.button("toolButton_Send")->click();
+        });
+        running = true;
+        rig.button("toolButton_Send")->click();
+        running = false;
+
+        QVERIFY(samples > 100);
+        QCOMPARE(enabledButtons + disabledEditors + otherCursor, 0);
+        QCOMPARE(enabledCommandButtons(rig), int(std::size(kCommandButtons)));
+        QCOMPARE(rig.window->cursor().shape(), idleCursor);
+        QTest::qWait(100);
+        QCOMPARE(rig.commands().size(), 5); // "OK", then S, G, H and I once
+        for (int i = 1; i < 5; ++i) QCOMPARE(rig.commands()[i].at(0), "SGHI"[i - 1]);
+        QVERIFY(rig.emu.receivedBytes().endsWith("WWW"));
+    }
+
+    void aDevicePulledDuringAWriteEndsItQuietly()
+    {
+        LinkRig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.openLink());
+        connect(&rig.emu, &TxEmulator::tokenReceived, [&](const QByteArray &token) {
+            if (token.startsWith('G')) QTimer::singleShot(0, &rig.emu, &TxEmulator::hangUp);
+        });
+        warnings.clear();
+        rig.button("toolButton_Send")->click(); // the remaining waits run out
+
+        QCOMPARE(rig.openButton()->text(), QString("OPEN"));
+        QCOMPARE(rig.textFrames().size(), 2);
+        QCOMPARE(warnings.filter("Serial port lost").size(), 1); // Closed entered once
+        QCOMPARE(warnings.filter("not open").size(), 0);         // nothing written to the closed port
+        QCOMPARE(enabledCommandButtons(rig), int(std::size(kCommandButtons)));
+    }
+};
+
+QTEST_MAIN(TestCommandGate)
+#include "tst_commandgate.moc"

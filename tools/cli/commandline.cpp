@@ -1,0 +1,91 @@
+#include "commandline.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+
+const char kDescription[] = R"(Backs up, restores, inspects and compares transmitter models.
+
+Commands:
+  dump FILE [--json]          every parameter a parameter file carries, as NAME VALUE
+  diff A B [--json]           the parameters whose values differ, as NAME A-VALUE B-VALUE
+  read --port PORT -o FILE    read the transmitter's model into a parameter file
+  write --port PORT FILE      send a parameter file to the transmitter
+
+Exit codes: 0 success (diff: the files are equal); 1 diff: they differ, read: blocks missing
+(no file written); 2 an error (a message on stderr names the file or port and why).)";
+
+struct Shape {
+    const char *name;
+    CliRequest::Command command;
+    int files;
+    bool port, output, json, partial;
+};
+
+constexpr Shape kShapes[] = {
+    {"dump", CliRequest::Command::Dump, 1, false, false, true, false},
+    {"diff", CliRequest::Command::Diff, 2, false, false, true, false},
+    {"read", CliRequest::Command::Read, 0, true, true, false, false},
+    {"write", CliRequest::Command::Write, 1, true, false, false, true},
+};
+
+ParsedCommandLine usageError(const QString &text)
+{
+    return {{}, 2, QStringLiteral("%1: %2 (see --help)").arg(QLatin1String(kCliName), text)};
+}
+
+} // namespace
+
+ParsedCommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(kDescription));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption portOpt("port", "The transmitter's serial port (read, write).", "port");
+    const QCommandLineOption outputOpt({"o", "output"}, "The parameter file to write (read).", "file");
+    const QCommandLineOption jsonOpt("json", "One JSON object instead of lines (dump, diff).");
+    const QCommandLineOption partialOpt("partial",
+                                        "Send the frames that are in place even if others are not (write).");
+    parser.addOptions({portOpt, outputOpt, jsonOpt, partialOpt});
+    parser.addPositionalArgument("command", "dump, diff, read or write.");
+    parser.addPositionalArgument("files", "The parameter files the command works on.", "[files...]");
+
+    if (!parser.parse(arguments)) return usageError(parser.errorText());
+    if (parser.isSet(help)) return {{}, 0, parser.helpText()};
+    if (parser.isSet(version))
+        return {{}, 0, QCoreApplication::applicationName() + ' ' + QCoreApplication::applicationVersion()};
+
+    QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) return usageError(QStringLiteral("no command given"));
+    const QString name = positional.takeFirst();
+    const Shape *shape = nullptr;
+    for (const Shape &s : kShapes)
+        if (name == QLatin1String(s.name)) shape = &s;
+    if (!shape) return usageError(QStringLiteral("unknown command '%1'").arg(name));
+
+    if (positional.size() != shape->files) {
+        static const char *const counts[] = {"no file (read writes -o FILE)", "one file", "two files"};
+        return usageError(QStringLiteral("%1 takes %2").arg(name, QLatin1String(counts[shape->files])));
+    }
+    const std::pair<const QCommandLineOption *, bool> allowed[] = {{&portOpt, shape->port},
+                                                                   {&outputOpt, shape->output},
+                                                                   {&jsonOpt, shape->json},
+                                                                   {&partialOpt, shape->partial}};
+    for (const auto &[option, ok] : allowed)
+        if (parser.isSet(*option) && !ok)
+            return usageError(QStringLiteral("%1 has no option --%2").arg(name, option->names().last()));
+
+    ParsedCommandLine parsed;
+    CliRequest &r = parsed.request;
+    r.command = shape->command;
+    r.files = positional;
+    r.port = parser.value(portOpt);
+    r.output = parser.value(outputOpt);
+    r.json = parser.isSet(jsonOpt);
+    r.partial = parser.isSet(partialOpt);
+    if (shape->port && r.port.isEmpty()) return usageError(name + QStringLiteral(" needs --port PORT"));
+    if (shape->output && r.output.isEmpty()) return usageError(name + QStringLiteral(" needs -o FILE"));
+    return parsed;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+inline constexpr char kCliName[] = "txconfig-cli";
+
+// What the command line asks for, checked: which command, its files and options.
+struct CliRequest {
+    enum class Command { Dump, Diff, Read, Write };
+    Command command = Command::Dump;
+    QStringList files;    // dump: one, diff: two, write: one
+    QString port;         // read, write
+    QString output;       // read
+    bool json = false;    // dump, diff
+    bool partial = false; // write
+};
+
+struct ParsedCommandLine {
+    CliRequest request;
+    // 0 after --help or --version (`text` goes to stdout), 2 after a usage error (`text` is the one
+    // line for stderr); -1 when `request` is to be run.
+    int exitCode = -1;
+    QString text;
+};
+
+ParsedCommandLine parseCommandLine(const QStringList &arguments);

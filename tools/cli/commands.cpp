@@ -1,0 +1,194 @@
+#include "commands.h"
+
+#include "fileinput.h"
+#include "files/savetarget.h"
+#include "params/rules.h"
+#include "readsession.h"
+#include "report.h"
+#include "writesession.h"
+
+#include <QJsonDocument>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kDiffer = 1, kIncomplete = 1;
+constexpr int kError = 2;
+
+// "txconfig-cli: SUBJECT: TEXT", the one line every error and note is.
+void say(CliStreams &io, const QString &subject, const QString &text)
+{
+    io.err << kCliName << ": " << subject << ": " << text << '\n';
+    io.err.flush();
+}
+
+void progressLine(CliStreams &io, const QString &text)
+{
+    if (!io.progress) return;
+    io.err << '\r' << text.leftJustified(60);
+    io.err.flush();
+}
+
+void endProgress(CliStreams &io)
+{
+    if (io.progress) io.err << '\n';
+}
+
+// Reads a file and names the frames left out; false (and the reason said) if it cannot be used.
+bool readInput(CliStreams &io, const QString &path, FileInput *input)
+{
+    *input = readParameterFileInput(path);
+    if (!input->failure.isEmpty()) {
+        say(io, path, input->failure);
+        return false;
+    }
+    for (const QString &line : input->leftOut) say(io, path, line);
+    return true;
+}
+
+void printJson(CliStreams &io, const QJsonObject &object)
+{
+    io.out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+void printLines(CliStreams &io, const QStringList &lines)
+{
+    for (const QString &line : lines) io.out << line << '\n';
+}
+
+QString joinNumbers(const QVector<int> &numbers)
+{
+    QStringList texts;
+    for (int n : numbers) texts << QString::number(n);
+    return texts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+int runDump(const QString &path, bool json, CliStreams io)
+{
+    FileInput in;
+    if (!readInput(io, path, &in)) return kError;
+    if (json)
+        printJson(io, dumpJson(in.set, in.loaded));
+    else
+        printLines(io, dumpLines(in.set, in.loaded));
+    // A frame left out is damage the pilot must hear of, also from a script.
+    return in.leftOut.isEmpty() ? kOk : kError;
+}
+
+int runDiff(const QString &pathA, const QString &pathB, bool json, CliStreams io)
+{
+    FileInput a, b;
+    const bool readA = readInput(io, pathA, &a);
+    const bool readB = readInput(io, pathB, &b);
+    if (!readA || !readB) return kError;
+    const QStringList lines = diffLines(a.set, a.loaded, b.set, b.loaded);
+    if (json)
+        printJson(io, diffJson(a.set, a.loaded, b.set, b.loaded));
+    else
+        printLines(io, lines);
+    // Frames left out on either side leave parameters uncompared: neither "equal" nor "differ" holds.
+    if (!a.leftOut.isEmpty() || !b.leftOut.isEmpty()) return kError;
+    return lines.isEmpty() ? kOk : kDiffer;
+}
+
+int runRead(const QString &port, const QString &output, CliStreams io)
+{
+    // Opened first, so that a path we cannot write fails before the transmitter is bothered; it
+    // replaces the old file only at commit.
+    QSaveFile file(output);
+    file.setDirectWriteFallback(needsDirectWrite(output));
+    if (!file.open(QIODevice::WriteOnly)) {
+        say(io, output, QStringLiteral("cannot write: ") + file.errorString());
+        return kError;
+    }
+    progressLine(io, QStringLiteral("reading %1: opening").arg(port));
+    const ReadOutcome read = readTransmitter(port, [&](int received) {
+        progressLine(
+            io, QStringLiteral("reading %1: %2 of %3 blocks").arg(port).arg(received).arg(kFrameNumbers));
+    });
+    endProgress(io);
+    if (!read.failure.isEmpty()) {
+        say(io, port, read.failure);
+        return kError;
+    }
+    if (!read.missing.isEmpty()) {
+        say(io, port,
+            QStringLiteral("incomplete read, frame%1 %2 missing; no file written")
+                .arg(read.missing.size() == 1 ? "" : "s", joinNumbers(read.missing)));
+        return kIncomplete;
+    }
+    if (!read.trimsReceived)
+        say(io, port, QStringLiteral("no telemetry frame arrived; the stick trims are saved centred"));
+
+    // As the window does after every received chunk.
+    ParameterSet set = read.set;
+    selectDualRate(set);
+    sanitise(set);
+    const LoadedFrames all{true, true, true, true};
+    for (const Correction &c : corrections(set, all))
+        say(io, output,
+            QStringLiteral("%1 %2 does not fit the file, saved as %3").arg(c.field->name, c.value, c.sent));
+    QString error;
+    if (!commitParameterFile(file, parameterFileBytes(set), &error)) {
+        say(io, output, QStringLiteral("cannot write: ") + error);
+        return kError;
+    }
+    return kOk;
+}
+
+int runWrite(const QString &port, const QString &path, bool partial, CliStreams io)
+{
+    FileInput in;
+    if (!readInput(io, path, &in)) return kError;
+    if (!in.leftOut.isEmpty() && !partial) {
+        say(io, path,
+            QStringLiteral("nothing sent: not every frame is in place (--partial sends the others)"));
+        return kError;
+    }
+    ParameterSet set = in.set;
+    for (const Correction &c : corrections(set, in.loaded))
+        say(io, path, QStringLiteral("%1 %2 out of range, sent as %3").arg(c.field->name, c.value, c.sent));
+    // As LOAD does before sending; the view of the dual rates needs both the G and the H frame.
+    if (in.loaded.g && in.loaded.h) selectDualRate(set);
+    sanitise(set);
+    QVector<TextFrame> frames;
+    for (TextFrame frame : kSendOrder)
+        if (in.loaded.contains(frame)) frames.append(frame);
+
+    progressLine(io, QStringLiteral("writing %1: opening").arg(port));
+    const WriteOutcome written = writeTransmitter(port, set, frames, [&](TextFrame frame, int i, int count) {
+        progressLine(io, QStringLiteral("writing %1: %2 frame (%3 of %4)")
+                             .arg(port, frameTemplate(frame).left(1))
+                             .arg(i + 1)
+                             .arg(count));
+    });
+    endProgress(io);
+    if (!written.failure.isEmpty()) {
+        const QString sent = written.framesSent
+                                 ? QStringLiteral("; %1 of %2 frames had gone out, write the file again")
+                                       .arg(written.framesSent)
+                                       .arg(frames.size())
+                                 : QString();
+        say(io, port, written.failure + sent);
+        return kError;
+    }
+    return kOk;
+}
+
+int runCommand(const CliRequest &r, CliStreams io)
+{
+    switch (r.command) {
+    case CliRequest::Command::Dump:
+        return runDump(r.files.at(0), r.json, io);
+    case CliRequest::Command::Diff:
+        return runDiff(r.files.at(0), r.files.at(1), r.json, io);
+    case CliRequest::Command::Read:
+        return runRead(r.port, r.output, io);
+    case CliRequest::Command::Write:
+        return runWrite(r.port, r.files.at(0), r.partial, io);
+    }
+    return kError;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "commandline.h"
+
+#include <QTextStream>
+
+// Where a command writes: results on `out`, one line per error or note on `err`, and the progress
+// line (on `err`, rewritten in place) only when `progress` is set, that is when stderr is a terminal.
+struct CliStreams {
+    QTextStream &out;
+    QTextStream &err;
+    bool progress = false;
+};
+
+// Runs one checked request; returns the exit code.
+int runCommand(const CliRequest &request, CliStreams io);
+
+int runDump(const QString &path, bool json, CliStreams io);
+int runDiff(const QString &pathA, const QString &pathB, bool json, CliStreams io);
+int runRead(const QString &port, const QString &output, CliStreams io);
+int runWrite(const QString &port, const QString &path, bool partial, CliStreams io);

@@ -1,0 +1,30 @@
+// txconfig-cli: back up, restore, inspect and compare transmitter models from a terminal.
+
+#include "app/version.h"
+#include "commandline.h"
+#include "commands.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QTextStream>
+
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QLatin1String(kCliName));
+    QCoreApplication::setApplicationVersion(QLatin1String(kProgramVersion));
+    // The file reader's debug lines are for the window's log, not for a terminal.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const ParsedCommandLine parsed = parseCommandLine(QCoreApplication::arguments());
+    if (parsed.exitCode >= 0) {
+        (parsed.exitCode == 0 ? out : err) << parsed.text << '\n';
+        return parsed.exitCode;
+    }
+    return runCommand(parsed.request, {out, err, ::isatty(STDERR_FILENO) == 1});
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSerialPort>
+#include <QString>
+
+#include <functional>
+
+// The command-line tool's end of the serial link: the window's line settings, a one-line reason for
+// every failure, and waits that keep the event loop running (so an emulator in the same process, or
+// the port's own notifications, carry on while we wait).
+class SerialLink
+{
+public:
+    // The window cannot follow "OK" with a command sooner than its 200 ms button hold-off; a
+    // transmitter may rely on that, so we leave it the same time.
+    static constexpr int kSettleMs = 200;
+
+    explicit SerialLink(const QString &portName);
+    ~SerialLink();
+
+    // Opens with the transmitter's line settings; false with failure() set.
+    bool open();
+    // Why the port could not be opened or went away ("" while all is well).
+    QString failure() const { return m_failure; }
+
+    void send(const QByteArray &bytes);
+    // Every non-empty notification's bytes; without a handler they are read and dropped.
+    std::function<void(const QByteArray &)> onData;
+
+    // Runs the event loop for `ms`, returning early once `done` holds; false if the port failed.
+    bool wait(int ms, const std::function<bool()> &done = {});
+
+    // Says "DIS", lets it reach the line, closes. A port that failed is closed without a word.
+    void close();
+
+private:
+    void readAvailable();
+    void failed(QSerialPort::SerialPortError error);
+
+    QString m_name; // as given: QSerialPort::portName() drops the folder
+    QSerialPort m_port;
+    QString m_failure;
+    std::function<void()> m_wake; // ends the running wait early
+};
+
+// The reason a port could not be used, in a pilot's words: missing, busy or not permitted.
+// `accessible` says whether the device node exists and we may read and write it.
+QString portFailureReason(QSerialPort::SerialPortError error, bool accessible, const QString &systemText);
