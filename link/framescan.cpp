@@ -61,9 +61,9 @@ Reading Scan::readAt(int p) const
         return {Verdict::Skip, 0, meet - p};
     }
     if (m_n - p < StreamReceiver::kDecideSpan) return {Verdict::Wait, v, 0};
-    // Still open: when those bytes read as live frames, the live frame is taken (it changes no
-    // setting); a block or an aux block is never guessed at.
-    if (liveUpTo(p, p + StreamReceiver::kDecideSpan)) return {Verdict::Take, Live, kLiveFrameLength};
+    // Still open: a live frame is taken (it changes no setting); a block or an aux block is never
+    // guessed at.
+    if (v & Live) return {Verdict::Take, Live, kLiveFrameLength};
     return {};
 }
 
@@ -91,13 +91,6 @@ int Scan::meetingPoint(int p) const
         if (reached[q] && depth == 0) return p + q;
     }
     return -1;
-}
-
-bool Scan::liveUpTo(int p, int end) const
-{
-    for (; p < end; p += kLiveFrameLength)
-        if (!(viableShapes(p) & Live)) return false;
-    return p == end;
 }
 
 int Scan::notificationFrom(int p) const

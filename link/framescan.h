@@ -50,9 +50,6 @@ public:
     // The first position after p that every reading from p runs through, or -1.
     int meetingPoint(int p) const;
 
-    // Whether live frames, one after another, read the bytes from p up to `end`.
-    bool liveUpTo(int p, int end) const;
-
     // Where the notification holding p ends, if one starts exactly at p; otherwise -1.
     int notificationFrom(int p) const;
 

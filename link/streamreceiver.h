@@ -27,11 +27,13 @@ class Scan;
 // with byte 1 = 0x18 and an aux block after it are a live frame byte for byte) can never be told
 // apart: a live frame among them is taken (a block's byte 1 is its frame number, never 0x18 or 0x19,
 // on this transmitter); otherwise the bytes up to where they meet are dropped. Still undecided
-// kDecideSpan bytes on, the live frame is taken if those bytes read as live frames (it changes no
-// setting); otherwise the boundary is given up. No shape holding means the boundary was false (a
-// truncated frame, dropped bytes), and so does a frame that runs across three notifications in a row
-// that are each exactly one live frame or listed block (the transmitter writes one frame per write):
-// the receiver searches.
+// kDecideSpan bytes on, the live frame is taken when a reading that starts with it still holds: it
+// changes no setting, and a block read from FE 18 or FE 19 would carry no frame number (a live frame
+// followed by a block can read byte for byte as a block and then a live frame, and an aux reading
+// beside them can keep the two from ever meeting). Otherwise the boundary is given up. No shape holding means
+// the boundary was false (a truncated frame, dropped bytes), and so does a frame that runs across three
+// notifications in a row that are each exactly one live frame or listed block (the transmitter writes one
+// frame per write): the receiver searches.
 //
 // After opening, the port may have come up in the middle of a frame, so its first byte is a boundary
 // on trial. A first notification that is exactly one live frame is taken at once, one that is exactly
