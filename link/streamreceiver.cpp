@@ -1,86 +1,136 @@
 #include "link/streamreceiver.h"
 
 #include "link/blocks.h"
+#include "link/framescan.h"
 
-namespace {
+#include <algorithm>
 
-constexpr int kWait = 0;
-constexpr int kDrop = -1;
+using namespace framescan;
 
-quint8 at(const char *p, int i)
+void StreamReceiver::clear()
 {
-    return quint8(p[i]);
+    m_buffer.clear();
+    m_cuts.clear();
+    m_consumed = 0;
+    m_state = State::Opening;
+    m_held.clear();
+    m_heldBytes = 0;
+    m_tentativeBytes = 0;
+    m_searchFrom = 0;
 }
 
-bool isLive(quint8 id)
+void StreamReceiver::loseStep(int at)
 {
-    return id == kChannelId || id == kTelemetryId;
-}
-// 0xAA is listed too: block 17.
-bool isListedCode(quint8 code)
-{
-    return paramBlockNumber(code) != 0;
+    m_state = State::Searching;
+    m_searchFrom = at;
+    m_held.clear();
+    m_heldBytes = 0;
 }
 
-// What starts at p (n bytes available): the length of the frame to take, kWait or kDrop.
-int frameAtHead(const char *p, int n)
+void StreamReceiver::take(const QByteArray &frame, QVector<QByteArray> &out)
 {
-    if (n < 2) return kWait;
-    if (at(p, 0) == kMarker && isLive(at(p, 1))) return n >= kLiveFrameLength ? kLiveFrameLength : kWait;
-    if (n < 3) return kWait;
-    const quint8 code = at(p, 2);
-    if (at(p, 0) == kMarker) {
-        if (!isListedCode(code)) return kDrop;
-        if (n < kParamBlockLength) return kWait;
-        if (at(p, 11) == kMarker) return kParamBlockLength;
-        return code == kAuxCode ? kAuxBlockLength : kDrop;
+    if (m_state != State::Tentative) {
+        out.append(frame);
+        return;
     }
-    if (code == kAuxCode) return n >= kAuxBlockLength ? kAuxBlockLength : kWait;
-    return kDrop;
+    m_held.append(frame);
+    m_heldBytes += int(frame.size());
+    m_tentativeBytes += int(frame.size());
 }
 
-} // namespace
-
-bool StreamReceiver::isWholeFrame(const QByteArray &chunk)
+void StreamReceiver::trim(int head)
 {
-    switch (classifyFrame(chunk)) {
-    case FrameKind::None:
-        return false;
-    case FrameKind::Channel:
-    case FrameKind::Telemetry:
-        return true;
-    case FrameKind::ParamBlock:
-        return !isLive(quint8(chunk.at(1)));
-    case FrameKind::AuxBlock:
-        return quint8(chunk.at(0)) != kMarker;
+    m_buffer.remove(0, head);
+    m_consumed += head;
+    m_searchFrom = std::max(0, m_searchFrom - head);
+    m_cuts.erase(std::remove_if(m_cuts.begin(), m_cuts.end(), [head](int c) { return c < head; }),
+                 m_cuts.end());
+    for (int &c : m_cuts) c -= head;
+    if (m_buffer.size() > kMaxBuffered) {
+        // Only a rule change could get here; drop the oldest bytes rather than grow.
+        trim(int(m_buffer.size()) - kMaxBuffered);
+        loseStep(0);
     }
-    return false;
 }
 
 QVector<QByteArray> StreamReceiver::feed(const QByteArray &chunk)
 {
-    QVector<QByteArray> frames;
-    if (m_buffer.isEmpty() && isWholeFrame(chunk)) {
-        frames.append(chunk);
-        return frames;
-    }
+    QVector<QByteArray> out;
+    if (chunk.isEmpty()) return out;
+    m_cuts.append(int(m_buffer.size()));
     m_buffer.append(chunk);
-
-    // Walk with an offset and cut once at the end: a megabyte of garbage must not cost a copy per byte.
-    const char *data = m_buffer.constData();
-    const int size = int(m_buffer.size());
+    const Scan scan(m_buffer, m_cuts, m_viable);
     int head = 0;
-    while (head < size) {
-        const int verdict = frameAtHead(data + head, size - head);
-        if (verdict == kWait) break;
-        if (verdict == kDrop) {
-            ++head;
-            continue;
-        }
-        frames.append(QByteArray(data + head, verdict));
-        head += verdict;
+    while (head < scan.size() &&
+           (m_state == State::Searching ? search(scan, head, out) : readNext(scan, head, out))) {
     }
-    m_buffer.remove(0, head);
-    if (m_buffer.size() > kMaxBuffered) m_buffer.remove(0, m_buffer.size() - kMaxBuffered);
-    return frames;
+    trim(head);
+    return out;
+}
+
+bool StreamReceiver::search(const Scan &scan, int &head, QVector<QByteArray> &out)
+{
+    const Sync sync = findStep(scan, std::max(head, m_searchFrom), m_consumed);
+    if (sync.at < 0) {
+        m_searchFrom = sync.resumeAt;
+        head = std::min(sync.resumeAt, std::max(head, sync.keepFrom));
+        return false;
+    }
+    head = sync.at;
+    m_state = sync.whole ? State::Confirmed : State::Tentative;
+    m_tentativeBytes = 0;
+    if (sync.whole) {
+        const int length = lengthOf(scan.wholeFrameAt(head));
+        take(m_buffer.mid(head, length), out);
+        head += length;
+    }
+    return true;
+}
+
+bool StreamReceiver::readNext(const Scan &scan, int &head, QVector<QByteArray> &out)
+{
+    if (m_state == State::Opening) {
+        const int whole = scan.wholeFrameAt(head);
+        if (whole == Block && scan.listedAt(head) && !scan.followed(head, kParamBlockLength)) return false;
+        if (whole == Live || (whole == Block && scan.listedAt(head))) {
+            m_state = State::Confirmed;
+            take(m_buffer.mid(head, lengthOf(whole)), out);
+            head += lengthOf(whole);
+            return true;
+        }
+    }
+    const Reading r = scan.readAt(head);
+    if (r.verdict == Verdict::Wait) return false;
+    if (r.verdict == Verdict::Skip && m_state != State::Opening) {
+        head += r.length;
+        return true;
+    }
+    const bool opensBadly =
+        m_state == State::Opening && (r.shape == Aux || (r.shape == Block && !scan.listedAt(head)));
+    if (r.verdict != Verdict::Take || opensBadly) {
+        loseStep(head);
+        return true;
+    }
+    if (m_state == State::Opening) {
+        m_state = State::Tentative;
+        m_tentativeBytes = 0;
+    }
+    // Three notifications in a row that are each one whole frame show where the writes begin; a frame
+    // that runs across them was read from a false boundary (a truncated frame before them).
+    const int across = scan.wholeRunAcross(head, head + r.length);
+    if (across == kUndecided) return false;
+    if (across >= 0) {
+        loseStep(across);
+        return true;
+    }
+    const bool wholeNotification = r.shape != Aux && scan.notificationFrom(head) == head + r.length;
+    take(m_buffer.mid(head, r.length), out);
+    head += r.length;
+    if (m_state == State::Tentative && (wholeNotification || m_tentativeBytes >= kTrustSpan)) {
+        out += m_held;
+        m_held.clear();
+        m_heldBytes = 0;
+        m_state = State::Confirmed;
+    }
+    return true;
 }

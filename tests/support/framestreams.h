@@ -4,6 +4,7 @@
 // chunkings it may arrive in, and comparing what a read carried.
 
 #include "link/blocks.h"
+#include "link/streamreceiver.h"
 #include "outputpacer.h"
 
 #include <QByteArray>
@@ -31,6 +32,15 @@ inline QVector<QByteArray> chunked(const QVector<QByteArray> &frames, Chunking m
     constexpr qint64 kLater = OutputPacer::kHoldMs * 1000;
     while (!pacer.isEmpty()) chunks.append(pacer.take(kLater));
     return chunks;
+}
+
+// A receiver that has taken a whole live frame, so that it reads the next notification from a
+// confirmed boundary (a fresh one trusts little: the port may have opened in mid-frame).
+inline StreamReceiver receiverInStep()
+{
+    StreamReceiver r;
+    r.feed(encodeChannelFrame(ParameterSet{}));
+    return r;
 }
 
 inline QByteArray joined(const QVector<QByteArray> &parts)
