@@ -2,6 +2,7 @@
 // never ends (a device picked by mistake), reading it must neither crash nor take more than the cap.
 // The same bytes also give a parameter set to save: a file this program saves reads back exactly the
 // set it holds.
+#include "carried.h"
 #include "files/paramfile.h"
 #include "link/textframes.h"
 
@@ -13,16 +14,6 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 namespace {
-
-constexpr TextFrame kFrames[] = {TextFrame::S, TextFrame::G, TextFrame::H, TextFrame::I};
-
-// Asked once: building the list for every input would cost more than the reading under test.
-const QVector<CarriedField> &carried(TextFrame frame)
-{
-    static const QVector<CarriedField> lists[] = {carriedFields(TextFrame::S), carriedFields(TextFrame::G),
-                                                  carriedFields(TextFrame::H), carriedFields(TextFrame::I)};
-    return lists[int(frame)];
-}
 
 // The input, then the input again and again, with no end; counts the bytes it hands out.
 class EndlessFile : public QIODevice
@@ -91,7 +82,7 @@ void readAnyFile(const uint8_t *data, size_t size)
 ParameterSet setFrom(FuzzedDataProvider &in)
 {
     ParameterSet p;
-    for (TextFrame frame : kFrames)
+    for (TextFrame frame : kSendOrder)
         for (const CarriedField &c : carried(frame)) {
             const int value = in.ConsumeIntegralInRange(c.low - 300, c.high + 300);
             if (c.volts)
@@ -107,7 +98,7 @@ void savedFileReadsBack(FuzzedDataProvider &in)
     ParameterSet saved = setFrom(in);
     const ParameterSet before = saved;
     QString frames;
-    for (TextFrame frame : kFrames) frames += buildFrame(frame, saved, frameTemplate(frame));
+    for (TextFrame frame : kSendOrder) frames += buildFrame(frame, saved, frameTemplate(frame));
     QByteArray file = frames.toLatin1();
     check(file.size() == 324, "saved file is not 324 bytes");
 
@@ -116,7 +107,7 @@ void savedFileReadsBack(FuzzedDataProvider &in)
     ParameterSet back;
     const LoadedFrames loaded = readParameterText(readParameterFileText(device), back);
     check(loaded.s && loaded.g && loaded.h && loaded.i, "a saved frame was skipped");
-    for (TextFrame frame : kFrames)
+    for (TextFrame frame : kSendOrder)
         for (const CarriedField &c : carried(frame)) {
             const int sent = c.volts ? voltsToTenths(before.*c.volts) : before.*c.field;
             const int expected = std::clamp(sent, c.low, c.high);

@@ -1,22 +1,13 @@
 // The text-frame field reader, on any text and any frame start, even one that puts the frame partly or
 // wholly outside the text. It must read nothing but its frame's characters, write nothing but its
 // frame's parameters, and set each voltage together with its tenths.
+#include "carried.h"
 #include "link/textframes.h"
 
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
 
 namespace {
-
-constexpr TextFrame kFrames[] = {TextFrame::S, TextFrame::G, TextFrame::H, TextFrame::I};
-
-// Asked once: building the list for every input would cost more than the reading under test.
-const QVector<CarriedField> &carried(TextFrame frame)
-{
-    static const QVector<CarriedField> lists[] = {carriedFields(TextFrame::S), carriedFields(TextFrame::G),
-                                                  carriedFields(TextFrame::H), carriedFields(TextFrame::I)};
-    return lists[int(frame)];
-}
 
 void check(bool ok, const char *what)
 {
@@ -29,7 +20,7 @@ void check(bool ok, const char *what)
 ParameterSet shifted()
 {
     ParameterSet p;
-    for (TextFrame frame : kFrames)
+    for (TextFrame frame : kSendOrder)
         for (const CarriedField &c : carried(frame)) {
             p.*c.field += 1000;
             if (c.volts) p.*c.volts += 100.0;
@@ -51,7 +42,7 @@ bool sameFields(const ParameterSet &a, const ParameterSet &b, TextFrame frame)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzedDataProvider in(data, size);
-    const TextFrame frame = kFrames[in.ConsumeIntegralInRange(0, 3)];
+    const TextFrame frame = kSendOrder[in.ConsumeIntegralInRange(0, 3)];
     const QByteArray bytes = QByteArray::fromStdString(in.ConsumeRemainingBytesAsString());
     const QString text = QString::fromUtf8(bytes);
     const int length = frameFieldLength(frame);
@@ -70,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // The other frames' parameters, the version and the live values stay as they were.
     const ParameterSet startUp, other = shifted();
-    for (TextFrame f : kFrames)
+    for (TextFrame f : kSendOrder)
         if (f != frame) {
             check(sameFields(fromStartUp, startUp, f), "another frame's parameter changed");
             check(sameFields(fromShifted, other, f), "another frame's parameter changed");
