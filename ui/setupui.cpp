@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "inventory.h"
+#include "popupdeferral.h"
 
 namespace {
 
@@ -53,6 +54,8 @@ void Ui::MainWindow::setupUi(QMainWindow *MainWindow)
                                buildProgMixPage, buildSystemPage})
             buildPage(f);
     }
+    new PopupDeferral(MainWindow); // before setCurrentIndex below polishes the SYSTEM page
+
     // The first caption is fixed here; retranslateUi gives the other five.
     tabWidget->setTabText(tabWidget->indexOf(tab), QStringLiteral("SERVO"));
 
