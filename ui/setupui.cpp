@@ -1,6 +1,7 @@
 #include "choices.h"
 #include "ui_mainwindow.h"
 
+#include "connectbyname.h"
 #include "inventory.h"
 #include "popupdeferral.h"
 
@@ -79,7 +80,7 @@ void Ui::MainWindow::setupUi(QMainWindow *MainWindow)
     for (const auto &[box, index] : indexes) box->setCurrentIndex(index);
 
     // Last, so none of the window's value-changed handlers sees the defaults set above.
-    QMetaObject::connectSlotsByName(MainWindow);
+    connectSlotsByName(MainWindow);
 }
 
 #undef NAMED_LAYOUT
