@@ -14,8 +14,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
                              ui->pushButton_Reset2, ui->toolButton_Save, ui->toolButton_Load});
     connect(&serialPort, &QSerialPort::readyRead, this, &MainWindow::serialPort_readyRead);
     connect(&serialPort, &QSerialPort::errorOccurred, this, &MainWindow::onPortError);
-    portList = new PortWatcher(ui->portNameBox, this);
-    fillPortList();
+    portList = new PortWatcher(ui->portNameBox, this); // lists the ports as the box is first drawn
     ui->tabWidget->setCurrentIndex(0);
 
     refreshTimer = new QTimer(this);

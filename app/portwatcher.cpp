@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QSignalBlocker>
 
@@ -12,6 +13,22 @@ PortWatcher::PortWatcher(QComboBox *box, QObject *parent) : QObject(parent), box
     connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] { userPicked = true; });
     connect(&timer, &QTimer::timeout, this, &PortWatcher::look);
     timer.start(1000);
+    box->installEventFilter(this);
+}
+
+bool PortWatcher::eventFilter(QObject *, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Paint:
+    case QEvent::MouseButtonPress:
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+        refill(); // the first of these removes this filter
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 void PortWatcher::setWatching(bool on)
@@ -29,6 +46,10 @@ PortWatcher::Signs PortWatcher::currentSigns()
 
 void PortWatcher::look()
 {
+    if (!listed) {
+        refill();
+        return;
+    }
     if (box->view()->isVisible()) return; // the user is choosing from the list right now
     const Signs now = currentSigns();
     const bool changed = now != signs;
@@ -40,6 +61,10 @@ void PortWatcher::look()
 
 void PortWatcher::refill()
 {
+    if (!listed) {
+        listed = true;
+        box->removeEventFilter(this);
+    }
     signs = currentSigns();
     const QVector<PortEntry> ports = availablePortEntries();
     if (ports == shown) return;

@@ -11,6 +11,11 @@ class QComboBox;
 // Keeps the port box in step with the ports the system has while the link is closed, so a
 // transmitter plugged in after start shows up by itself. The box never changes under an open link
 // or a dropped-down list, and the user's pick stays current for as long as it is listed.
+//
+// Listing the ports costs some 20 ms of CPU (udev reads hundreds of files under /sys), a fifth of
+// building and styling the whole window. So the window is built and shown first: the box is filled as
+// it is drawn for the first time, or touched, or else at the first look a second after start,
+// whichever comes first; no one sees or picks from it empty.
 class PortWatcher : public QObject
 {
     Q_OBJECT
@@ -22,6 +27,9 @@ public:
     void refill();
     // Looks for new or vanished ports about once a second while on (the link is closed).
     void setWatching(bool on);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Asking the system for its ports costs milliseconds of CPU, so each second only the cheap
@@ -43,4 +51,5 @@ private:
     Signs signs;
     bool changedLastLook = false;
     bool userPicked = false; // the current port was chosen, not preselected
+    bool listed = false;
 };

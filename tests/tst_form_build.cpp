@@ -1,9 +1,11 @@
 // What the order of building leaves behind: the page setupUi leaves current, the parameter set
 // untouched by the form's defaults, the lamp, fixed positions and movable tabs.
 #include "app/mainwindow.h"
+#include "display/hoverstyle.h"
 #include "params/parameterset.h"
 #include "ui_mainwindow.h"
 
+#include <QAbstractItemView>
 #include <QTabBar>
 #include <QtTest>
 
@@ -122,6 +124,31 @@ private slots:
             for (auto it = before.cbegin(); it != before.cend(); ++it)
                 QVERIFY2(after.value(it.key()) == it.value(), qPrintable(it.key()));
         }
+    }
+
+    // The drop-down lists are made when a box first drops down, not as the window is built; each
+    // still wears its box's font then, and follows it when a sheet changes it after the window is up.
+    void dropDownListsWearTheirBoxesFont()
+    {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *box = window.findChild<QComboBox *>("comboBox_rev1");
+        window.findChild<QTabWidget *>("tabWidget")->setCurrentWidget(window.findChild<QWidget *>("tab_2"));
+        QVERIFY(box->findChildren<QWidget *>().isEmpty()); // no list yet
+        QCOMPARE(box->font().pixelSize(), 20);
+
+        box->showPopup();
+        QWidget *list = box->view()->window();
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->font(), box->font());
+        box->hidePopup();
+
+        // A box that has not dropped down yet gets a sheet with a larger font.
+        auto *other = window.findChild<QComboBox *>("comboBox_rev2");
+        applyStyleSheetResource(other, ":/comboBox.qss");
+        QCOMPARE(other->font().pixelSize(), 22);
+        QCOMPARE(other->view()->window()->font(), other->font());
     }
 
     void tabsMoveWithTheirPages()

@@ -21,7 +21,8 @@ PortEntry port(const QString &name, int vendorId = -1, int productId = -1, const
 
 QString currentPortOfANewWindow()
 {
-    return MainWindow().findChild<QComboBox *>("portNameBox")->currentText();
+    MainWindow window;
+    return support::listPorts(window)->currentText();
 }
 
 } // namespace
@@ -118,7 +119,7 @@ private slots:
         QVERIFY(firstStart != emu.slavePath());
         {
             MainWindow window;
-            auto *box = window.findChild<QComboBox *>("portNameBox");
+            auto *box = support::listPorts(window);
             auto *open = window.findChild<QPushButton *>("openButton");
             box->setCurrentIndex(box->findText(emu.slavePath()));
             open->click();

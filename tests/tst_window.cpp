@@ -20,6 +20,9 @@ private slots:
     {
         qputenv("TXCONFIG_EXTRA_PORTS", ":/tmp/txemu-a::/dev/pts/77:");
         MainWindow w;
+        // The ports are listed as the window first shows the box, not a second later.
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         qunsetenv("TXCONFIG_EXTRA_PORTS");
         QCOMPARE(w.findChild<QTabWidget *>("tabWidget")->currentIndex(), 0);
 

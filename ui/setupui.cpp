@@ -1,7 +1,9 @@
 #include "choices.h"
 #include "ui_mainwindow.h"
 
+#include "connectbyname.h"
 #include "inventory.h"
+#include "popupdeferral.h"
 
 namespace {
 
@@ -53,6 +55,8 @@ void Ui::MainWindow::setupUi(QMainWindow *MainWindow)
                                buildProgMixPage, buildSystemPage})
             buildPage(f);
     }
+    new PopupDeferral(MainWindow); // before setCurrentIndex below polishes the SYSTEM page
+
     // The first caption is fixed here; retranslateUi gives the other five.
     tabWidget->setTabText(tabWidget->indexOf(tab), QStringLiteral("SERVO"));
 
@@ -76,7 +80,7 @@ void Ui::MainWindow::setupUi(QMainWindow *MainWindow)
     for (const auto &[box, index] : indexes) box->setCurrentIndex(index);
 
     // Last, so none of the window's value-changed handlers sees the defaults set above.
-    QMetaObject::connectSlotsByName(MainWindow);
+    connectSlotsByName(MainWindow);
 }
 
 #undef NAMED_LAYOUT

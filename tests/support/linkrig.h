@@ -15,6 +15,15 @@
 
 namespace support {
 
+// The window lists the ports as the port box is first drawn, as a shown window's first frame does;
+// a window a test never shows has its box drawn here instead.
+inline QComboBox *listPorts(MainWindow &window)
+{
+    auto *box = window.findChild<QComboBox *>("portNameBox");
+    box->grab();
+    return box;
+}
+
 struct LinkRig {
     TxEmulator emu;
     std::unique_ptr<MainWindow> window;
@@ -25,6 +34,7 @@ struct LinkRig {
         if (!emu.open()) return false;
         qputenv("TXCONFIG_EXTRA_PORTS", (emu.slavePath() + ":" + extraPorts).toLocal8Bit());
         window = std::make_unique<MainWindow>();
+        listPorts(*window);
         return true;
     }
 

@@ -96,6 +96,8 @@ int main(int argc, char *argv[])
     window.show();
     auto *box = window.findChild<QComboBox *>("portNameBox");
     auto *open = window.findChild<QAbstractButton *>("openButton");
+    // The ports are listed as the window first draws the port box.
+    if (!runUntil([&] { return box->findText(port) >= 0; }, 5000)) return fail("the port was not listed");
     box->setCurrentIndex(box->findText(port));
     const double rssOpened = rssMiB();
     open->click();
