@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/portwatcher.h"
+#include "display/opaquepaint.h"
 
 #include "ui_mainwindow.h"
 
@@ -10,6 +11,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 {
     // setupUi connects the on_* slots last, so no handler runs while the form takes its defaults.
     ui->setupUi(this);
+    makeServoFrameOpaque(*ui);
     commandGate.setControls({ui->openButton, ui->toolButton_Read, ui->toolButton_Send, ui->toolButton_Reset,
                              ui->pushButton_Reset2, ui->toolButton_Save, ui->toolButton_Load});
     connect(&serialPort, &QSerialPort::readyRead, this, &MainWindow::serialPort_readyRead);

@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -299,6 +300,34 @@ private slots:
         QCOMPARE(bar(upperBar(1)), 10);
         QCOMPARE(bar(lowerBar(1)), 600);
         QTRY_COMPARE(count.paints, 8); // the lower bars moved, the upper ones stayed at 10
+    }
+
+    void servoTabLooksAsWhenPaintedFromTheWindowDown()
+    {
+        // The SERVO frame paints itself opaque, so that Qt skips the backgrounds beneath it. A window painted
+        // the ordinary way, from the window down, must look the same: at the first paint, and after a pass
+        // that moved every channel to the other side of centre.
+        std::unique_ptr<MainWindow> ordinary(support::windowWithoutRefresh());
+        QVERIFY(ordinary);
+        for (QWidget *w : ordinary->findChildren<QWidget *>())
+            if (w->testAttribute(Qt::WA_OpaquePaintEvent)) w->setAttribute(Qt::WA_OpaquePaintEvent, false);
+        auto onScreen = [](MainWindow &w) {
+            return w.screen()->grabWindow(w.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        for (IntField f : fields::servoOut) params.*f = 700;
+        for (MainWindow *w : {window, ordinary.get()}) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            QVERIFY(support::displayPasses(*w, 1));
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(onScreen(*window) == onScreen(*ordinary));
+
+        for (IntField f : fields::servoOut) params.*f = 1350;
+        for (MainWindow *w : {window, ordinary.get()}) QVERIFY(support::displayPasses(*w, 1));
+        QCoreApplication::processEvents();
+        QCOMPARE(text(valueField(5)), QString("1350"));
+        QVERIFY(onScreen(*window) == onScreen(*ordinary));
     }
 };
 

@@ -1,0 +1,45 @@
+#include "display/opaquepaint.h"
+
+#include "ui_mainwindow.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QStyleOption>
+
+namespace {
+
+// What QWidget paints for a styled background when the widget is not opaque: the style's PE_Widget,
+// clipped to the region being painted.
+class StyledBackgroundPainter : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Paint && widget->testAttribute(Qt::WA_OpaquePaintEvent)) {
+            QPainter painter(widget);
+            painter.setClipRegion(static_cast<QPaintEvent *>(event)->region());
+            QStyleOption option;
+            option.initFrom(widget);
+            widget->style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, widget);
+        }
+        return false; // the widget's own paintEvent() follows, as it would after the background
+    }
+};
+
+} // namespace
+
+void paintOwnStyledBackground(QWidget *widget)
+{
+    // Should the sheet stop being opaque, Qt's style-sheet polish takes the attribute away again, and
+    // the widget is painted the ordinary way, background by Qt.
+    widget->installEventFilter(new StyledBackgroundPainter(widget));
+    widget->setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void makeServoFrameOpaque(Ui::MainWindow &ui)
+{
+    paintOwnStyledBackground(ui.frame_3);
+}
