@@ -82,9 +82,12 @@ static_assert(trackedInRows() == HoverCounters::kSize, "one hover counter per co
 
 void apply(const DisplayCopy &c, U &ui, const ParameterSet &p)
 {
-    if (c.spin)
-        (ui.*c.spin)->setValue(p.*c.field);
-    else if (c.combo)
+    if (c.spin) {
+        // The value a box already holds would only rewrite its text, wiping what the pilot is halfway
+        // through typing ("-" on the way to "-20") ten times a second.
+        QSpinBox *spin = ui.*c.spin;
+        if (spin->value() != p.*c.field) spin->setValue(p.*c.field);
+    } else if (c.combo)
         (ui.*c.combo)->setCurrentIndex(c.field ? p.*c.field : 0);
     else
         (ui.*c.volts)->setValue(p.*c.voltsField);

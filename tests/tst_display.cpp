@@ -255,6 +255,21 @@ private slots:
         QCOMPARE(params.sub1, -120);
     }
 
+    // The pass runs ten times a second: a value being typed must survive it.
+    void typingIntoASpinBoxSurvivesThePasses()
+    {
+        QVERIFY(pass());
+        QSpinBox *box = spin("spinBox_sub1");
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Minus);
+        QVERIFY(pass(2));
+        QCOMPARE(box->text(), QString("-"));
+        QTest::keyClicks(box, "20");
+        QVERIFY(pass());
+        QCOMPARE(params.sub1, -20);
+        QCOMPARE(box->text(), QString("-20"));
+    }
+
     // A combo box given an index past its list shows no item, and its handler stores -1.
     void comboIndexPastTheListClearsTheChoice()
     {
