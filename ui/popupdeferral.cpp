@@ -26,6 +26,9 @@ bool PopupDeferral::eventFilter(QObject *watched, QEvent *event)
         if (event->type() == QEvent::Show && !shown) windowShown();
         return false;
     }
+    if (event->type() != QEvent::FontChange && event->type() != QEvent::ChildPolished) return false;
+    // Besides the window only boxes are watched, and these two events reach a box that is whole (a box
+    // being destroyed still sends ChildRemoved here, as a plain QWidget by then).
     auto *box = static_cast<QComboBox *>(watched);
     if (event->type() == QEvent::FontChange && !shown) {
         // An editable box keeps its line edit in step with the font; a box with a list passes it on.
