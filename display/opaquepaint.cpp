@@ -17,8 +17,9 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *widget = static_cast<QWidget *>(watched);
-        if (event->type() == QEvent::Paint && widget->testAttribute(Qt::WA_OpaquePaintEvent)) {
+        if (event->type() != QEvent::Paint) return false;
+        auto *widget = static_cast<QWidget *>(watched); // only ever installed on a widget
+        if (widget->testAttribute(Qt::WA_OpaquePaintEvent)) {
             QPainter painter(widget);
             painter.setClipRegion(static_cast<QPaintEvent *>(event)->region());
             QStyleOption option;
