@@ -25,6 +25,8 @@ public:
     // For the window's close request: true when a command runs. The window is then closed as soon
     // as the command has ended.
     bool deferClose();
+    // Whether a close waits for the running command: long waits inside it end early.
+    bool closeRequested() const { return closePending; }
 
 private:
     friend class CommandGuard;

@@ -4,12 +4,17 @@
 #include <QMainWindow>
 #include <QSerialPort>
 #include <array>
+#include <functional>
+#include <optional>
 
 #include "app/commandgate.h"
 #include "display/hovercounters.h"
+#include "link/readanswer.h"
 #include "link/streamreceiver.h"
+#include "link/writequestion.h"
 #include "params/parameterset.h" // the slots all work on the program-wide params
 
+class NoticeBar;
 class PortWatcher;
 class QAbstractButton;
 class QTimer;
@@ -208,6 +213,15 @@ private:
     void onPortError(QSerialPort::SerialPortError error);
     void resetTransmitter(QAbstractButton *button, bool lockTrims);
     void handleFrame(const QByteArray &frame);
+    void handleBlock(const QByteArray &frame, int number, bool paramBlock);
+
+    // Asks for the transmitter's model into `target` ("RR", and again for what is missing) until the
+    // answer is complete and `settled` holds, or the read gives up. The answer is in `answer`.
+    void readModel(ParameterSet &target, int firstWaitMs, const std::function<bool()> &settled);
+    // After a send's closing "WWW": reads the model back into a scratch copy and tells the pilot
+    // whether the transmitter holds what was sent. True when it does.
+    bool checkSend(const QString &doneText);
+    NoticeBar *noticeBar();
 
     Ui::MainWindow *ui;
     QSerialPort serialPort;
@@ -217,6 +231,11 @@ private:
     HoverCounters hoverCounters;
     CommandGate commandGate{this}; // one link or file command at a time
     std::array<quint64, 5> receivedFrames = {};
+    ReadAnswer answer;                           // blocks are taken only while a read awaits them
+    ParameterSet *answerTarget = &params;        // the form, or a read-back's scratch copy
+    std::optional<std::array<int, 4>> liveTrims; // the trims telemetry last reported during a check
+    FormSource formSource = FormSource::StartUp;
+    NoticeBar *notice = nullptr; // made on first use
 };
 
 // Waits `ms` milliseconds in a local event loop, so timers, the port and the user's clicks carry on.

@@ -1,22 +1,44 @@
 #include "app/mainwindow.h"
 #include "files/filedialogs.h"
+#include "files/loadquestion.h"
 #include "files/paramfile.h"
 #include "files/savetarget.h"
 #include "link/framebuffers.h"
+#include "params/namedfields.h"
 #include "params/trimlock.h"
 
 #include "ui_mainwindow.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
 
 namespace {
-void showFileError(QWidget *parent)
+// The box's first line is the one pilots know; the second says which file and why.
+void showFileError(QWidget *parent, const QString &why = QString())
 {
-    QMessageBox::critical(parent, QStringLiteral("ERROR"), QStringLiteral("Cannot read the specified file!"),
-                          QMessageBox::Ok);
+    QString text = QStringLiteral("Cannot read the specified file!");
+    if (!why.isEmpty()) text += QStringLiteral("\n\n") + why;
+    QMessageBox::critical(parent, QStringLiteral("ERROR"), text, QMessageBox::Ok);
+}
+
+QString fileReason(const QString &path, const QString &reason)
+{
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+// The settings of the frames read from a file, and nothing else (the live values go on meanwhile).
+void copyLoadedFrames(const ParameterSet &from, const LoadedFrames &loaded, ParameterSet &to)
+{
+    for (TextFrame frame : kSendOrder) {
+        if (!loaded.contains(frame)) continue;
+        for (IntField f : frameParameters(frame)) to.*f = from.*f;
+    }
+    for (const NamedField &f : kNamedFields)
+        if (f.volts) to.*f.volts = from.*f.volts;
 }
 } // namespace
 
@@ -34,7 +56,7 @@ void MainWindow::on_toolButton_Save_clicked()
     QSaveFile file(path);
     file.setDirectWriteFallback(needsDirectWrite(path));
     if (!file.open(QIODevice::WriteOnly)) {
-        showFileError(this);
+        showFileError(this, fileReason(path, file.errorString()));
         return;
     }
     SendData1();
@@ -42,7 +64,13 @@ void MainWindow::on_toolButton_Save_clicked()
     SendData3();
     SendData4();
     QString error;
-    if (!commitParameterFile(file, (Str1 + Str2 + Str3 + Str4).toLatin1(), &error)) showFileError(this);
+    if (!commitParameterFile(file, (Str1 + Str2 + Str3 + Str4).toLatin1(), &error)) {
+        showFileError(this, fileReason(path, error));
+        return;
+    }
+    // The frames went to the transmitter too: check them there, now that the file is safe.
+    checkSend(QStringLiteral("Saved to %1; the transmitter holds every setting sent.")
+                  .arg(QFileInfo(path).fileName()));
 }
 
 void MainWindow::on_toolButton_Load_clicked()
@@ -59,12 +87,24 @@ void MainWindow::on_toolButton_Load_clicked()
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        showFileError(this);
+        showFileError(this, fileReason(path, file.errorString()));
         return;
     }
     LoadText = readParameterFileText(file);
     file.close();
-    readParameterText(LoadText, params);
+    // Read aside first: a file that is not a parameter file must change nothing and send nothing.
+    ParameterSet fromFile = params;
+    const LoadedFrames loaded = readParameterText(LoadText, fromFile);
+    if (!loaded.s && !loaded.g && !loaded.h && !loaded.i) {
+        showFileError(this,
+                      fileReason(path, QStringLiteral("not a parameter file, none of its S, G, H and I "
+                                                      "frames is in place. Nothing was loaded or sent.")));
+        return;
+    }
+    const bool whole = loaded.s && loaded.g && loaded.h && loaded.i;
+    if (!whole && !confirmPartialLoad(this, path, loaded)) return;
+    copyLoadedFrames(fromFile, loaded, params);
+    if (whole) formSource = FormSource::Model;
 
     // Correct what the file got wrong before it reaches the transmitter, not after.
     Dr_DataSelet();
@@ -76,4 +116,6 @@ void MainWindow::on_toolButton_Load_clicked()
     if (serialPort.isOpen()) serialPort.write("WWW");
     Dr_DataSelet();
     FalseSaveData();
+    checkSend(QStringLiteral("Loaded %1; the transmitter holds every setting sent.")
+                  .arg(QFileInfo(path).fileName()));
 }

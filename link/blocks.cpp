@@ -170,6 +170,19 @@ QVector<quint8> paramBlockCodes()
     return codes;
 }
 
+QVector<IntField> answerFields(int frameNumber)
+{
+    QVector<IntField> list;
+    if (frameNumber == kAuxBlockNumber) {
+        for (IntField f : fields::AUX) list.append(f);
+        return list;
+    }
+    for (const BlockRow &row : blockTable())
+        if (row.number == frameNumber)
+            for (const BlockField &f : row.fields) list.append(f.field);
+    return list;
+}
+
 void decodeChannelFrame(const QByteArray &frame, ParameterSet &p)
 {
     for (int i = 0; i < 8; ++i) p.*fields::servoOut[i] = be16(frame, 2 + 2 * i);
@@ -183,10 +196,18 @@ void decodeTelemetryFrame(const QByteArray &frame, ParameterSet &p)
     p.extVoltage = be16(frame, 4);
     // Bytes 6..9 carry two values the tool has no use for.
     if (p.StkTrimLock != 0) return;
+    const std::array<int, 4> trims = telemetryTrims(frame);
+    for (int i = 0; i < 4; ++i) p.*fields::StkTrim[i] = trims[size_t(i)];
+}
+
+std::array<int, 4> telemetryTrims(const QByteArray &frame)
+{
+    std::array<int, 4> trims{};
     for (int i = 0; i < 4; ++i) {
         const int trim = byteAt(frame, 10 + i);
-        p.*fields::StkTrim[i] = trim > 238 ? 240 : trim;
+        trims[size_t(i)] = trim > 238 ? 240 : trim;
     }
+    return trims;
 }
 
 void decodeAuxBlock(const QByteArray &frame, ParameterSet &p)

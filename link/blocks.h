@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QVector>
 
+#include <array>
+
 // Binary frames sent by the transmitter: 12-byte parameter blocks, the 8-byte aux block, and the
 // 20-byte channel and telemetry frames.
 
@@ -26,10 +28,14 @@ FrameKind classifyFrame(const QByteArray &chunk);
 int paramBlockNumber(quint8 code);
 // The 18 parameter block codes in frame-number order.
 QVector<quint8> paramBlockCodes();
+// The parameters a read answer's frame carries back: a block's payload, or AUX5..AUX8 for number 7.
+QVector<IntField> answerFields(int frameNumber);
 
 void decodeChannelFrame(const QByteArray &frame, ParameterSet &p);
 // Takes the trims only while StkTrimLock is clear; a trim byte above 238 is stored as 240.
 void decodeTelemetryFrame(const QByteArray &frame, ParameterSet &p);
+// The four stick trims a telemetry frame reports, as the form stores them (above 238 reads 240).
+std::array<int, 4> telemetryTrims(const QByteArray &frame);
 void decodeAuxBlock(const QByteArray &frame, ParameterSet &p);
 // Stores the payload of a listed code; an unlisted code changes nothing.
 void decodeParamBlock(const QByteArray &frame, ParameterSet &p);

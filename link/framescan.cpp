@@ -4,6 +4,7 @@
 #include "link/streamreceiver.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace framescan {
 
@@ -58,6 +59,9 @@ Reading Scan::readAt(int p) const
     const int meet = m_n - p >= kLiveFrameLength ? meetingPoint(p) : -1;
     if (meet > 0) {
         if (v & Live) return {Verdict::Take, Live, kLiveFrameLength};
+        // In a read's answer the blocks still awaited tell the readings apart: only one of them can
+        // hold each frame number once.
+        if (const int first = awaitedReading(p, meet)) return {Verdict::Take, first, lengthOf(first)};
         return {Verdict::Skip, 0, meet - p};
     }
     if (m_n - p < StreamReceiver::kDecideSpan) return {Verdict::Wait, v, 0};
@@ -91,6 +95,35 @@ int Scan::meetingPoint(int p) const
         if (reached[q] && depth == 0) return p + q;
     }
     return -1;
+}
+
+int Scan::awaitedReading(int p, int meet) const
+{
+    if (!m_awaited || *m_awaited == 0) return 0;
+    int agreed = 0;
+    bool disagree = false;
+    // Depth-first over the readings; they are few, as they span at most kDecideSpan and a frame.
+    std::function<void(int, quint32, int)> walk = [&](int at, quint32 used, int first) {
+        if (disagree) return;
+        if (at == meet) {
+            if (agreed && agreed != first) disagree = true;
+            agreed = first;
+            return;
+        }
+        const int v = viableShapes(at);
+        for (int shape : {Live, Block, Aux}) {
+            if (!(v & shape) || at + lengthOf(shape) > meet) continue;
+            int number = 0;
+            if (shape == Block) number = listedAt(at) ? paramBlockNumber(m_b[at + 2]) : -1;
+            if (shape == Aux) number = kAuxBlockNumber;
+            if (number < 0) continue;
+            const quint32 bit = number ? 1u << number : 0;
+            if (bit && (!(*m_awaited & bit) || (used & bit))) continue;
+            walk(at + lengthOf(shape), used | bit, first ? first : shape);
+        }
+    };
+    walk(p, 0, 0);
+    return disagree ? 0 : agreed;
 }
 
 int Scan::notificationFrom(int p) const

@@ -35,6 +35,9 @@ class Scan
 {
 public:
     Scan(const QByteArray &bytes, const QVector<int> &cuts, std::vector<char> &viable);
+    // The frame numbers a read still awaits (bit n for number n), which settle readings that meet
+    // again; none outside a read.
+    void setAwaited(const quint32 *numbers) { m_awaited = numbers; }
     int size() const { return m_n; }
     const QVector<int> &cuts() const { return m_cuts; }
 
@@ -77,10 +80,15 @@ public:
     bool onePhase(int p) const;
 
 private:
+    // Among readings from p that meet again at `meet`, the first shape of those whose blocks are all
+    // awaited, listed and once (and the aux block at most once); 0 if none or they disagree.
+    int awaitedReading(int p, int meet) const;
+
     const quint8 *m_b;
     int m_n;
     const QVector<int> &m_cuts;
     std::vector<char> &m_viable;
+    const quint32 *m_awaited = nullptr;
 };
 
 struct Sync {

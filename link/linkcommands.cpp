@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/noticebar.h"
 #include "app/portwatcher.h"
 #include "app/usersettings.h"
 #include "link/porterrors.h"
@@ -70,6 +71,7 @@ void MainWindow::openPort()
     }
     rememberPortName(ui->portNameBox->currentText());
     receiver.clear();
+    if (notice) notice->dismiss(); // an earlier "link lost" no longer holds
     showLinkState(true);
     serialPort.write("OK");
 }
@@ -95,7 +97,13 @@ void MainWindow::onPortError(QSerialPort::SerialPortError error)
 {
     if (error == QSerialPort::NoError || !serialPort.isOpen() || portIsClosed()) return;
     qWarning("Serial port lost: %s", qPrintable(serialPort.errorString()));
+    const QString reason = serialPort.errorString();
+    const QString name = ui->portNameBox->currentText(); // the path the pilot chose, not Qt's short name
     closePort(false);
+    // Said once, and it stays: a pilot looking away from the screen must still find out.
+    noticeBar()->post(
+        QStringLiteral("The link to %1 was lost (%2). Check the cable, then press OPEN.").arg(name, reason),
+        NoticeBar::Tone::Warning, 0);
 }
 
 void MainWindow::on_toolButton_Read_clicked()
@@ -106,8 +114,15 @@ void MainWindow::on_toolButton_Read_clicked()
         askToOpen();
         return;
     }
-    serialPort.write("RR");
-    delayMs(500);
+    readModel(params, 500, {});
+    if (portIsClosed()) return; // the lost link has its own notice
+    if (answer.complete()) {
+        formSource = FormSource::Model;
+        return;
+    }
+    // The form now holds no model the transmitter has; WRITE asks before sending it.
+    formSource = FormSource::PartialRead;
+    note(incompleteReadText(answer));
 }
 
 void MainWindow::on_toolButton_Send_clicked()
@@ -118,11 +133,21 @@ void MainWindow::on_toolButton_Send_clicked()
         askToOpen();
         return;
     }
+    // Values that came from nowhere must not replace the model by accident.
+    if (formSource != FormSource::Model) {
+        const bool confirmed = confirmWrite(this, formSource);
+        if (!confirmed || portIsClosed()) {
+            if (confirmed) askToOpen();
+            return;
+        }
+    }
     SendData1();
     SendData2();
     SendData3();
     SendData4();
     if (serialPort.isOpen()) serialPort.write("WWW"); // the device may have gone during the waits
+    if (checkSend(QStringLiteral("WRITE checked: the transmitter holds every setting sent.")))
+        formSource = FormSource::Model;
 }
 
 void MainWindow::on_toolButton_Reset_clicked()
@@ -160,4 +185,7 @@ void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
     for (IntField f : fields::StkTrim) params.*f = 120;
     SendData4();
     if (serialPort.isOpen()) serialPort.write("WWW"); // the device may have gone during the waits
+    formSource = FormSource::Model;                   // the factory set, on the form and sent
+    checkSend(QStringLiteral("%1 checked: the transmitter holds the factory settings.")
+                  .arg(lockTrims ? QStringLiteral("RESET") : QStringLiteral("DATA RESET")));
 }

@@ -29,6 +29,9 @@ void StreamReceiver::loseStep(int at)
 
 void StreamReceiver::take(const QByteArray &frame, QVector<QByteArray> &out)
 {
+    const FrameKind kind = classifyFrame(frame);
+    if (kind == FrameKind::ParamBlock) m_awaited &= ~(1u << paramBlockNumber(quint8(frame.at(2))));
+    if (kind == FrameKind::AuxBlock) m_awaited &= ~(1u << kAuxBlockNumber);
     if (m_state != State::Tentative) {
         out.append(frame);
         return;
@@ -59,7 +62,8 @@ QVector<QByteArray> StreamReceiver::feed(const QByteArray &chunk)
     if (chunk.isEmpty()) return out;
     m_cuts.append(int(m_buffer.size()));
     m_buffer.append(chunk);
-    const Scan scan(m_buffer, m_cuts, m_viable);
+    Scan scan(m_buffer, m_cuts, m_viable);
+    scan.setAwaited(&m_awaited);
     int head = 0;
     while (head < scan.size() &&
            (m_state == State::Searching ? search(scan, head, out) : readNext(scan, head, out))) {

@@ -67,6 +67,10 @@ public:
     // The complete frames found, in order.
     QVector<QByteArray> feed(const QByteArray &chunk);
 
+    // The frame numbers a read still awaits (bit n for number n; 0 outside a read). A block handed
+    // out clears its bit.
+    void setAwaited(quint32 numbers) { m_awaited = numbers; }
+
     // Bytes received and not yet handed out, frames held back included.
     int buffered() const { return int(m_buffer.size()) + m_heldBytes; }
     void clear();
@@ -90,4 +94,5 @@ private:
     int m_tentativeBytes = 0;
     int m_searchFrom = 0;       // where searching goes on: places before it were settled
     std::vector<char> m_viable; // scratch, reused between notifications
+    quint32 m_awaited = 0;
 };

@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "emulatormodel.h"
 #include "fileinput.h"
+#include "params/pilotlabels.h"
 #include "params/rules.h"
 #include "report.h"
 #include "support/eventwait.h"
@@ -149,7 +150,7 @@ private slots:
         TxEmulator emu;
         QVERIFY(emu.open());
 
-        const Run r = run([&](CliStreams io) { return runWrite(emu.slavePath(), path, false, io); });
+        const Run r = run([&](CliStreams io) { return runWrite(emu.slavePath(), path, false, true, io); });
         QCOMPARE(r.code, 0);
         QCOMPARE(r.err, QString("txconfig-cli: %1: sub1 -120 out of range, sent as 0\n").arg(path));
         ParameterSet expected = set;
@@ -158,12 +159,60 @@ private slots:
             QCOMPARE(encodeFrameFields(f, emu.model()), encodeFrameFields(f, expected));
 
         QVERIFY(saidGoodbye(emu));
-        QCOMPARE(commandsReceived(emu), (QStringList{"OK", "S", "G", "H", "I", "WWW", "DIS"}));
+        QCOMPARE(commandsReceived(emu), (QStringList{"OK", "S", "G", "H", "I", "WWW", "RR", "WWW", "DIS"}));
         const QVector<TxEmulator::Received> tokens = emu.receivedTokens();
         for (int i = 2; i <= 5; ++i) {
             const qint64 gap = tokens[i].atMs - tokens[i - 1].atMs;
             QVERIFY2(gap >= 700 && gap < 3000, qPrintable(QString("%1 ms before %2").arg(gap).arg(i)));
         }
+    }
+
+    void writeChecksByReadingBack_data()
+    {
+        QTest::addColumn<bool>("verify");
+        QTest::newRow("checked") << true;
+        QTest::newRow("--no-verify") << false;
+    }
+    void writeChecksByReadingBack()
+    {
+        QFETCH(bool, verify);
+        TxEmulator emu;
+        emu.setIgnoredFrame('G');
+        QVERIFY(emu.open());
+        const ParameterSet before = emu.model();
+        ParameterSet set = before; // G-frame settings the transmitter will not take
+        set.Atti2 = before.Atti2 == 40 ? 41 : 40;
+        set.delay1 = before.delay1 == 7 ? 8 : 7;
+        const QString path = writeFile("lost-g.txt", parameterFileBytes(set));
+
+        const Run r = run([&](CliStreams io) { return runWrite(emu.slavePath(), path, false, verify, io); });
+        QVERIFY(saidGoodbye(emu));
+        if (!verify) {
+            QCOMPARE(r.code, 0);
+            QVERIFY(!commandsReceived(emu).contains("RR"));
+            return;
+        }
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.out, QString("BASIC / DELAY / CH1: sent %1, transmitter %2\n"
+                                "ADVANCE1 / ATTITUDE / ATTI2: sent %3, transmitter %4\n")
+                            .arg(set.delay1)
+                            .arg(before.delay1)
+                            .arg(set.Atti2)
+                            .arg(before.Atti2));
+        QVERIFY2(r.err.contains("the transmitter does not hold what was sent"), qPrintable(r.err));
+    }
+
+    void readAsksAgainForBlocksLostOnce()
+    {
+        TxEmulator emu;
+        emu.setWithheldOnce({3, 17});
+        QVERIFY(emu.open());
+        QTemporaryDir out;
+        const QString path = out.filePath("again.txt");
+        const Run r = run([&](CliStreams io) { return runRead(emu.slavePath(), path, io); });
+        QCOMPARE(r.code, 0);
+        QCOMPARE(QFileInfo(path).size(), 324);
+        QCOMPARE(commandsReceived(emu).count("RR"), 2);
     }
 
     void writeRefusesFramesOutOfPlaceUnlessPartial()
@@ -176,7 +225,8 @@ private slots:
         QVERIFY(emu.open());
         const QString hBefore = encodeFrameFields(TextFrame::H, emu.model());
 
-        const Run refused = run([&](CliStreams io) { return runWrite(emu.slavePath(), path, false, io); });
+        const Run refused =
+            run([&](CliStreams io) { return runWrite(emu.slavePath(), path, false, true, io); });
         QCOMPARE(refused.code, 2);
         QVERIFY2(refused.err.endsWith(
                      ": nothing sent: not every frame is in place (--partial sends the others)\n"),
@@ -184,10 +234,11 @@ private slots:
         support::runFor(300);
         QVERIFY(emu.receivedBytes().isEmpty());
 
-        const Run partial = run([&](CliStreams io) { return runWrite(emu.slavePath(), path, true, io); });
-        QCOMPARE(partial.code, 0);
+        const Run partial =
+            run([&](CliStreams io) { return runWrite(emu.slavePath(), path, true, true, io); });
+        QCOMPARE(partial.code, 0); // the frame not sent is not held against the transmitter
         QVERIFY(saidGoodbye(emu));
-        QCOMPARE(commandsReceived(emu), (QStringList{"OK", "S", "G", "I", "WWW", "DIS"}));
+        QCOMPARE(commandsReceived(emu), (QStringList{"OK", "S", "G", "I", "WWW", "RR", "WWW", "DIS"}));
         QCOMPARE(encodeFrameFields(TextFrame::H, emu.model()), hBefore);
         QCOMPARE(encodeFrameFields(TextFrame::I, emu.model()), encodeFrameFields(TextFrame::I, set));
     }

@@ -1,4 +1,5 @@
 #include "support/linkrig.h"
+#include "support/modalwatcher.h"
 
 #include <QSpinBox>
 #include <QtTest>
@@ -58,6 +59,8 @@ private slots:
             rig.button("toolButton_Read")->click();
             rig.button("toolButton_Send")->click();
         });
+        support::ModalWatcher watcher;
+        watcher.answer = "Write"; // the form holds no model yet
         running = true;
         rig.button("toolButton_Send")->click();
         running = false;
@@ -67,9 +70,10 @@ private slots:
         QCOMPARE(enabledCommandButtons(rig), int(std::size(kCommandButtons)));
         QCOMPARE(rig.window->cursor().shape(), idleCursor);
         QTest::qWait(100);
-        QCOMPARE(rig.commands().size(), 5); // "OK", then S, G, H and I once
+        QCOMPARE(rig.commands().size(), 6); // "OK", then S, G, H and I once, and the read-back's "RR"
         for (int i = 1; i < 5; ++i) QCOMPARE(rig.commands()[i].at(0), "SGHI"[i - 1]);
-        QVERIFY(rig.emu.receivedBytes().endsWith("WWW"));
+        QCOMPARE(rig.commands()[5], QByteArray("RR"));
+        QCOMPARE(watcher.boxes.size(), 1); // the question; the read-back found every setting
     }
 
     void aDevicePulledDuringAWriteEndsItQuietly()
@@ -81,6 +85,8 @@ private slots:
             if (token.startsWith('G')) QTimer::singleShot(0, &rig.emu, &TxEmulator::hangUp);
         });
         warnings.clear();
+        support::ModalWatcher watcher;
+        watcher.answer = "Write";
         rig.button("toolButton_Send")->click(); // the remaining waits run out
 
         QCOMPARE(rig.openButton()->text(), QString("OPEN"));

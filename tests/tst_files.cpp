@@ -144,23 +144,81 @@ private slots:
         QCOMPARE(rig.emu.model().Lepa1, 96);
     }
 
-    void loadingAnyReadableFileSendsTheCurrentSet()
+    void loadRefusesWhatIsNotAParameterFile_data()
     {
+        QTest::addColumn<QByteArray>("bytes");
+        QRandomGenerator rng(5);
+        QByteArray noise(5 * 1024, 0);
+        for (char &c : noise) c = char(rng.bounded(256));
+        noise[0] = 'x'; // a random S at 0 and Y at 80 would make a frame
+        QTest::newRow("random 5 KB") << noise;
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("frames on lines") << (framesOf(ParameterSet{})
+                                                 .insert(81 * 3, '\n')
+                                                 .insert(81 * 2, '\n')
+                                                 .insert(81, '\n')
+                                                 .insert(0, '\n'))
+                                                .toLatin1();
+    }
+    void loadRefusesWhatIsNotAParameterFile()
+    {
+        QFETCH(QByteArray, bytes);
         LinkRig rig;
         QVERIFY(rig.start());
         QVERIFY(rig.openLink());
         ModalWatcher watcher;
         params.sub5 = 44;
-        QTest::qWait(150);
-        const QString path = dir.filePath("empty.txt");
-        writeFile(path, QByteArray());
+        const ParameterSet before = params;
+        const QString path = dir.filePath("not-a-model.bin");
+        writeFile(path, bytes);
         load(rig, watcher, path);
-        QCOMPARE(params.sub5, 44);
-        const auto frames = rig.textFrames();
-        QCOMPARE(frames.size(), 4);
-        QCOMPARE(frames[0].token.mid(17, 2), QByteArray("A4"));
-        QTRY_VERIFY(rig.emu.receivedBytes().endsWith("WWW"));
-        QCOMPARE(rig.emu.model().sub5, 44);
+        QCOMPARE(watcher.boxes.size(), 1);
+        QCOMPARE(watcher.boxes[0].title, QString("ERROR"));
+        QCOMPARE(
+            watcher.boxes[0].text,
+            QString("Cannot read the specified file!\n\n%1: not a parameter file, none of its S, G, H and I "
+                    "frames is in place. Nothing was loaded or sent.")
+                .arg(path));
+        QVERIFY(sameCarried(params, before));
+        QTest::qWait(100);
+        QCOMPARE(rig.commands(), QList<QByteArray>{"OK"});
+    }
+
+    void loadAsksBeforeTakingTheFramesLeftOfADamagedFile_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("Load") << "Load";
+        QTest::newRow("Cancel") << "Cancel";
+    }
+    void loadAsksBeforeTakingTheFramesLeftOfADamagedFile()
+    {
+        QFETCH(QString, answer);
+        LinkRig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.openLink());
+        ModalWatcher watcher;
+        watcher.answer = answer;
+        ParameterSet file;
+        file.sub5 = -30;         // S
+        file.THCURE_Data04 = 12; // H, damaged below
+        QString text = framesOf(file);
+        text[162] = 'h';
+        const QString path = dir.filePath("damaged.txt");
+        writeFile(path, text.toLatin1());
+        load(rig, watcher, path);
+        QCOMPARE(watcher.boxes.size(), 1); // the question; the read-back finds the frames sent
+        QCOMPARE(watcher.boxes[0].text.section("\n\n", 0, 0),
+                 QString("%1 is damaged: its H frame cannot be read.").arg(path));
+        QCOMPARE(watcher.boxes[0].defaultButton, QString("Cancel"));
+        if (answer == "Cancel") {
+            QCOMPARE(params.sub5, ParameterSet{}.sub5);
+            QTest::qWait(100);
+            QCOMPARE(rig.commands(), QList<QByteArray>{"OK"});
+            return;
+        }
+        QCOMPARE(params.sub5, -30);
+        QCOMPARE(params.THCURE_Data04, ParameterSet{}.THCURE_Data04); // the form's value stays
+        QCOMPARE(rig.textFrames().size(), 4);
     }
 
     void aHugeFileIsReadOnlyAsFarAsItMatters()
@@ -235,7 +293,10 @@ private slots:
             load(rig, watcher, full);
         QCOMPARE(watcher.boxes.size(), 1);
         QCOMPARE(watcher.boxes[0].title, QString("ERROR"));
-        QCOMPARE(watcher.boxes[0].text, QString("Cannot read the specified file!"));
+        QCOMPARE(watcher.boxes[0].text.section("\n\n", 0, 0), QString("Cannot read the specified file!"));
+        // The second paragraph names the file and the system's reason.
+        QVERIFY2(watcher.boxes[0].text.startsWith("Cannot read the specified file!\n\n" + full + ": "),
+                 qPrintable(watcher.boxes[0].text));
         QTest::qWait(100);
         QCOMPARE(rig.textFrames().size(), 0);
         QCOMPARE(params.StkTrimLock, 0);

@@ -1,3 +1,4 @@
+#include "files/paramfile.h"
 #include "support/linkrig.h"
 #include "support/modalwatcher.h"
 
@@ -35,9 +36,13 @@ private slots:
         rig.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
         support::ModalWatcher watcher;
+        watcher.answer = "Write"; // the form holds no model yet
         if (button != "toolButton_Send") watcher.answerFileDialog(path);
         QFile file(path);
-        if (button == "toolButton_Load") QVERIFY(file.open(QIODevice::WriteOnly)); // any file sends the set
+        if (button == "toolButton_Load") {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(parameterFileBytes(params)), qint64(324));
+        }
         file.close();
 
         bool commandReturned = false, openAfterCloseRequest = false;
@@ -71,7 +76,7 @@ private slots:
             if (i > 0) QVERIFY(frames[i].atMs - frames[i - 1].atMs >= 700);
             sent += frames[i].token;
         }
-        QCOMPARE(rig.commands().size(), 5); // "OK" and the four frames
+        QCOMPARE(rig.commands().size(), 5); // "OK" and the four frames; no read-back held up the close
         QVERIFY(!rig.emu.receivedBytes().contains("DIS"));
         if (button == "toolButton_Save") {
             QVERIFY(file.open(QIODevice::ReadOnly));

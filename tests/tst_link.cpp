@@ -211,11 +211,15 @@ private slots:
         params = randomValidParameters(rng);
         selectDualRate(params);
         QTest::qWait(250); // the form shows the new set before the user presses WRITE
+        support::ModalWatcher watcher;
+        watcher.answer = "Write"; // a set that came from nowhere: asked first
         rig.button("toolButton_Send")->click();
         QTest::qWait(200);
+        QCOMPARE(watcher.boxes.size(), 1);
 
         const QList<QByteArray> commands = rig.commands();
-        QCOMPARE(commands.size(), 5);
+        QCOMPARE(commands.size(), 6);
+        QCOMPARE(commands[5], QByteArray("RR")); // the read-back
         QCOMPARE(commands[0], QByteArray("OK"));
         QCOMPARE(commands[1], Str1.toLatin1());
         QCOMPARE(commands[2], Str2.toLatin1());

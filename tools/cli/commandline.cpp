@@ -11,16 +11,18 @@ Commands:
   dump FILE [--json]          every parameter a parameter file carries, as NAME VALUE
   diff A B [--json]           the parameters whose values differ, as NAME A-VALUE B-VALUE
   read --port PORT -o FILE    read the transmitter's model into a parameter file
-  write --port PORT FILE      send a parameter file to the transmitter
+  write --port PORT FILE      send a parameter file to the transmitter, then read it back and
+                              compare (--no-verify skips the check)
 
 Exit codes: 0 success (diff: the files are equal); 1 diff: they differ, read: blocks missing
-(no file written); 2 an error (a message on stderr names the file or port and why).)";
+(no file written), write: the transmitter does not hold what was sent; 2 an error (a message on
+stderr names the file or port and why).)";
 
 struct Shape {
     const char *name;
     CliRequest::Command command;
     int files;
-    bool port, output, json, partial;
+    bool port, output, json, partial; // --partial and --no-verify go together: both are write's
 };
 
 constexpr Shape kShapes[] = {
@@ -48,7 +50,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption jsonOpt("json", "One JSON object instead of lines (dump, diff).");
     const QCommandLineOption partialOpt("partial",
                                         "Send the frames that are in place even if others are not (write).");
-    parser.addOptions({portOpt, outputOpt, jsonOpt, partialOpt});
+    const QCommandLineOption noVerifyOpt("no-verify", "Do not read the model back after sending it (write).");
+    parser.addOptions({portOpt, outputOpt, jsonOpt, partialOpt, noVerifyOpt});
     parser.addPositionalArgument("command", "dump, diff, read or write.");
     parser.addPositionalArgument("files", "The parameter files the command works on.", "[files...]");
 
@@ -72,7 +75,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     const std::pair<const QCommandLineOption *, bool> allowed[] = {{&portOpt, shape->port},
                                                                    {&outputOpt, shape->output},
                                                                    {&jsonOpt, shape->json},
-                                                                   {&partialOpt, shape->partial}};
+                                                                   {&partialOpt, shape->partial},
+                                                                   {&noVerifyOpt, shape->partial}};
     for (const auto &[option, ok] : allowed)
         if (parser.isSet(*option) && !ok)
             return usageError(QStringLiteral("%1 has no option --%2").arg(name, option->names().last()));
@@ -85,6 +89,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     r.output = parser.value(outputOpt);
     r.json = parser.isSet(jsonOpt);
     r.partial = parser.isSet(partialOpt);
+    r.verify = !parser.isSet(noVerifyOpt);
     if (shape->port && r.port.isEmpty()) return usageError(name + QStringLiteral(" needs --port PORT"));
     if (shape->output && r.output.isEmpty()) return usageError(name + QStringLiteral(" needs -o FILE"));
     return parsed;

@@ -14,6 +14,7 @@ struct CliRequest {
     QString output;       // read
     bool json = false;    // dump, diff
     bool partial = false; // write
+    bool verify = true;   // write: read the model back and compare
 };
 
 struct ParsedCommandLine {

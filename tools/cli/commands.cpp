@@ -139,7 +139,7 @@ int runRead(const QString &port, const QString &output, CliStreams io)
     return kOk;
 }
 
-int runWrite(const QString &port, const QString &path, bool partial, CliStreams io)
+int runWrite(const QString &port, const QString &path, bool partial, bool verify, CliStreams io)
 {
     FileInput in;
     if (!readInput(io, path, &in)) return kError;
@@ -159,12 +159,13 @@ int runWrite(const QString &port, const QString &path, bool partial, CliStreams 
         if (in.loaded.contains(frame)) frames.append(frame);
 
     progressLine(io, QStringLiteral("writing %1: opening").arg(port));
-    const WriteOutcome written = writeTransmitter(port, set, frames, [&](TextFrame frame, int i, int count) {
-        progressLine(io, QStringLiteral("writing %1: %2 frame (%3 of %4)")
-                             .arg(port, frameTemplate(frame).left(1))
-                             .arg(i + 1)
-                             .arg(count));
-    });
+    const WriteOutcome written =
+        writeTransmitter(port, set, frames, verify, [&](TextFrame frame, int i, int count) {
+            progressLine(io, QStringLiteral("writing %1: %2 frame (%3 of %4)")
+                                 .arg(port, frameTemplate(frame).left(1))
+                                 .arg(i + 1)
+                                 .arg(count));
+        });
     endProgress(io);
     if (!written.failure.isEmpty()) {
         const QString sent = written.framesSent
@@ -175,7 +176,23 @@ int runWrite(const QString &port, const QString &path, bool partial, CliStreams 
         say(io, port, written.failure + sent);
         return kError;
     }
-    return kOk;
+    if (!written.checked) return kOk;
+    for (const SettingDifference &d : written.differences)
+        io.out << d.label << ": sent " << d.sent << ", transmitter " << d.transmitter << '\n';
+    if (!written.differences.isEmpty())
+        say(io, port,
+            QStringLiteral(
+                "the transmitter does not hold what was sent: %1 setting%2 differ%3 (listed above)")
+                .arg(written.differences.size())
+                .arg(written.differences.size() == 1 ? "" : "s", written.differences.size() == 1 ? "s" : ""));
+    if (written.uncheckedFrames.size() == kFrameNumbers)
+        say(io, port,
+            QStringLiteral("sent, but the transmitter did not answer the read-back: nothing was checked"));
+    else if (!written.uncheckedFrames.isEmpty())
+        say(io, port,
+            QStringLiteral("sent, but the read-back lacked frame%1 %2: their settings are unchecked")
+                .arg(written.uncheckedFrames.size() == 1 ? "" : "s", joinNumbers(written.uncheckedFrames)));
+    return written.differences.isEmpty() && written.uncheckedFrames.isEmpty() ? kOk : kDiffer;
 }
 
 int runCommand(const CliRequest &r, CliStreams io)
@@ -188,7 +205,7 @@ int runCommand(const CliRequest &r, CliStreams io)
     case CliRequest::Command::Read:
         return runRead(r.port, r.output, io);
     case CliRequest::Command::Write:
-        return runWrite(r.port, r.files.at(0), r.partial, io);
+        return runWrite(r.port, r.files.at(0), r.partial, r.verify, io);
     }
     return kError;
 }

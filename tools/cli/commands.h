@@ -18,4 +18,4 @@ int runCommand(const CliRequest &request, CliStreams io);
 int runDump(const QString &path, bool json, CliStreams io);
 int runDiff(const QString &pathA, const QString &pathB, bool json, CliStreams io);
 int runRead(const QString &port, const QString &output, CliStreams io);
-int runWrite(const QString &port, const QString &path, bool partial, CliStreams io);
+int runWrite(const QString &port, const QString &path, bool partial, bool verify, CliStreams io);

@@ -4,7 +4,61 @@
 #include "link/streamreceiver.h"
 #include "seriallink.h"
 
-#include <bitset>
+#include <algorithm>
+
+bool readModelOver(SerialLink &link, ReadOutcome &outcome, const std::function<void(int)> &progress,
+                   int quietMs)
+{
+    StreamReceiver receiver;
+    ReadAnswer answer;
+    auto complete = [&] { return answer.complete() && outcome.trimsReceived; };
+    link.onData = [&](const QByteArray &chunk) {
+        const int before = answer.received();
+        receiver.setAwaited(answer.awaitedNumbers());
+        for (const QByteArray &frame : receiver.feed(chunk)) {
+            const FrameKind kind = classifyFrame(frame);
+            if (kind == FrameKind::Telemetry) {
+                outcome.trimsReceived = true;
+                outcome.trims = telemetryTrims(frame);
+            }
+            const int number = kind == FrameKind::AuxBlock     ? kAuxBlockNumber
+                               : kind == FrameKind::ParamBlock ? paramBlockNumber(quint8(frame.at(2)))
+                                                               : -1;
+            // Blocks count only in answer to our "RR"; a copy of one we have changes nothing.
+            if (number >= 0 && answer.offer(frame, number) != ReadAnswer::Offer::Take) continue;
+            decodeFrame(frame, outcome.set);
+        }
+        // One answer per notification, as the window gives: the transmitter paces itself on them.
+        link.send("WWW");
+        if (progress && answer.received() != before) progress(answer.received());
+    };
+
+    bool alive = true;
+    answer.begin();
+    for (int ask = 0; alive && ask < ReadAnswer::kAsks && !complete(); ++ask) {
+        if (ask > 0 && !answer.complete()) answer.askAgain();
+        if (ask == 0 || !answer.complete()) link.send("RR");
+        // Each round waits for something new; a round that brings nothing ends it.
+        for (;;) {
+            const int blocks = answer.received();
+            const bool trims = outcome.trimsReceived;
+            alive = link.wait(quietMs, [&] {
+                return complete() || answer.received() != blocks || outcome.trimsReceived != trims;
+            });
+            if (!alive || complete()) break;
+            if (answer.received() == blocks && outcome.trimsReceived == trims) break;
+        }
+        // Only missing blocks are worth asking for again; missing telemetry is not.
+        if (answer.complete()) break;
+    }
+    answer.end();
+    link.onData = nullptr;
+    outcome.missing = answer.missing();
+    for (int n : answer.conflicts())
+        if (!outcome.missing.contains(n)) outcome.missing.append(n);
+    std::sort(outcome.missing.begin(), outcome.missing.end());
+    return alive;
+}
 
 ReadOutcome readTransmitter(const QString &portName, const std::function<void(int)> &progress, int quietMs)
 {
@@ -14,39 +68,11 @@ ReadOutcome readTransmitter(const QString &portName, const std::function<void(in
         outcome.failure = link.failure();
         return outcome;
     }
-
-    StreamReceiver receiver;
-    std::bitset<kFrameNumbers + 1> arrived; // indexed by frame number
-    auto received = [&] { return int(arrived.count()); };
-    auto complete = [&] { return received() == kFrameNumbers && outcome.trimsReceived; };
-    link.onData = [&](const QByteArray &chunk) {
-        const int before = received();
-        for (const QByteArray &frame : receiver.feed(chunk)) {
-            const DecodedFrame decoded = decodeFrame(frame, outcome.set);
-            if (decoded.number) arrived.set(decoded.number);
-            if (decoded.kind == FrameKind::Telemetry) outcome.trimsReceived = true;
-        }
-        // One answer per notification, as the window gives: the transmitter paces itself on them.
-        link.send("WWW");
-        if (progress && received() != before) progress(received());
-    };
-
     link.send("OK");
-    bool alive = link.wait(SerialLink::kSettleMs);
-    if (alive) link.send("RR");
-    // Each round waits for something new; a round that brings nothing ends the read.
-    while (alive && !complete()) {
-        const int blocks = received();
-        const bool trims = outcome.trimsReceived;
-        alive = link.wait(quietMs, [&] { return received() != blocks || outcome.trimsReceived != trims; });
-        if (received() == blocks && outcome.trimsReceived == trims) break;
-    }
-    if (!alive) {
+    if (!link.wait(SerialLink::kSettleMs) || !readModelOver(link, outcome, progress, quietMs)) {
         outcome.failure = link.failure();
         return outcome;
     }
     link.close();
-    for (int number = 1; number <= kFrameNumbers; ++number)
-        if (!arrived.test(number)) outcome.missing.append(number);
     return outcome;
 }

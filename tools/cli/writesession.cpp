@@ -1,9 +1,11 @@
 #include "writesession.h"
 
+#include "readsession.h"
 #include "seriallink.h"
 
 WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const QVector<TextFrame> &frames,
-                              const std::function<void(TextFrame, int, int)> &progress)
+                              bool verify, const std::function<void(TextFrame, int, int)> &progress,
+                              int quietMs)
 {
     WriteOutcome outcome;
     SerialLink link(portName);
@@ -13,9 +15,11 @@ WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const Q
     }
     link.send("OK");
     bool alive = link.wait(SerialLink::kSettleMs);
+    std::array<QString, 4> sentText;
     for (int i = 0; alive && i < frames.size(); ++i) {
         if (progress) progress(frames[i], i, int(frames.size()));
-        link.send(buildFrame(frames[i], set, frameTemplate(frames[i])).toLatin1());
+        sentText[size_t(frames[i])] = buildFrame(frames[i], set, frameTemplate(frames[i]));
+        link.send(sentText[size_t(frames[i])].toLatin1());
         ++outcome.framesSent;
         alive = link.wait(kFrameGapMs);
     }
@@ -24,6 +28,24 @@ WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const Q
         return outcome;
     }
     link.send("WWW");
+    if (verify) {
+        ReadOutcome back;
+        if (!readModelOver(link, back, {}, quietMs)) {
+            outcome.failure = link.failure();
+            return outcome;
+        }
+        // Frames not sent are expected to stay as the transmitter had them.
+        ParameterSet expected = back.set;
+        for (TextFrame f : frames) readFrameFields(f, sentText[size_t(f)], 0, expected);
+        QVector<int> arrived;
+        for (int n = 1; n <= kFrameNumbers; ++n)
+            if (!back.missing.contains(n)) arrived << n;
+        const bool sentTrims = frames.contains(TextFrame::I);
+        outcome.checked = true;
+        outcome.uncheckedFrames = back.missing;
+        outcome.differences = compareReadBack(expected, back.set, arrived,
+                                              sentTrims ? back.trims : std::optional<std::array<int, 4>>());
+    }
     link.close();
     return outcome;
 }

@@ -49,6 +49,21 @@ bool makeLink(const QString &target, const QString &link)
     return QFile::link(target, link);
 }
 
+// "2,17": frame numbers 1..19; false, with a line on stderr, for anything else.
+bool parseFrameNumbers(const QString &text, QSet<int> *numbers)
+{
+    for (const QString &n : text.split(',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int number = n.toInt(&ok);
+        if (!ok || number < 1 || number > 19) {
+            std::fprintf(stderr, "txemu: no frame number '%s' (1..19)\n", qPrintable(n));
+            return false;
+        }
+        numbers->insert(number);
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -71,8 +86,15 @@ int main(int argc, char *argv[])
     const QCommandLineOption hangOpt("hang-up-after", "Pull the cable after <ms> milliseconds.", "ms");
     const QCommandLineOption withholdOpt("withhold", "Leave these frame numbers (1..19) out of a read.",
                                          "n,n,...");
+    const QCommandLineOption onceOpt("withhold-once", "Leave these frame numbers out of the first read only.",
+                                     "n,n,...");
+    const QCommandLineOption silentOpt("no-answer", "Never answer a read.");
+    const QCommandLineOption ignoreOpt("ignore-frame", "Take the S, G, H or I frame in but do not store it.",
+                                       "letter");
+    const QCommandLineOption unaskedOpt(
+        "unasked-block-every", "While streaming, send block 2 (the sub-trims) unasked every <ms>.", "ms");
     parser.addOptions({linkOpt, factoryOpt, channelOpt, telemetryOpt, everyOpt, gapOpt, chunkOpt, seedOpt,
-                       hostileOpt, hangOpt, withholdOpt});
+                       hostileOpt, hangOpt, withholdOpt, onceOpt, silentOpt, ignoreOpt, unaskedOpt});
     parser.process(app);
 
     Chunking chunking;
@@ -81,19 +103,21 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    QSet<int> withheld;
-    for (const QString &n : parser.value(withholdOpt).split(',', Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const int number = n.toInt(&ok);
-        if (!ok || number < 1 || number > 19) {
-            std::fprintf(stderr, "txemu: no frame number '%s' (1..19)\n", qPrintable(n));
-            return 2;
-        }
-        withheld.insert(number);
+    QSet<int> withheld, withheldOnce;
+    if (!parseFrameNumbers(parser.value(withholdOpt), &withheld) ||
+        !parseFrameNumbers(parser.value(onceOpt), &withheldOnce))
+        return 2;
+    const QString ignored = parser.value(ignoreOpt);
+    if (!ignored.isEmpty() && !QStringLiteral("SGHI").contains(ignored)) {
+        std::fprintf(stderr, "txemu: no text frame '%s' (S, G, H or I)\n", qPrintable(ignored));
+        return 2;
     }
 
     TxEmulator emulator;
     emulator.setWithheld(withheld);
+    emulator.setWithheldOnce(withheldOnce);
+    emulator.setSilent(parser.isSet(silentOpt));
+    if (ignored.size() == 1) emulator.setIgnoredFrame(ignored.at(0).toLatin1());
     if (parser.isSet(factoryOpt)) emulator.setModel(ParameterSet{});
     emulator.setChannelRate(parser.value(channelOpt).toInt());
     emulator.setTelemetryRate(parser.value(telemetryOpt).toInt());
@@ -128,6 +152,17 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "hung up\n");
         QCoreApplication::quit();
     });
+    // A block nobody asked for, such as the tail of a frame can look like: it must change nothing.
+    QTimer unasked;
+    if (parser.isSet(unaskedOpt)) {
+        QObject::connect(&unasked, &QTimer::timeout, [&emulator] {
+            if (!emulator.isStreaming()) return;
+            ParameterSet odd = emulator.model();
+            for (IntField f : fields::sub) odd.*f = -100;
+            emulator.sendUnaskedBlock(2, odd);
+        });
+        unasked.start(std::max(1, parser.value(unaskedOpt).toInt()));
+    }
     if (parser.isSet(hangOpt))
         QTimer::singleShot(parser.value(hangOpt).toInt(), &emulator, &TxEmulator::hangUp);
 

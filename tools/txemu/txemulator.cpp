@@ -158,14 +158,26 @@ void TxEmulator::handleToken(const QByteArray &token)
         // Frames still queued would reach the next one to open the port as stale data.
         m_pacer.clear();
     } else if (token == "RR") {
+        if (m_silent) return;
         for (const QByteArray &frame : readAnswer(m_model)) {
             ParameterSet scratch;
-            if (!m_withheld.contains(decodeFrame(frame, scratch).number)) send(frame);
+            const int number = decodeFrame(frame, scratch).number;
+            if (!m_withheld.contains(number) && !m_withheldOnce.contains(number)) send(frame);
         }
+        m_withheldOnce.clear();
     } else if (CommandSplitter::kindOf(token) == CommandSplitter::Kind::TextFrame) {
-        readFrameFields(frameOf(token.at(0)), QString::fromLatin1(token), 0, m_model);
+        if (token.at(0) != m_ignoredFrame)
+            readFrameFields(frameOf(token.at(0)), QString::fromLatin1(token), 0, m_model);
     }
     // "WWW" and stray bytes are only logged.
+}
+
+void TxEmulator::sendUnaskedBlock(int frameNumber, const ParameterSet &values)
+{
+    for (const QByteArray &frame : readAnswer(withRawVoltages(values))) {
+        ParameterSet scratch;
+        if (decodeFrame(frame, scratch).number == frameNumber) send(frame);
+    }
 }
 
 void TxEmulator::setStreaming(bool on)

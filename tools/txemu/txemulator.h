@@ -49,6 +49,15 @@ public:
     void setAdversarial(bool on) { m_adversarial = on; }
     // Frame numbers (1..19) left out of the answer to "RR", as a transmitter that drops blocks would.
     void setWithheld(const QSet<int> &frameNumbers) { m_withheld = frameNumbers; }
+    // ... left out of the first answer only: a block lost once on the line.
+    void setWithheldOnce(const QSet<int> &frameNumbers) { m_withheldOnce = frameNumbers; }
+    // Never answers "RR", as a transmitter in a menu or of another make.
+    void setSilent(bool on) { m_silent = on; }
+    // Takes this text frame (lead letter S, G, H or I) in but does not store it: a frame lost on the
+    // way in. 0: every frame is stored.
+    void setIgnoredFrame(char lead) { m_ignoredFrame = lead; }
+    // Sends the block of this frame number (1..19, 7 the aux block) with `values`, unasked.
+    void sendUnaskedBlock(int frameNumber, const ParameterSet &values);
     // Milliseconds between two writes.
     void setWriteGap(int ms) { m_pacing.setInterval(ms); }
     bool isStreaming() const { return m_channelTimer.isActive(); }
@@ -89,6 +98,9 @@ private:
     ParameterSet m_model;
     bool m_adversarial = false;
     QSet<int> m_withheld;
+    QSet<int> m_withheldOnce;
+    bool m_silent = false;
+    char m_ignoredFrame = 0;
     CommandSplitter m_splitter;
     OutputPacer m_pacer;
     QByteArray m_unwritten; // the rest of a write the pty did not take at once

@@ -1,0 +1,35 @@
+#include "files/loadquestion.h"
+
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+QString frameLetters(const LoadedFrames &loaded, bool read)
+{
+    QStringList letters;
+    for (TextFrame frame : kSendOrder)
+        if (loaded.contains(frame) == read) letters << frameTemplate(frame).left(1);
+    if (letters.size() < 2) return letters.join(QString());
+    const QString last = letters.takeLast();
+    return letters.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+bool confirmPartialLoad(QWidget *parent, const QString &path, const LoadedFrames &loaded)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Note"),
+                    QStringLiteral("%1 is damaged: its %2 frame%3 cannot be read.\n\nLoad the %4 frame%5 "
+                                   "and send them to the transmitter? The settings of the damaged frames "
+                                   "keep the form's values.")
+                        .arg(QDir::toNativeSeparators(path), frameLetters(loaded, false))
+                        .arg(frameLetters(loaded, false).size() > 1 ? "s" : "")
+                        .arg(frameLetters(loaded, true))
+                        .arg(frameLetters(loaded, true).size() > 1 ? "s" : ""),
+                    QMessageBox::NoButton, parent);
+    QPushButton *load = box.addButton(QStringLiteral("Load"), QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == load;
+}

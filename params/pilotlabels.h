@@ -1,0 +1,15 @@
+#pragma once
+
+#include "params/namedfields.h"
+
+#include <QString>
+
+// A setting as the pilot finds it on the form: the tab, the group's title and the row's caption,
+// "BASIC / SUB-TRIM / CH3". Where a row has no caption of its own the code's name stands in.
+QString pilotLabel(const NamedField &f);
+
+// A stored value as the form shows it: the alarms in volts, everything else as the number it is.
+QString pilotValue(const NamedField &f, int stored);
+
+// The named parameter stored in `field`, or nullptr.
+const NamedField *namedField(IntField field);
