@@ -2,6 +2,7 @@
 // and a port opened on a line that is already streaming.
 
 #include "emulatormodel.h"
+#include "link/blocks.h"
 #include "link/streamreceiver.h"
 #include "livesignals.h"
 #include "tests/support/eventwait.h"
@@ -221,6 +222,38 @@ private slots:
         for (const QByteArray &f : tool.frames)
             if (f.size() != kLiveFrameLength) blocks.append(f);
         QCOMPARE(blocks, answer);
+    }
+
+    // Block 17's code is the aux marker; with 0xAA at its byte 10 and at block 18's byte 6 the pair
+    // also reads as three aux blocks, and both readings meet at block 19. Only one of them holds each
+    // awaited frame number once.
+    void auxMarkersInBlocks17And18KeepBothInARead_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<quint32>("seed");
+        QTest::newRow("a write per frame") << int(Chunking::Whole) << 1u;
+        QTest::newRow("merged") << int(Chunking::Merged) << 1u;
+        for (quint32 seed : {2u, 5u, 8u})
+            QTest::newRow(qPrintable(QString("random %1").arg(seed))) << int(Chunking::Random) << seed;
+    }
+    void auxMarkersInBlocks17And18KeepBothInARead()
+    {
+        QFETCH(int, mode);
+        QFETCH(quint32, seed);
+        QVector<QByteArray> answer = readAnswer(demoModel());
+        QCOMPARE(quint8(answer[16].at(2)), quint8(0xAA)); // block 17
+        answer[16][10] = char(0xAA);
+        answer[17][6] = char(0xAA);
+        const QVector<QByteArray> chunks = support::chunked(answer, Chunking(mode), seed);
+
+        StreamReceiver awaiting = support::receiverInStep();
+        awaiting.setAwaited(0xFFFFEu); // frame numbers 1..19
+        QCOMPARE(feedAll(awaiting, chunks), answer);
+
+        // Without knowing what a read awaits, the two blocks cannot be told from three aux blocks.
+        StreamReceiver unaware = support::receiverInStep();
+        const QVector<QByteArray> guessed = feedAll(unaware, chunks);
+        QVERIFY(!guessed.contains(answer[16]) && !guessed.contains(answer[17]));
     }
 };
 
