@@ -87,10 +87,13 @@ void apply(const DisplayCopy &c, U &ui, const ParameterSet &p)
         // through typing ("-" on the way to "-20") ten times a second.
         QSpinBox *spin = ui.*c.spin;
         if (spin->value() != p.*c.field) spin->setValue(p.*c.field);
-    } else if (c.combo)
+    } else if (c.combo) {
         (ui.*c.combo)->setCurrentIndex(c.field ? p.*c.field : 0);
-    else
-        (ui.*c.volts)->setValue(p.*c.voltsField);
+    } else {
+        // Likewise for the alarm voltages, whose boxes would otherwise reformat their text every pass.
+        QDoubleSpinBox *volts = ui.*c.volts;
+        if (volts->value() != p.*c.voltsField) volts->setValue(p.*c.voltsField);
+    }
 }
 
 } // namespace

@@ -2,8 +2,10 @@
 
 #include "ui_mainwindow.h"
 
+#include <QChildEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QProgressBar>
 #include <QStyleOption>
 
 namespace {
@@ -30,6 +32,23 @@ public:
     }
 };
 
+// Style-sheet polish takes WA_OpaquePaintEvent from a widget whose sheet has a border, as the bars'
+// sheets do (a radius of 0). Their groove fills every pixel with an opaque colour all the same, so once a
+// bar is polished it is marked opaque again, and the frame beneath is no longer painted under it.
+class OpaqueOncePolished : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::ChildPolished)
+            if (auto *bar = qobject_cast<QProgressBar *>(static_cast<QChildEvent *>(event)->child()))
+                bar->setAttribute(Qt::WA_OpaquePaintEvent);
+        return false;
+    }
+};
+
 } // namespace
 
 void paintOwnStyledBackground(QWidget *widget)
@@ -43,4 +62,6 @@ void paintOwnStyledBackground(QWidget *widget)
 void makeServoFrameOpaque(Ui::MainWindow &ui)
 {
     paintOwnStyledBackground(ui.frame_3);
+    // The channel bars are the frame's own children.
+    ui.frame_3->installEventFilter(new OpaqueOncePolished(ui.frame_3));
 }

@@ -15,5 +15,5 @@ class MainWindow;
 // background itself, exactly as Qt would have, so that it can be marked opaque.
 void paintOwnStyledBackground(QWidget *widget);
 
-// The SERVO tab's frame, under the channel read-outs and bars.
+// The SERVO tab's frame, under the channel read-outs and bars, and the bars themselves.
 void makeServoFrameOpaque(Ui::MainWindow &ui);

@@ -270,6 +270,21 @@ private slots:
         QCOMPARE(box->text(), QString("-20"));
     }
 
+    void typingIntoAVoltageBoxSurvivesThePasses()
+    {
+        QVERIFY(pass());
+        auto *box = find<QDoubleSpinBox>("doubleSpinBox_rxVolt");
+        box->selectAll();
+        QTest::keyClicks(box, "12.");
+        QVERIFY(pass(2));
+        QCOMPARE(params.rxVolt, 12.0);
+        QCOMPARE(box->text(), QString("12.")); // not reformatted to 12.0 under the cursor
+        QTest::keyClicks(box, "5");
+        QVERIFY(pass());
+        QCOMPARE(params.rxVolt, 12.5);
+        QCOMPARE(box->text(), QString("12.5"));
+    }
+
     // A combo box given an index past its list shows no item, and its handler stores -1.
     void comboIndexPastTheListClearsTheChoice()
     {

@@ -304,13 +304,12 @@ private slots:
 
     void servoTabLooksAsWhenPaintedFromTheWindowDown()
     {
-        // The SERVO frame paints itself opaque, so that Qt skips the backgrounds beneath it. A window painted
-        // the ordinary way, from the window down, must look the same: at the first paint, and after a pass
-        // that moved every channel to the other side of centre.
+        // The SERVO frame paints itself opaque and the channel bars are marked opaque once polished, so
+        // that Qt skips the backgrounds beneath them. A window painted the ordinary way, from the window
+        // down, must look the same: all of it repainted, and after a pass that moved every channel to the
+        // other side of centre.
         std::unique_ptr<MainWindow> ordinary(support::windowWithoutRefresh());
         QVERIFY(ordinary);
-        for (QWidget *w : ordinary->findChildren<QWidget *>())
-            if (w->testAttribute(Qt::WA_OpaquePaintEvent)) w->setAttribute(Qt::WA_OpaquePaintEvent, false);
         auto onScreen = [](MainWindow &w) {
             return w.screen()->grabWindow(w.winId()).toImage().convertToFormat(QImage::Format_RGB32);
         };
@@ -320,6 +319,12 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(w));
             QVERIFY(support::displayPasses(*w, 1));
         }
+        for (int n = 1; n <= 8; ++n)
+            for (const QString &name : {upperBar(n), lowerBar(n)})
+                QVERIFY2(find<QProgressBar>(name)->testAttribute(Qt::WA_OpaquePaintEvent), qPrintable(name));
+        for (QWidget *w : ordinary->findChildren<QWidget *>())
+            if (w->testAttribute(Qt::WA_OpaquePaintEvent)) w->setAttribute(Qt::WA_OpaquePaintEvent, false);
+        ordinary->repaint();
         QCoreApplication::processEvents();
         QVERIFY(onScreen(*window) == onScreen(*ordinary));
 

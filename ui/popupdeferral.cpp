@@ -8,9 +8,8 @@
 
 namespace form {
 
-PopupDeferral::PopupDeferral(QWidget *window) : QObject(window), window(window)
+PopupDeferral::PopupDeferral(QWidget *window) : QObject(window)
 {
-    window->installEventFilter(this);
     for (QComboBox *box : window->findChildren<QComboBox *>()) box->installEventFilter(this);
 }
 
@@ -21,40 +20,39 @@ bool hasPopupList(const QComboBox *box)
 
 bool PopupDeferral::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == window) {
-        // The window is polished, fonts and all, before its show event.
-        if (event->type() == QEvent::Show && !shown) windowShown();
+    // Only boxes are watched, and these events reach a box that is whole (a box being destroyed still
+    // sends ChildRemoved here, as a plain QWidget by then).
+    switch (event->type()) {
+    case QEvent::Show:
+        // From now on a font change goes through, to the list too once there is one.
+        if (withheld.contains(watched))
+            shown.insert(watched);
+        else
+            watched->removeEventFilter(this);
         return false;
-    }
-    if (event->type() != QEvent::FontChange && event->type() != QEvent::ChildPolished) return false;
-    // Besides the window only boxes are watched, and these two events reach a box that is whole (a box
-    // being destroyed still sends ChildRemoved here, as a plain QWidget by then).
-    auto *box = static_cast<QComboBox *>(watched);
-    if (event->type() == QEvent::FontChange && !shown) {
+    case QEvent::FontChange: {
+        auto *box = static_cast<QComboBox *>(watched);
         // An editable box keeps its line edit in step with the font; a box with a list passes it on.
-        if (box->isEditable() || hasPopupList(box)) return false;
+        if (shown.contains(box) || box->isEditable() || hasPopupList(box)) return false;
         withheld.insert(box);
-        // No one asks a box for its size before the window is shown, so none of it is stale.
+        // No one asks a box that has not been shown for its size, so none of it is stale.
         box->updateGeometry();
         return true;
     }
-    if (event->type() == QEvent::ChildPolished) {
+    case QEvent::ChildPolished: {
         // The list, now made and polished: the font Qt would have handed it at the withheld change.
         auto *list = qobject_cast<QFrame *>(static_cast<QChildEvent *>(event)->child());
+        auto *box = static_cast<QComboBox *>(watched);
         if (list && withheld.remove(box)) {
+            shown.remove(box);
             list->setFont(box->font());
             box->removeEventFilter(this);
         }
+        return false;
     }
-    return false;
-}
-
-void PopupDeferral::windowShown()
-{
-    shown = true;
-    window->removeEventFilter(this);
-    for (QComboBox *box : window->findChildren<QComboBox *>())
-        if (!withheld.contains(box)) box->removeEventFilter(this);
+    default:
+        return false;
+    }
 }
 
 } // namespace form

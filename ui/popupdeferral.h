@@ -10,10 +10,10 @@ namespace form {
 
 // A combo box makes its drop-down list (a popup frame with a list view, its viewport, two scroll bars
 // and their containers) at its first font change, and a style sheet's font reaches the box when it is
-// polished, on the window's first show. For the form's 41 boxes that built and styled some 370
-// widgets no one had asked to see: a fifth of the start-up. Until `window` has been shown, a box that
-// has no list yet is spared that font change; Qt makes the list when the box first drops down, and
-// it then gets the box's font as it would have.
+// polished. For the form's 41 boxes that built and styled some 370 widgets no one had asked to see: a
+// fifth of the start-up. Until a box is first shown, a box that has no list yet is spared that font
+// change (the boxes of pages polished later, behind the window's back, included); Qt makes the list when
+// the box first drops down, and it then gets the box's font as it would have.
 class PopupDeferral : public QObject
 {
 public:
@@ -23,11 +23,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void windowShown();
-
-    QWidget *window;
-    bool shown = false;
     QSet<const QObject *> withheld; // boxes whose font change was kept from them
+    QSet<const QObject *> shown;    // the same boxes, once they have been shown
 };
 
 // True once the box has made its drop-down list.

@@ -3,6 +3,7 @@
 
 #include "connectbyname.h"
 #include "inventory.h"
+#include "pagepolish.h"
 #include "popupdeferral.h"
 
 namespace {
@@ -55,7 +56,9 @@ void Ui::MainWindow::setupUi(QMainWindow *MainWindow)
                                buildProgMixPage, buildSystemPage})
             buildPage(f);
     }
-    new PopupDeferral(MainWindow); // before setCurrentIndex below polishes the SYSTEM page
+    // Both before setCurrentIndex below shows the SYSTEM page.
+    new PopupDeferral(MainWindow);
+    new PagePolishDeferral(tabWidget, MainWindow);
 
     // The first caption is fixed here; retranslateUi gives the other five.
     tabWidget->setTabText(tabWidget->indexOf(tab), QStringLiteral("SERVO"));

@@ -4,8 +4,12 @@
 // its RSS at the start and end of the measured span, the frames the emulator sent and the frames the
 // receive path handed on; exits non-zero if a frame went missing.
 //
+// At the same time a second emulator streams the same to the floor program (build/soak_floor: poll,
+// read, "WWW", no Qt), measured over a span of the same length under the same load; the ratio of the
+// two is the program's cost over what taking the stream costs at all.
+//
 // The window runs in this process exactly as main() runs it, so that OPEN can be pressed without a
-// desktop; the emulator is a process of its own (build/txemu), so its work is not counted.
+// desktop; the emulators are processes of their own (build/txemu), so their work is not counted.
 #include "app/mainwindow.h"
 #include "link/blocks.h"
 
@@ -17,6 +21,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 #include <QTimer>
 
 #include <csignal>
@@ -27,6 +32,7 @@ namespace {
 
 constexpr int kChannelHz = 524;
 constexpr int kTelemetryEvery = 10;
+constexpr int kFrameBytes = 20; // channel and telemetry frames alike
 // The first seconds of moving bars fill Qt's caches (glyphs, style rules, pixmaps): growth before that
 // is the program settling, not a leak.
 constexpr int kWarmUpMs = 10000;
@@ -75,6 +81,65 @@ int fail(const char *why)
     return 2;
 }
 
+// A process of the harness. It runs detached, its output going to a file, so that nothing of it (pipes,
+// a process descriptor) is watched by the window's event loop and charged to the program.
+struct Helper {
+    QTemporaryFile output;
+    qint64 pid = 0;
+
+    bool start(const QString &program, const QStringList &arguments)
+    {
+        if (!output.open()) return false;
+        QProcess process;
+        process.setProgram(QCoreApplication::applicationDirPath() + '/' + program);
+        process.setArguments(arguments);
+        process.setStandardOutputFile(output.fileName());
+        process.setStandardErrorFile(QProcess::nullDevice()); // the emulator logs every "WWW"
+        return process.startDetached(&pid);
+    }
+    // Waits up to `ms` for the output to hold `lines` lines, and returns the last of them.
+    QString line(int lines, int ms)
+    {
+        QStringList got;
+        runUntil(
+            [&] {
+                output.seek(0);
+                got = QString::fromLocal8Bit(output.readAll()).split('\n', Qt::SkipEmptyParts);
+                return got.size() >= lines;
+            },
+            ms);
+        return got.size() >= lines ? got[lines - 1].trimmed() : QString();
+    }
+    void signal(int number) const { ::kill(pid_t(pid), number); }
+};
+
+// Starts an emulator at the link's full rate; returns its pseudo-terminal, or an empty string.
+QString startEmulator(Helper &emulator)
+{
+    if (!emulator.start("txemu",
+                        QStringList{"--channel-rate", QString::number(kChannelHz), "--telemetry-every",
+                                    QString::number(kTelemetryEvery), "--write-gap", "1"}))
+        return QString();
+    return emulator.line(1, 5000);
+}
+
+struct Tally {
+    quint64 channel = 0, telemetry = 0;
+    QString wwwReceived;
+};
+
+// Stops the emulator's live frames and reads how many it sent.
+bool stopStream(Helper &emulator, Tally &tally)
+{
+    emulator.signal(SIGUSR1);
+    const QRegularExpression counts(
+        "streamed: (\\d+) channel frames, (\\d+) telemetry frames; received: (\\d+)");
+    const auto match = counts.match(emulator.line(2, 10000));
+    if (!match.hasMatch()) return false;
+    tally = {match.captured(1).toULongLong(), match.captured(2).toULongLong(), match.captured(3)};
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -83,13 +148,9 @@ int main(int argc, char *argv[])
     const int seconds = argc > 1 ? QString(argv[1]).toInt() : 600;
     if (seconds <= 0) return fail("usage: bench_soak [SECONDS]");
 
-    QProcess emulator;
-    emulator.setStandardErrorFile(QProcess::nullDevice()); // it logs every "WWW"
-    emulator.start(QCoreApplication::applicationDirPath() + "/txemu",
-                   QStringList{"--channel-rate", QString::number(kChannelHz), "--telemetry-every",
-                               QString::number(kTelemetryEvery), "--write-gap", "1"});
-    if (!emulator.waitForReadyRead(5000)) return fail("the emulator did not start");
-    const QString port = QString::fromLocal8Bit(emulator.readLine()).trimmed();
+    Helper emulator, floorEmulator, floor;
+    const QString port = startEmulator(emulator), floorPort = startEmulator(floorEmulator);
+    if (port.isEmpty() || floorPort.isEmpty()) return fail("the emulator did not start");
     qputenv("TXCONFIG_EXTRA_PORTS", port.toLocal8Bit());
 
     MainWindow window;
@@ -100,6 +161,9 @@ int main(int argc, char *argv[])
     if (!runUntil([&] { return box->findText(port) >= 0; }, 5000)) return fail("the port was not listed");
     box->setCurrentIndex(box->findText(port));
     const double rssOpened = rssMiB();
+    if (!floor.start("soak_floor",
+                     QStringList{floorPort, QString::number(kWarmUpMs / 1000), QString::number(seconds)}))
+        return fail("the floor program did not start");
     open->click();
     if (open->text() != "CLOSE") return fail("the port did not open");
 
@@ -111,24 +175,22 @@ int main(int argc, char *argv[])
     const double cpu = cpuSeconds() - cpuStart, elapsed = wall.elapsed() / 1000.0, rssEnd = rssMiB();
 
     // Stop the stream without closing the port, so every frame already sent can still arrive.
-    ::kill(pid_t(emulator.processId()), SIGUSR1);
-    QByteArray tally;
-    runUntil(
-        [&] {
-            tally += emulator.readAllStandardOutput();
-            return tally.contains('\n');
-        },
-        10000);
-    const QRegularExpression counts(
-        "streamed: (\\d+) channel frames, (\\d+) telemetry frames; received: (\\d+)");
-    const auto match = counts.match(QString::fromLatin1(tally));
-    if (!match.hasMatch()) return fail("the emulator gave no tally");
-    const quint64 sentChannel = match.captured(1).toULongLong(),
-                  sentTelemetry = match.captured(2).toULongLong();
+    Tally tally, floorTally;
+    if (!stopStream(emulator, tally)) return fail("the emulator gave no tally");
+    const quint64 sentChannel = tally.channel, sentTelemetry = tally.telemetry;
     const auto &got = window.framesReceived();
     auto gotChannel = [&] { return got[size_t(FrameKind::Channel)]; };
     auto gotTelemetry = [&] { return got[size_t(FrameKind::Telemetry)]; };
     runUntil([&] { return gotChannel() >= sentChannel && gotTelemetry() >= sentTelemetry; }, 5000);
+
+    // The floor started a little before OPEN was pressed; its span ends within this second.
+    runFor(1000);
+    if (!stopStream(floorEmulator, floorTally)) return fail("the floor's emulator gave no tally");
+    const QStringList floorFigures = floor.line(1, 10000).split(' ');
+    if (floorFigures.size() != 4) return fail("the floor program gave no figures");
+    const double floorCpu = floorFigures[0].toDouble(), floorSpan = floorFigures[1].toDouble();
+    const quint64 floorSent = floorTally.channel + floorTally.telemetry,
+                  floorFrames = floorFigures[2].toULongLong() / kFrameBytes;
 
     const quint64 sent = sentChannel + sentTelemetry, decoded = gotChannel() + gotTelemetry();
     std::printf("span:       %.0f s measured after %d s of warm-up\n", elapsed, kWarmUpMs / 1000);
@@ -138,11 +200,17 @@ int main(int argc, char *argv[])
     std::printf("sent:       %llu frames (%llu channel, %llu telemetry), %.0f/s over the whole stream\n",
                 sent, sentChannel, sentTelemetry, sent / (elapsed + kWarmUpMs / 1000.0));
     std::printf("decoded:    %llu frames (%llu channel, %llu telemetry) in %s notifications\n", decoded,
-                gotChannel(), gotTelemetry(), qPrintable(match.captured(3)));
+                gotChannel(), gotTelemetry(), qPrintable(tally.wwwReceived));
     std::printf("lost:       %lld frames\n", static_cast<long long>(sent) - static_cast<long long>(decoded));
+    std::printf("floor:      %.2f s = %.2f %% of one core (poll, read, \"WWW\"; no Qt); %llu frames sent, "
+                "%llu read in %s reads, %lld lost\n",
+                floorCpu, 100 * floorCpu / floorSpan, floorSent, floorFrames,
+                qPrintable(floorFigures[3].trimmed()),
+                static_cast<long long>(floorSent) - static_cast<long long>(floorFrames));
+    std::printf("ratio:      %.2f (program / floor, CPU per second)\n",
+                (cpu / elapsed) / (floorCpu / floorSpan));
 
     open->click(); // CLOSE
-    emulator.terminate();
-    emulator.waitForFinished(5000);
+    for (Helper *h : {&emulator, &floorEmulator}) h->signal(SIGTERM);
     return decoded == sent ? 0 : 1;
 }
