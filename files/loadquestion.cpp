@@ -1,8 +1,8 @@
 #include "files/loadquestion.h"
 
+#include "app/askfirst.h"
+
 #include <QDir>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QStringList>
 
 QString frameLetters(const LoadedFrames &loaded, bool read)
@@ -17,7 +17,7 @@ QString frameLetters(const LoadedFrames &loaded, bool read)
 
 bool confirmPartialLoad(QWidget *parent, const QString &path, const LoadedFrames &loaded)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Note"),
+    return askFirst(parent,
                     QStringLiteral("%1 is damaged: its %2 frame%3 cannot be read.\n\nLoad the %4 frame%5 "
                                    "and send them to the transmitter? The settings of the damaged frames "
                                    "keep the form's values.")
@@ -25,11 +25,5 @@ bool confirmPartialLoad(QWidget *parent, const QString &path, const LoadedFrames
                         .arg(frameLetters(loaded, false).size() > 1 ? "s" : "")
                         .arg(frameLetters(loaded, true))
                         .arg(frameLetters(loaded, true).size() > 1 ? "s" : ""),
-                    QMessageBox::NoButton, parent);
-    QPushButton *load = box.addButton(QStringLiteral("Load"), QMessageBox::AcceptRole);
-    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    box.setDefaultButton(cancel);
-    box.setEscapeButton(cancel);
-    box.exec();
-    return box.clickedButton() == load;
+                    QStringLiteral("Load"), QMessageBox::AcceptRole);
 }

@@ -1,18 +1,11 @@
 #include "link/resetquestion.h"
 
-#include <QMessageBox>
-#include <QPushButton>
+#include "app/askfirst.h"
 
 bool confirmFactoryReset(QWidget *parent)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Note"),
+    return askFirst(parent,
                     QStringLiteral("Reset the transmitter to factory settings? The model on the transmitter "
                                    "will be replaced."),
-                    QMessageBox::NoButton, parent);
-    QPushButton *reset = box.addButton(QStringLiteral("Reset"), QMessageBox::DestructiveRole);
-    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    box.setDefaultButton(cancel);
-    box.setEscapeButton(cancel);
-    box.exec();
-    return box.clickedButton() == reset;
+                    QStringLiteral("Reset"));
 }

@@ -1,7 +1,6 @@
 #include "link/writequestion.h"
 
-#include <QMessageBox>
-#include <QPushButton>
+#include "app/askfirst.h"
 
 bool confirmWrite(QWidget *parent, FormSource source)
 {
@@ -11,15 +10,9 @@ bool confirmWrite(QWidget *parent, FormSource source)
                              "transmitter's and the others are what the form held before.")
             : QStringLiteral("The form holds the program's start-up values: nothing has been read from the "
                              "transmitter or loaded from a file yet.");
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Note"),
+    return askFirst(parent,
                     holds +
                         QStringLiteral("\n\nWrite them anyway? The whole model on the transmitter will be "
                                        "replaced, trims, mixes and curves included."),
-                    QMessageBox::NoButton, parent);
-    QPushButton *write = box.addButton(QStringLiteral("Write"), QMessageBox::DestructiveRole);
-    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    box.setDefaultButton(cancel);
-    box.setEscapeButton(cancel);
-    box.exec();
-    return box.clickedButton() == write;
+                    QStringLiteral("Write"));
 }

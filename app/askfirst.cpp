@@ -1,0 +1,14 @@
+#include "app/askfirst.h"
+
+#include <QPushButton>
+
+bool askFirst(QWidget *parent, const QString &text, const QString &action, QMessageBox::ButtonRole role)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Note"), text, QMessageBox::NoButton, parent);
+    QPushButton *go = box.addButton(action, role);
+    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == go;
+}

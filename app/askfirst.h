@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+// A question before a command that cannot be undone: titled "Note", with the command's own button and
+// Cancel, which is the default and what Escape answers. True only when the command's button was chosen.
+bool askFirst(QWidget *parent, const QString &text, const QString &action,
+              QMessageBox::ButtonRole role = QMessageBox::DestructiveRole);
