@@ -86,21 +86,21 @@ class TestReceiver : public QObject
 {
     Q_OBJECT
 private slots:
-    void singleFrameChunkPassesThrough_data();
+    void oneReading_singleFrameChunkPassesThrough_data();
     void oneReading_singleFrameChunkPassesThrough();
     void wait_ambiguousHeadsWaitForTheRest();
-    void auxBlockIsTakenOnlyInStep_data();
+    void findNothing_auxBlockIsTakenOnlyInStep_data();
     void findNothing_auxBlockIsTakenOnlyInStep();
-    void everyChunkingGivesTheSameFrames_data();
+    void oneReading_everyChunkingGivesTheSameFrames_data();
     void oneReading_everyChunkingGivesTheSameFrames();
     void meetLive_hostileLiveFramesNeverBecomeBlocks();
     void findNothing_garbageNeverGrowsTheBuffer();
-    void garbageBeforeAStreamIsSkipped_data();
+    void findChain_garbageBeforeAStreamIsSkipped_data();
     void findChain_garbageBeforeAStreamIsSkipped();
     void openWhole_clearDropsAPartialFrame();
 };
 
-void TestReceiver::singleFrameChunkPassesThrough_data()
+void TestReceiver::oneReading_singleFrameChunkPassesThrough_data()
 {
     QTest::addColumn<QByteArray>("chunk");
     QTest::addColumn<bool>("readsOtherwise"); // its bytes also read as other frames: the next head decides
@@ -159,7 +159,7 @@ void TestReceiver::wait_ambiguousHeadsWaitForTheRest()
     QCOMPARE(r.buffered(), 0);
 }
 
-void TestReceiver::auxBlockIsTakenOnlyInStep_data()
+void TestReceiver::findNothing_auxBlockIsTakenOnlyInStep_data()
 {
     QTest::addColumn<int>("byte0");
     QTest::addColumn<int>("servoOut1"); // of the channel frame after it
@@ -198,7 +198,7 @@ void TestReceiver::findNothing_auxBlockIsTakenOnlyInStep()
     QCOMPARE(p.THCURE_Data03, ParameterSet{}.THCURE_Data03);
 }
 
-void TestReceiver::everyChunkingGivesTheSameFrames_data()
+void TestReceiver::oneReading_everyChunkingGivesTheSameFrames_data()
 {
     QTest::addColumn<bool>("hostile");
     QTest::addColumn<int>("mode");
@@ -279,7 +279,7 @@ void TestReceiver::findNothing_garbageNeverGrowsTheBuffer()
     QVERIFY(r.buffered() < StreamReceiver::kDecideSpan + kLiveFrameLength);
 }
 
-void TestReceiver::garbageBeforeAStreamIsSkipped_data()
+void TestReceiver::findChain_garbageBeforeAStreamIsSkipped_data()
 {
     QTest::addColumn<QByteArray>("garbage");
     QTest::addColumn<int>("mayLose"); // frames at the start that a false frame start may swallow

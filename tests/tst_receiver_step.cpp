@@ -135,7 +135,7 @@ private slots:
 
     // Found: the port opened on the tail of a channel frame whose channel 3 was 1194 (0x04AA); an aux
     // block was read out of it and the next WRITE sent its values.
-    void tailOfAChannelFrameIsNoAuxBlock_data()
+    void openWeak_tailOfAChannelFrameIsNoAuxBlock_data()
     {
         QTest::addColumn<QByteArray>("tail");
         ParameterSet live;
@@ -160,7 +160,7 @@ private slots:
 
     // Found: a stray FE 18 03 E8 swallowed the whole rev and sub-trim blocks after it into one bogus
     // channel frame.
-    void truncatedLiveHeadSwallowsNoBlock_data()
+    void wholeRun_truncatedLiveHeadSwallowsNoBlock_data()
     {
         QTest::addColumn<int>("sub4");
         QTest::newRow("as found") << demoModel().sub4;
@@ -227,7 +227,7 @@ private slots:
     // Block 17's code is the aux marker; with 0xAA at its byte 10 and at block 18's byte 6 the pair
     // also reads as three aux blocks, and both readings meet at block 19. Only one of them holds each
     // awaited frame number once.
-    void auxMarkersInBlocks17And18KeepBothInARead_data()
+    void meetAwaited_auxMarkersInBlocks17And18KeepBothInARead_data()
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<quint32>("seed");
