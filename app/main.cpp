@@ -1,5 +1,7 @@
 #include "app/commandline.h"
+#include "app/logoutput.h"
 #include "app/mainwindow.h"
+#include "app/version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,6 +20,7 @@ int finish(const CommandLineRequest &request)
 
 int main(int argc, char *argv[])
 {
+    installLogOutput();
     // Without scaling the point-sized fonts grow with the desktop's DPI while the pixel-placed form does
     // not, and the tab captions run into each other. Fractional factors are kept, so a 150 % desktop
     // gets 1.5 and a window that still fits its screen, not 2.
@@ -37,7 +40,7 @@ int main(int argc, char *argv[])
     if (request.action != CommandLineRequest::OpenWindow) return finish(request);
 
     // The launcher's name ties the window to its menu entry; the icon shows in the task bar and title bar.
-    QGuiApplication::setDesktopFileName(QStringLiteral("txconfig"));
+    QGuiApplication::setDesktopFileName(QLatin1String(kDesktopId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/myImage/images/app.png")));
 
     // QSettings keeps the last port and folder under these names (~/.config/txconfig/txconfig.conf).

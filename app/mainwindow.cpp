@@ -9,8 +9,9 @@
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
-    // setupUi connects the on_* slots last, so no handler runs while the form takes its defaults.
     ui->setupUi(this);
+    // Only now, so no handler runs while the form takes its defaults.
+    connectForm();
     makeServoFrameOpaque(*ui);
     commandGate.setControls({ui->openButton, ui->toolButton_Read, ui->toolButton_Send, ui->toolButton_Reset,
                              ui->pushButton_Reset2, ui->toolButton_Save, ui->toolButton_Load});

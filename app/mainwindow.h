@@ -201,6 +201,7 @@ private slots:
     void StkTrim_Display();
 
 private:
+    void connectForm(); // the on_* slots to their widgets
     void fillPortList();
     void sendFrame(TextFrame frame, QString &buffer, const char *debugFormat);
 

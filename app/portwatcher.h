@@ -12,10 +12,9 @@ class QComboBox;
 // transmitter plugged in after start shows up by itself. The box never changes under an open link
 // or a dropped-down list, and the user's pick stays current for as long as it is listed.
 //
-// Listing the ports costs some 20 ms of CPU (udev reads hundreds of files under /sys), a fifth of
-// building and styling the whole window. So the window is built and shown first: the box is filled as
-// it is drawn for the first time, or touched, or else at the first look a second after start,
-// whichever comes first; no one sees or picks from it empty.
+// Listing the ports is slow (udev reads hundreds of files under /sys), so the window is built and shown
+// first: the box is filled as it is drawn for the first time, or touched, or else at the first look a
+// second after start, whichever comes first; no one sees or picks from it empty.
 class PortWatcher : public QObject
 {
     Q_OBJECT

@@ -5,11 +5,11 @@ namespace Ui {
 class MainWindow;
 }
 
-// Beneath a widget that may show through, Qt first paints every ancestor's background: on the SERVO
-// tab that is five style-sheet fills (window, central widget, tab stack, page, frame) under each
-// moving read-out and bar, ten times a second while the sticks move, of which only the frame's
-// shows. It was half the cost of a display pass. A widget that covers all its pixels can say so
-// (Qt::WA_OpaquePaintEvent), and Qt then paints nothing beneath it.
+// Beneath a widget that may show through, Qt first paints every ancestor's background: on the SERVO tab
+// that is five style-sheet fills (window, central widget, tab stack, page, frame) under each moving
+// read-out and bar, ten times a second while the sticks move, of which only the frame's shows. A widget
+// that covers all its pixels can say so (Qt::WA_OpaquePaintEvent), and Qt then paints nothing beneath
+// it.
 
 // For a widget whose style sheet fills its whole rectangle with an opaque colour: it paints that
 // background itself, exactly as Qt would have, so that it can be marked opaque.

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "files/filedialogs.h"
+#include "files/fileslog.h"
 #include "files/loadquestion.h"
 #include "files/paramfile.h"
 #include "files/savetarget.h"
@@ -9,7 +10,6 @@
 
 #include "ui_mainwindow.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,7 +47,7 @@ void MainWindow::on_toolButton_Save_clicked()
     const CommandGuard command(commandGate);
     holdOff(ui->toolButton_Save);
     const QString path = askSavePath(this);
-    qDebug() << path;
+    qCDebug(lcFiles) << path;
     if (path.isEmpty()) return;
 
     // The old file stays whole until the new one is complete: the frames take over three seconds to
@@ -79,7 +79,7 @@ void MainWindow::on_toolButton_Load_clicked()
     const TrimLock trims(params);
     holdOff(ui->toolButton_Load);
     const QString path = askLoadPath(this);
-    qDebug() << path;
+    qCDebug(lcFiles) << path;
     if (path.isEmpty()) {
         Dr_DataSelet();
         FalseSaveData();

@@ -1,6 +1,7 @@
 #include "files/paramfile.h"
 
-#include <QDebug>
+#include "files/fileslog.h"
+
 #include <QSaveFile>
 #include <QTextStream>
 
@@ -26,22 +27,22 @@ LoadedFrames readParameterText(const QString &text, ParameterSet &p)
 {
     const int n = text.size();
     LoadedFrames loaded;
-    qDebug("Blength00:%d", n);
+    qCDebug(lcFiles, "Blength00:%d", n);
     if (n > 161) {
         if (hasFrameMarkers(text, TextFrame::S)) {
-            qDebug("Blength01:%d", n);
+            qCDebug(lcFiles, "Blength01:%d", n);
             readFrameFields(TextFrame::S, text, 0, p);
             loaded.s = true;
         }
         if (hasFrameMarkers(text, TextFrame::G)) {
-            qDebug("Blength02:%d", n);
+            qCDebug(lcFiles, "Blength02:%d", n);
             readFrameFields(TextFrame::G, text, 81, p);
             loaded.g = true;
         }
     }
     if (n > 242) {
         if (hasFrameMarkers(text, TextFrame::H)) {
-            qDebug("Blength03:%d", n);
+            qCDebug(lcFiles, "Blength03:%d", n);
             readFrameFields(TextFrame::H, text, 162, p);
             loaded.h = true;
         }

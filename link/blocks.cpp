@@ -141,26 +141,39 @@ int paramBlockNumber(quint8 code)
     return row ? row->number : 0;
 }
 
-DecodedFrame decodeFrame(const QByteArray &frame, ParameterSet &p)
+DecodedFrame identifyFrame(const QByteArray &frame)
 {
     const FrameKind kind = classifyFrame(frame);
     switch (kind) {
-    case FrameKind::Channel:
-        decodeChannelFrame(frame, p);
-        return {kind, 0};
-    case FrameKind::Telemetry:
-        decodeTelemetryFrame(frame, p);
-        return {kind, 0};
     case FrameKind::AuxBlock:
-        decodeAuxBlock(frame, p);
         return {kind, kAuxBlockNumber};
     case FrameKind::ParamBlock:
-        decodeParamBlock(frame, p);
         return {kind, paramBlockNumber(quint8(frame.at(2)))};
+    default:
+        return {kind, 0};
+    }
+}
+
+DecodedFrame decodeFrame(const QByteArray &frame, ParameterSet &p)
+{
+    const DecodedFrame id = identifyFrame(frame);
+    switch (id.kind) {
+    case FrameKind::Channel:
+        decodeChannelFrame(frame, p);
+        break;
+    case FrameKind::Telemetry:
+        decodeTelemetryFrame(frame, p);
+        break;
+    case FrameKind::AuxBlock:
+        decodeAuxBlock(frame, p);
+        break;
+    case FrameKind::ParamBlock:
+        decodeParamBlock(frame, p);
+        break;
     case FrameKind::None:
         break;
     }
-    return {};
+    return id;
 }
 
 QVector<quint8> paramBlockCodes()

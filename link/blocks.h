@@ -44,6 +44,9 @@ struct DecodedFrame {
     FrameKind kind = FrameKind::None;
     int number = 0; // 1..19 for a parameter or aux block; 0 for live frames and unlisted codes
 };
+// What one whole frame is, without decoding it: a read's answer decides on a block by its number
+// before the block may be decoded.
+DecodedFrame identifyFrame(const QByteArray &frame);
 // Decodes one whole frame into p by its kind: the one dispatch the receive path, the command-line
 // tool and the tests share.
 DecodedFrame decodeFrame(const QByteArray &frame, ParameterSet &p);

@@ -1,7 +1,6 @@
 #include "link/framescan.h"
 
 #include "link/blocks.h"
-#include "link/streamreceiver.h"
 
 #include <algorithm>
 #include <functional>
@@ -25,9 +24,9 @@ Scan::Scan(const QByteArray &bytes, const QVector<int> &cuts, std::vector<char> 
     for (int p = m_n - 1; p >= 0; --p) {
         const int s = shapesAt(p);
         int v = 0;
-        for (int shape : {Live, Block, Aux}) {
-            const int end = p + lengthOf(shape);
-            if ((s & shape) && (end >= m_n || m_viable[size_t(end)])) v |= shape;
+        for (const ShapeSpec &spec : kShapes) {
+            const int end = p + spec.length;
+            if ((s & spec.shape) && (end >= m_n || m_viable[size_t(end)])) v |= spec.shape;
         }
         m_viable[size_t(p)] = char(v);
     }
@@ -36,45 +35,44 @@ Scan::Scan(const QByteArray &bytes, const QVector<int> &cuts, std::vector<char> 
 int Scan::shapesAt(int p) const
 {
     int s = 0;
-    if (m_b[p] == kMarker) {
-        if (p + 1 >= m_n || m_b[p + 1] == kChannelId || m_b[p + 1] == kTelemetryId) s |= Live;
-        if (p + kParamBlockLength - 1 >= m_n || m_b[p + kParamBlockLength - 1] == kMarker) s |= Block;
+    for (const ShapeSpec &spec : kShapes) {
+        bool agrees = true;
+        for (int i = 0; agrees && i < spec.markerCount; ++i) {
+            const Marker &m = spec.markers[i];
+            const int at = p + m.offset;
+            agrees = at >= m_n || m_b[at] == m.value || m_b[at] == m.orValue;
+        }
+        if (agrees) s |= spec.shape;
     }
-    if (p + 2 >= m_n || m_b[p + 2] == kAuxCode) s |= Aux;
     return s;
 }
 
+// The rows of the receiver's table that a boundary at p falls under.
 Reading Scan::readAt(int p) const
 {
     const int v = viableShapes(p);
-    if (v == 0) return {};
+    if (v == 0) return {}; // noReading
     if (v == Live || v == Block || v == Aux) {
         const int end = p + lengthOf(v);
-        // One or two bytes past the frame cannot yet tell the next head from garbage.
-        if (end > m_n || (end < m_n && end + 3 > m_n)) return {Verdict::Wait, v, 0};
-        return {Verdict::Take, v, lengthOf(v)};
+        if (end > m_n || (end < m_n && end + kHeadLength > m_n)) return {Verdict::Wait, v, 0};
+        return {Verdict::Take, v, lengthOf(v)}; // oneReading
     }
-    // Readings that meet again share everything after: no byte to come can tell them apart.
     // (Two readings that part at p meet no sooner than a live frame on: 20 = 12 + 8.)
     const int meet = m_n - p >= kLiveFrameLength ? meetingPoint(p) : -1;
     if (meet > 0) {
-        if (v & Live) return {Verdict::Take, Live, kLiveFrameLength};
-        // In a read's answer the blocks still awaited tell the readings apart: only one of them can
-        // hold each frame number once.
+        if (v & Live) return {Verdict::Take, Live, kLiveFrameLength}; // meetLive
         if (const int first = awaitedReading(p, meet)) return {Verdict::Take, first, lengthOf(first)};
-        return {Verdict::Skip, 0, meet - p};
+        return {Verdict::Skip, 0, meet - p}; // meetUnsettled
     }
-    if (m_n - p < StreamReceiver::kDecideSpan) return {Verdict::Wait, v, 0};
-    // Still open: a live frame is taken (it changes no setting); a block or an aux block is never
-    // guessed at.
-    if (v & Live) return {Verdict::Take, Live, kLiveFrameLength};
-    return {};
+    if (m_n - p < kDecideSpan) return {Verdict::Wait, v, 0};
+    if (v & Live) return {Verdict::Take, Live, kLiveFrameLength}; // farLive
+    return {};                                                    // farUnsettled
 }
 
 int Scan::meetingPoint(int p) const
 {
     // Readings still apart a frame past kDecideSpan are settled there anyway.
-    constexpr int kFar = StreamReceiver::kDecideSpan + kLiveFrameLength;
+    constexpr int kFar = kDecideSpan + kLiveFrameLength;
     const int span = std::min(m_n - p, kFar);
     char reached[kFar + 1] = {1};
     int inside[kFar + 2] = {}; // +1/-1 where frames of the readings open and close
@@ -114,7 +112,7 @@ int Scan::awaitedReading(int p, int meet) const
         for (int shape : {Live, Block, Aux}) {
             if (!(v & shape) || at + lengthOf(shape) > meet) continue;
             int number = 0;
-            if (shape == Block) number = listedAt(at) ? paramBlockNumber(m_b[at + 2]) : -1;
+            if (shape == Block) number = listedAt(at) ? paramBlockNumber(m_b[at + kBlockCodeOffset]) : -1;
             if (shape == Aux) number = kAuxBlockNumber;
             if (number < 0) continue;
             const quint32 bit = number ? 1u << number : 0;
@@ -167,7 +165,7 @@ bool Scan::wholeStrongAt(int p) const
 
 bool Scan::onePhase(int p) const
 {
-    constexpr int kSpan = StreamReceiver::kDecideSpan;
+    constexpr int kSpan = kDecideSpan;
     const int from = std::max(0, p - kSpan);
     char before[kSpan] = {};
     for (int x = from; x < p; ++x) {
@@ -196,7 +194,7 @@ bool Scan::onePhase(int p) const
 
 bool Scan::listedAt(int p) const
 {
-    return p + 2 < m_n && paramBlockNumber(m_b[p + 2]) != 0;
+    return p + kBlockCodeOffset < m_n && paramBlockNumber(m_b[p + kBlockCodeOffset]) != 0;
 }
 
 Sync findStep(const Scan &scan, int from, qint64 consumed)
@@ -211,7 +209,7 @@ Sync findStep(const Scan &scan, int from, qint64 consumed)
         while (cut != scan.cuts().end() && *cut < p) ++cut;
         const int whole = cut != scan.cuts().end() && *cut == p ? scan.wholeFrameAt(p) : 0;
         if (whole == Live || (whole == Block && scan.listedAt(p) && !inOpeningTail)) {
-            if (scan.followed(p, lengthOf(whole))) return {p, true, p};
+            if (scan.followed(p, lengthOf(whole))) return {p, true, p}; // findWhole
             if (pending < 0) pending = p;
             continue;
         }
@@ -222,11 +220,11 @@ Sync findStep(const Scan &scan, int from, qint64 consumed)
         }
         if (r.verdict != Verdict::Take || r.shape == Aux) continue;
         if (r.shape == Block && (!scan.listedAt(p) || inOpeningTail)) continue;
-        if (n - p < StreamReceiver::kDecideSpan) {
+        if (n - p < kDecideSpan) {
             if (pending < 0) pending = p;
             continue;
         }
-        if (pending < 0 && scan.onePhase(p)) return {p, false, p};
+        if (pending < 0 && scan.onePhase(p)) return {p, false, p}; // findChain
     }
     // Places before the first undecided one are settled; bytes are kept as far back as a live frame
     // could reach across it, so that it is judged again with what came before.

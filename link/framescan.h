@@ -9,16 +9,46 @@
 
 // How the bytes a StreamReceiver keeps read as frames: the frame shapes each position allows, which of
 // them go on into a chain of frames that holds up to the last byte, what a boundary reads as, and
-// where a lost step can be found again. The rule they serve is written at StreamReceiver.
+// where a lost step can be found again. The words and the rule are set out in streamreceiver.cpp.
 namespace framescan {
 
 enum Shape { Live = 1, Block = 2, Aux = 4 };
 constexpr int kStrong = Live | Block;
 constexpr char kEnd = 8; // marks the last byte, where every chain may end
+
+// A byte that a shape requires at an offset from its start (either of two values).
+struct Marker {
+    int offset;
+    quint8 value, orValue;
+};
+
+// The three shapes a frame on the line can have: its length and the marker bytes that tell it.
+struct ShapeSpec {
+    Shape shape;
+    int length;
+    Marker markers[2];
+    int markerCount;
+};
+constexpr ShapeSpec kShapes[] = {
+    {Live, kLiveFrameLength, {{0, kMarker, kMarker}, {1, kChannelId, kTelemetryId}}, 2},
+    {Block, kParamBlockLength, {{0, kMarker, kMarker}, {kParamBlockLength - 1, kMarker, kMarker}}, 2},
+    {Aux, kAuxBlockLength, {{2, kAuxCode, kAuxCode}}, 1},
+};
+
 constexpr int lengthOf(int shape)
 {
-    return shape == Live ? kLiveFrameLength : shape == Block ? kParamBlockLength : kAuxBlockLength;
+    for (const ShapeSpec &s : kShapes)
+        if (s.shape == shape) return s.length;
+    return 0;
 }
+
+// Where a block carries its code, which gives its frame number.
+constexpr int kBlockCodeOffset = 2;
+// The bytes of a frame's head that every shape's first markers fall in (the aux marker is byte 2):
+// fewer past a frame's end cannot tell the next frame from garbage.
+constexpr int kHeadLength = 3;
+// How far past a place the bytes are read to settle it: two live frames.
+constexpr int kDecideSpan = 2 * kLiveFrameLength;
 
 enum class Verdict { Wait, Dead, Take, Skip };
 constexpr int kUndecided = -2;
@@ -61,7 +91,10 @@ public:
     int wholeFrameAt(int p) const;
 
     // Whether the head of the next frame has arrived after a frame at p and fits.
-    bool followed(int p, int length) const { return p + length + 3 <= m_n && m_viable[size_t(p + length)]; }
+    bool followed(int p, int length) const
+    {
+        return p + length + kHeadLength <= m_n && m_viable[size_t(p + length)];
+    }
 
     // A notification starting strictly inside [from, to) that begins three notifications in a row
     // which are each exactly one live frame or listed block: its start, kUndecided while the run has

@@ -2,8 +2,10 @@
 #include "app/noticebar.h"
 #include "app/portwatcher.h"
 #include "app/usersettings.h"
+#include "link/linklog.h"
 #include "link/porterrors.h"
 #include "link/resetquestion.h"
+#include "link/serialline.h"
 
 #include "params/trimlock.h"
 #include "ui_mainwindow.h"
@@ -60,11 +62,7 @@ void MainWindow::on_openButton_clicked()
 void MainWindow::openPort()
 {
     serialPort.setPortName(ui->portNameBox->currentText());
-    serialPort.setBaudRate(QSerialPort::Baud115200);
-    serialPort.setDataBits(QSerialPort::Data8);
-    serialPort.setParity(QSerialPort::NoParity);
-    serialPort.setStopBits(QSerialPort::OneStop);
-    serialPort.setFlowControl(QSerialPort::NoFlowControl);
+    applyTransmitterLineSettings(serialPort);
     if (!serialPort.open(QIODevice::ReadWrite)) {
         note(describeOpenFailure(serialPort, ui->portNameBox->currentText()));
         return;
@@ -96,7 +94,7 @@ void MainWindow::closePort(bool sayGoodbye)
 void MainWindow::onPortError(QSerialPort::SerialPortError error)
 {
     if (error == QSerialPort::NoError || !serialPort.isOpen() || portIsClosed()) return;
-    qWarning("Serial port lost: %s", qPrintable(serialPort.errorString()));
+    qCWarning(lcLink, "Serial port lost: %s", qPrintable(serialPort.errorString()));
     const QString reason = serialPort.errorString();
     const QString name = ui->portNameBox->currentText(); // the path the pilot chose, not Qt's short name
     closePort(false);

@@ -1,12 +1,12 @@
 #include "link/porterrors.h"
 
+#include "link/linklog.h"
+
 #include <QFileInfo>
 
-namespace {
+using Why = OpenFailureKind;
 
-enum class Why { NoPort, Missing, Busy, Forbidden, Other };
-
-Why classify(const OpenFailure &f)
+OpenFailureKind classifyOpenFailure(const OpenFailure &f)
 {
     if (f.portName.isEmpty()) return Why::NoPort;
     switch (f.error) {
@@ -15,15 +15,19 @@ Why classify(const OpenFailure &f)
         return Why::Missing;
     case QSerialPort::PermissionError:
         return f.deviceAccessible ? Why::Busy : Why::Forbidden;
+    case QSerialPort::OpenError: // this very port object is open already
+        return Why::Busy;
     default:
         return Why::Other;
     }
 }
 
+namespace {
+
 QString why(const OpenFailure &f)
 {
     const QString device = devicePath(f.portName);
-    switch (classify(f)) {
+    switch (classifyOpenFailure(f)) {
     case Why::NoPort:
         return QStringLiteral("No serial port is listed. Plug the transmitter in; its port appears in the "
                               "list within a second or two.");
@@ -51,7 +55,10 @@ QString why(const OpenFailure &f)
 QString devicePath(const QString &portName)
 {
 #ifdef Q_OS_UNIX
-    if (!portName.startsWith(QLatin1Char('/'))) return QStringLiteral("/dev/") + portName;
+    // As QSerialPort reads a name: a path when it starts at the root or the working folder.
+    const bool path = portName.startsWith(QLatin1Char('/')) || portName.startsWith(QLatin1String("./")) ||
+                      portName.startsWith(QLatin1String("../"));
+    if (!path) return QStringLiteral("/dev/") + portName;
 #endif
     return portName;
 }
@@ -61,7 +68,24 @@ QString openFailureText(const OpenFailure &failure)
     return QStringLiteral("Cannot open the serial port!\n\n") + why(failure);
 }
 
-QString describeOpenFailure(const QSerialPort &port, const QString &portName)
+QString openFailureLine(const OpenFailure &failure)
+{
+    switch (classifyOpenFailure(failure)) {
+    case Why::NoPort:
+        return QStringLiteral("no port given");
+    case Why::Missing:
+        return QStringLiteral("no such port (is the transmitter plugged in?)");
+    case Why::Busy:
+        return QStringLiteral("busy: another program has the port open");
+    case Why::Forbidden:
+        return QStringLiteral("permission denied (is your user in the dialout group?)");
+    case Why::Other:
+        break;
+    }
+    return failure.systemMessage;
+}
+
+OpenFailure openFailureOf(const QSerialPort &port, const QString &portName)
 {
     OpenFailure failure;
     failure.portName = portName;
@@ -72,6 +96,13 @@ QString describeOpenFailure(const QSerialPort &port, const QString &portName)
     const QFileInfo node(devicePath(portName));
     failure.deviceAccessible = !node.exists() || (node.isReadable() && node.isWritable());
 #endif
-    qWarning("Cannot open the serial port %s: %s", qPrintable(portName), qPrintable(failure.systemMessage));
+    return failure;
+}
+
+QString describeOpenFailure(const QSerialPort &port, const QString &portName)
+{
+    const OpenFailure failure = openFailureOf(port, portName);
+    qCWarning(lcLink, "Cannot open the serial port %s: %s", qPrintable(portName),
+              qPrintable(failure.systemMessage));
     return openFailureText(failure);
 }

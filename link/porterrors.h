@@ -13,10 +13,18 @@ struct OpenFailure {
     QString systemMessage;        // Qt's errorString(), for failures without a text of their own
 };
 
-// "Cannot open the serial port!", a blank line, then what went wrong and what to do.
-QString openFailureText(const OpenFailure &failure);
+enum class OpenFailureKind { NoPort, Missing, Busy, Forbidden, Other };
+OpenFailureKind classifyOpenFailure(const OpenFailure &failure);
 
-// The device node behind a listed port name ("ttyUSB0" -> "/dev/ttyUSB0"; paths stay as they are).
+// For the window: "Cannot open the serial port!", a blank line, then what went wrong and what to do.
+QString openFailureText(const OpenFailure &failure);
+// For a terminal: what went wrong, in one line after the port's name.
+QString openFailureLine(const OpenFailure &failure);
+
+// The facts of a failed open of `port`, listed or given as `portName`.
+OpenFailure openFailureOf(const QSerialPort &port, const QString &portName);
+
+// The device node behind a port name ("ttyUSB0" -> "/dev/ttyUSB0"; paths stay as they are).
 QString devicePath(const QString &portName);
 
 // Gathers the facts of a failed open of `port` (listed as `portName`), logs them once and returns

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "app/noticebar.h"
 #include "link/framebuffers.h"
+#include "link/linklog.h"
 #include "link/readback.h"
 
 #include <QElapsedTimer>
@@ -44,8 +45,8 @@ void MainWindow::readModel(ParameterSet &target, int firstWaitMs, const std::fun
     };
     for (int ask = 0; ask < ReadAnswer::kAsks; ++ask) {
         if (ask > 0) {
-            qDebug("Read incomplete (%d of %d frames), asking again", answer.received(),
-                   ReadAnswer::kFrameNumbers);
+            qCDebug(lcLink, "Read incomplete (%d of %d frames), asking again", answer.received(),
+                    ReadAnswer::kFrameNumbers);
             answer.askAgain();
         }
         serialPort.write("RR");

@@ -1,8 +1,7 @@
 #include "app/mainwindow.h"
 #include "link/blocks.h"
+#include "link/linklog.h"
 #include "link/portwrite.h"
-
-#include <QDebug>
 
 void MainWindow::serialPort_readyRead()
 {
@@ -19,14 +18,12 @@ void MainWindow::serialPort_readyRead()
 
 void MainWindow::handleFrame(const QByteArray &frame)
 {
-    const FrameKind kind = classifyFrame(frame);
-    ++receivedFrames[size_t(kind)];
-    switch (kind) {
+    const DecodedFrame id = identifyFrame(frame);
+    ++receivedFrames[size_t(id.kind)];
+    switch (id.kind) {
     case FrameKind::ParamBlock:
-        handleBlock(frame, paramBlockNumber(quint8(frame.at(2))), true);
-        return;
     case FrameKind::AuxBlock:
-        handleBlock(frame, kAuxBlockNumber, false);
+        handleBlock(frame, id.number, id.kind == FrameKind::ParamBlock);
         return;
     case FrameKind::Telemetry:
         liveTrims = telemetryTrims(frame);
@@ -45,18 +42,18 @@ void MainWindow::handleBlock(const QByteArray &frame, int number, bool paramBloc
     case ReadAnswer::Offer::Take:
         break;
     case ReadAnswer::Offer::Unasked:
-        qDebug("Block %d dropped: no read awaits it", number);
+        qCDebug(lcLink, "Block %d dropped: no read awaits it", number);
         return;
     case ReadAnswer::Offer::Repeat:
-        qDebug("Block %d dropped: the answer already has it", number);
+        qCDebug(lcLink, "Block %d dropped: the answer already has it", number);
         return;
     case ReadAnswer::Offer::Conflict:
-        qDebug("Block %d dropped: it came again with other values", number);
+        qCDebug(lcLink, "Block %d dropped: it came again with other values", number);
         return;
     }
     if (number) {
         params.ReadFlag = number;
-        qDebug("ReadFlag:%d", params.ReadFlag);
+        qCDebug(lcLink, "ReadFlag:%d", params.ReadFlag);
     }
     decodeFrame(frame, *answerTarget);
     // Every tab shows a parameter block at once, known code or not; a read-back leaves the form be.

@@ -1,9 +1,8 @@
 #include "app/mainwindow.h"
 #include "link/blocks.h"
 #include "link/framebuffers.h"
+#include "link/linklog.h"
 #include "link/textframes.h"
-
-#include <QDebug>
 
 int MainWindow::byteArrayToInt(QByteArray b, int a)
 {
@@ -13,7 +12,7 @@ int MainWindow::byteArrayToInt(QByteArray b, int a)
 void MainWindow::sendFrame(TextFrame frame, QString &buffer, const char *debugFormat)
 {
     buffer = buildFrame(frame, params, buffer);
-    qDebug(debugFormat, int(buffer.size()));
+    qCDebug(lcLink, debugFormat, int(buffer.size()));
     // A closed port sends nothing; the buffer is still rebuilt and the pacing still kept.
     if (serialPort.isOpen()) serialPort.write(buffer.toLatin1());
     delayMs(kFrameGapMs);

@@ -1,6 +1,6 @@
 #pragma once
 
-// Header only, so that txcore stays free of QtSerialPort: include it where Qt5::SerialPort is linked.
+// Header only, so that txcore stays free of QtSerialPort: include it where txserial is linked.
 
 #include <QSerialPort>
 

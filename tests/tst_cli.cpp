@@ -87,7 +87,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
-        QLoggingCategory::setFilterRules("default.debug=false");
+        QLoggingCategory::setFilterRules("txconfig.*.debug=false");
     }
 
     void readGivesAFileWhoseDumpIsTheSanitisedModel()

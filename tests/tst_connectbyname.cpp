@@ -1,54 +1,51 @@
-// form::connectSlotsByName against Qt's own QMetaObject::connectSlotsByName on twin trees: every
-// signal fired reaches the same slots, however the names split at their underscores.
-#include "ui/connectbyname.h"
+// The window's on_<objectName>_<signal> slots, as the form wires them: each one to exactly one signal
+// of the widget it names, and none left unconnected.
+#include "app/mainwindow.h"
+#include "tests/support/editorbindings.h"
 
-#include <QPushButton>
-#include <QSpinBox>
+#include <QMetaMethod>
 #include <QtTest>
 
 namespace {
 
-// An object whose signal name, after its own name, reads like another object's name and signal.
-class Emitter : public QObject
+// QObject::receivers() is protected; this reads it for any object.
+class ReceiverCount : public QObject
 {
-    Q_OBJECT
-signals:
-    void b_clicked();
-};
-
-class Receiver : public QWidget
-{
-    Q_OBJECT
 public:
-    QStringList calls;
-    QPushButton *ab = new QPushButton(this); // "a_b", made before "a", so first in findChildren order
-    Emitter *a = new Emitter;
-    QSpinBox *box = new QSpinBox(this);
-
-    Receiver()
+    static int of(const QObject *sender, const QMetaMethod &signal)
     {
-        setObjectName("self");
-        ab->setObjectName("a_b");
-        a->setParent(this);
-        a->setObjectName("a");
-        box->setObjectName("box");
+        const QByteArray code = QByteArray::number(QSIGNAL_CODE) + signal.methodSignature();
+        return static_cast<const ReceiverCount *>(sender)->receivers(code.constData());
     }
-    void fireAll()
-    {
-        ab->click();
-        emit a->b_clicked();
-        box->setValue(7);
-        emit box->editingFinished();
-        setWindowTitle("title");
-    }
-
-public slots:
-    void on_a_b_clicked() { calls << "a_b clicked"; }
-    void on_box_valueChanged(int value) { calls << QString("box valueChanged %1").arg(value); }
-    void on_box_textChanged() { calls << "box textChanged"; } // the signal carries more than the slot
-    void on_box_editingFinished(int unused = 0) { calls << QString("box editingFinished %1").arg(unused); }
-    void on_self_windowTitleChanged(const QString &title) { calls << "self " + title; }
 };
+
+struct SlotTarget {
+    QObject *sender = nullptr;
+    QMetaMethod signal;
+};
+
+// Every (object, signal) pair that a slot's name can stand for: the object's name may hold
+// underscores, and the slot may take fewer arguments than the signal carries.
+QVector<SlotTarget> targetsOf(QObject *window, const QByteArray &slotSignature)
+{
+    QVector<SlotTarget> targets;
+    QObjectList objects = window->findChildren<QObject *>();
+    objects << window;
+    for (QObject *object : objects) {
+        const QByteArray prefix = "on_" + object->objectName().toLatin1() + '_';
+        if (object->objectName().isEmpty() || !slotSignature.startsWith(prefix)) continue;
+        const QByteArray wanted = slotSignature.mid(prefix.size());
+        const QByteArray stem = wanted.left(wanted.indexOf('(') + 1);
+        const QMetaObject *meta = object->metaObject();
+        for (int i = 0; i < meta->methodCount(); ++i) {
+            const QMetaMethod m = meta->method(i);
+            if (m.methodType() == QMetaMethod::Signal && m.methodSignature().startsWith(stem) &&
+                QMetaObject::checkConnectArgs(m.methodSignature(), wanted))
+                targets.append({object, m});
+        }
+    }
+    return targets;
+}
 
 } // namespace
 
@@ -57,15 +54,39 @@ class TestConnectByName : public QObject
     Q_OBJECT
 
 private slots:
-    void connectsAsQtDoes()
+    void everySlotOfTheWindowIsConnectedOnce()
     {
-        Receiver byQt, byUs;
-        QMetaObject::connectSlotsByName(&byQt);
-        form::connectSlotsByName(&byUs);
-        byQt.fireAll();
-        byUs.fireAll();
-        QCOMPARE(byUs.calls, byQt.calls);
-        QCOMPARE(byUs.calls.size(), 5);
+        MainWindow window;
+        const QMetaObject *meta = window.metaObject();
+        QSet<QString> wired; // the objects that a slot was found connected to
+        for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+            const QMetaMethod slot = meta->method(i);
+            const QByteArray signature = slot.methodSignature();
+            if (slot.methodType() != QMetaMethod::Slot || !signature.startsWith("on_")) continue;
+            const QVector<SlotTarget> targets = targetsOf(&window, signature);
+            QVERIFY2(!targets.isEmpty(), signature.constData());
+            // Disconnecting the window from a signal removes every connection it had there; the slot
+            // is the window's only one named for that widget and signal.
+            int connections = 0;
+            for (const SlotTarget &t : targets) {
+                const int before = ReceiverCount::of(t.sender, t.signal);
+                QObject::disconnect(t.sender, t.signal, &window, QMetaMethod());
+                connections += before - ReceiverCount::of(t.sender, t.signal);
+                if (before > ReceiverCount::of(t.sender, t.signal)) wired << t.sender->objectName();
+            }
+            QVERIFY2(connections == 1,
+                     qPrintable(
+                         QString("%1: %2 connections").arg(QString::fromLatin1(signature)).arg(connections)));
+        }
+        // A slot lost from the class would go unnoticed above: the binding list says which editors
+        // have one.
+        for (const support::Binding &b : support::bindings()) {
+            const bool hasSlot = b.kind == support::Binding::Stores || b.kind == support::Binding::Edits;
+            QVERIFY2(wired.contains(b.editor) == hasSlot, qPrintable(b.editor));
+        }
+        for (const char *button : {"openButton", "toolButton_Read", "toolButton_Send", "toolButton_Reset",
+                                   "pushButton_Reset2", "toolButton_Save", "toolButton_Load"})
+            QVERIFY2(wired.contains(button), button);
     }
 };
 

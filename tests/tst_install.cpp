@@ -64,7 +64,7 @@ private slots:
     {
         // The menu entry starts a program on PATH and names a theme icon; the metainfo names the entry
         // and the version the program reports.
-        const QString entry = readText(prefix + "/share/applications/txconfig.desktop");
+        const QString entry = readText(prefix + "/share/applications/" + kDesktopId + ".desktop");
         const QString exec =
             QRegularExpression("^Exec=(\\S+)", QRegularExpression::MultilineOption).match(entry).captured(1);
         const QString icon =
@@ -73,8 +73,10 @@ private slots:
         QVERIFY(QFile::exists(prefix + "/share/icons/hicolor/scalable/apps/" + icon + ".svg"));
         QVERIFY(QFile::exists(prefix + "/share/icons/hicolor/48x48/apps/" + icon + ".png"));
 
-        const QString metainfo = readText(prefix + "/share/metainfo/txconfig.metainfo.xml");
-        QVERIFY(metainfo.contains("<launchable type=\"desktop-id\">txconfig.desktop</launchable>"));
+        const QString metainfo = readText(prefix + "/share/metainfo/" + kDesktopId + ".metainfo.xml");
+        QVERIFY(metainfo.contains(QStringLiteral("<id>%1</id>").arg(kDesktopId)));
+        QVERIFY(metainfo.contains(
+            QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(kDesktopId)));
         QVERIFY(metainfo.contains(QStringLiteral("<release version=\"%1\"").arg(kProgramVersion)));
     }
 };

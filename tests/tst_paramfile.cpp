@@ -52,7 +52,7 @@ class TestParamFile : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLoggingCategory::setFilterRules("default.debug=false"); }
+    void initTestCase() { QLoggingCategory::setFilterRules("txconfig.files.debug=false"); }
 
     void lengthsDecideWhichFramesAreRead_data()
     {

@@ -68,6 +68,46 @@ private slots:
         QCOMPARE(text.contains("dialout"), !accessible);
     }
 
+    // The same classification, told in one line for a terminal: no paragraph, no box title.
+    void openFailureLineSaysWhy_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSerialPort::SerialPortError>("error");
+        QTest::addColumn<bool>("accessible");
+        QTest::addColumn<QString>("expected");
+        const auto E = QSerialPort::DeviceNotFoundError, P = QSerialPort::PermissionError;
+        QTest::newRow("missing") << "ttyUSB0" << E << true << "no such port (is the transmitter plugged in?)";
+        QTest::newRow("gone") << "ttyUSB0" << QSerialPort::ResourceError << true
+                              << "no such port (is the transmitter plugged in?)";
+        QTest::newRow("busy") << "ttyACM0" << P << true << "busy: another program has the port open";
+        QTest::newRow("open already")
+            << "ttyACM0" << QSerialPort::OpenError << true << "busy: another program has the port open";
+        QTest::newRow("forbidden") << "/tmp/txemu-pilot" << P << false
+                                   << "permission denied (is your user in the dialout group?)";
+        QTest::newRow("no name") << "" << E << true << "no port given";
+        QTest::newRow("other") << "ttyS0" << QSerialPort::UnsupportedOperationError << true
+                               << "Unsupported operation";
+    }
+    void openFailureLineSaysWhy()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSerialPort::SerialPortError, error);
+        QFETCH(bool, accessible);
+        QFETCH(QString, expected);
+        const OpenFailure failure{name, error, accessible, "Unsupported operation"};
+        QCOMPARE(openFailureLine(failure), expected);
+        QVERIFY(!openFailureLine(failure).contains('\n'));
+    }
+
+    // Paths are taken as QSerialPort takes them; a bare name lives in /dev.
+    void devicePathsAsTheSerialPortReadsThem()
+    {
+        QCOMPARE(devicePath("ttyUSB0"), QString("/dev/ttyUSB0"));
+        QCOMPARE(devicePath("/tmp/txemu"), QString("/tmp/txemu"));
+        QCOMPARE(devicePath("./pty"), QString("./pty"));
+        QCOMPARE(devicePath("../pty"), QString("../pty"));
+    }
+
     void toolTipsAndPreselection()
     {
         QCOMPARE(portToolTip(port("ttyUSB0", 0x0403, 0x6001, "FT232R USB UART")),

@@ -86,21 +86,21 @@ class TestReceiver : public QObject
 {
     Q_OBJECT
 private slots:
-    void singleFrameChunkPassesThrough_data();
-    void singleFrameChunkPassesThrough();
-    void ambiguousHeadsWaitForTheRest();
-    void auxBlockIsTakenOnlyInStep_data();
-    void auxBlockIsTakenOnlyInStep();
-    void everyChunkingGivesTheSameFrames_data();
-    void everyChunkingGivesTheSameFrames();
-    void hostileLiveFramesNeverBecomeBlocks();
-    void garbageNeverGrowsTheBuffer();
-    void garbageBeforeAStreamIsSkipped_data();
-    void garbageBeforeAStreamIsSkipped();
-    void clearDropsAPartialFrame();
+    void oneReading_singleFrameChunkPassesThrough_data();
+    void oneReading_singleFrameChunkPassesThrough();
+    void wait_ambiguousHeadsWaitForTheRest();
+    void findNothing_auxBlockIsTakenOnlyInStep_data();
+    void findNothing_auxBlockIsTakenOnlyInStep();
+    void oneReading_everyChunkingGivesTheSameFrames_data();
+    void oneReading_everyChunkingGivesTheSameFrames();
+    void meetLive_hostileLiveFramesNeverBecomeBlocks();
+    void findNothing_garbageNeverGrowsTheBuffer();
+    void findChain_garbageBeforeAStreamIsSkipped_data();
+    void findChain_garbageBeforeAStreamIsSkipped();
+    void openWhole_clearDropsAPartialFrame();
 };
 
-void TestReceiver::singleFrameChunkPassesThrough_data()
+void TestReceiver::oneReading_singleFrameChunkPassesThrough_data()
 {
     QTest::addColumn<QByteArray>("chunk");
     QTest::addColumn<bool>("readsOtherwise"); // its bytes also read as other frames: the next head decides
@@ -116,7 +116,7 @@ void TestReceiver::singleFrameChunkPassesThrough_data()
     QTest::newRow("aux odd bytes 0 1 7") << bytes({0x55, 0xFE, 0xAA, 1, 2, 3, 4, 0xFE}) << false;
 }
 
-void TestReceiver::singleFrameChunkPassesThrough()
+void TestReceiver::oneReading_singleFrameChunkPassesThrough()
 {
     QFETCH(QByteArray, chunk);
     QFETCH(bool, readsOtherwise);
@@ -132,7 +132,7 @@ void TestReceiver::singleFrameChunkPassesThrough()
     QCOMPARE(r.buffered(), 0);
 }
 
-void TestReceiver::ambiguousHeadsWaitForTheRest()
+void TestReceiver::wait_ambiguousHeadsWaitForTheRest()
 {
     // The first 12 bytes of a channel frame whose servo 5 low byte is 0xFE look like a block.
     ParameterSet live;
@@ -159,7 +159,7 @@ void TestReceiver::ambiguousHeadsWaitForTheRest()
     QCOMPARE(r.buffered(), 0);
 }
 
-void TestReceiver::auxBlockIsTakenOnlyInStep_data()
+void TestReceiver::findNothing_auxBlockIsTakenOnlyInStep_data()
 {
     QTest::addColumn<int>("byte0");
     QTest::addColumn<int>("servoOut1"); // of the channel frame after it
@@ -169,7 +169,7 @@ void TestReceiver::auxBlockIsTakenOnlyInStep_data()
         QTest::addRow("byte 0 FE, servo 1 = %d", servo) << 0xFE << servo;
 }
 
-void TestReceiver::auxBlockIsTakenOnlyInStep()
+void TestReceiver::findNothing_auxBlockIsTakenOnlyInStep()
 {
     QFETCH(int, byte0);
     QFETCH(int, servoOut1);
@@ -198,7 +198,7 @@ void TestReceiver::auxBlockIsTakenOnlyInStep()
     QCOMPARE(p.THCURE_Data03, ParameterSet{}.THCURE_Data03);
 }
 
-void TestReceiver::everyChunkingGivesTheSameFrames_data()
+void TestReceiver::oneReading_everyChunkingGivesTheSameFrames_data()
 {
     QTest::addColumn<bool>("hostile");
     QTest::addColumn<int>("mode");
@@ -213,7 +213,7 @@ void TestReceiver::everyChunkingGivesTheSameFrames_data()
     }
 }
 
-void TestReceiver::everyChunkingGivesTheSameFrames()
+void TestReceiver::oneReading_everyChunkingGivesTheSameFrames()
 {
     QFETCH(bool, hostile);
     QFETCH(int, mode);
@@ -238,7 +238,7 @@ void TestReceiver::everyChunkingGivesTheSameFrames()
     QCOMPARE(received.THCURE_Data04, 52);
 }
 
-void TestReceiver::hostileLiveFramesNeverBecomeBlocks()
+void TestReceiver::meetLive_hostileLiveFramesNeverBecomeBlocks()
 {
     const ParameterSet model = demoModel();
     QVector<QByteArray> stream;
@@ -255,7 +255,7 @@ void TestReceiver::hostileLiveFramesNeverBecomeBlocks()
     }
 }
 
-void TestReceiver::garbageNeverGrowsTheBuffer()
+void TestReceiver::findNothing_garbageNeverGrowsTheBuffer()
 {
     QRandomGenerator rng(20240611);
     StreamReceiver r;
@@ -279,7 +279,7 @@ void TestReceiver::garbageNeverGrowsTheBuffer()
     QVERIFY(r.buffered() < StreamReceiver::kDecideSpan + kLiveFrameLength);
 }
 
-void TestReceiver::garbageBeforeAStreamIsSkipped_data()
+void TestReceiver::findChain_garbageBeforeAStreamIsSkipped_data()
 {
     QTest::addColumn<QByteArray>("garbage");
     QTest::addColumn<int>("mayLose"); // frames at the start that a false frame start may swallow
@@ -294,7 +294,7 @@ void TestReceiver::garbageBeforeAStreamIsSkipped_data()
         QTest::addRow("any bytes %d", seed) << randomBytes(rng, 1000 + seed, false) << 2;
 }
 
-void TestReceiver::garbageBeforeAStreamIsSkipped()
+void TestReceiver::findChain_garbageBeforeAStreamIsSkipped()
 {
     QFETCH(QByteArray, garbage);
     QFETCH(int, mayLose);
@@ -310,7 +310,7 @@ void TestReceiver::garbageBeforeAStreamIsSkipped()
     }
 }
 
-void TestReceiver::clearDropsAPartialFrame()
+void TestReceiver::openWhole_clearDropsAPartialFrame()
 {
     const QByteArray channel = channelFrameAt(demoModel(), 0, 0, false);
     StreamReceiver r;

@@ -32,7 +32,7 @@ class TestReceiverStep : public QObject
     Q_OBJECT
 private slots:
     // Random payloads (marker bytes and block codes included) cut at random: the frames sent, exactly.
-    void streamsFromAFrameStartComeOutExactly()
+    void openReading_streamsFromAFrameStartComeOutExactly()
     {
         QRandomGenerator rng(9);
         auto pick = [&rng](int n) { return int(rng.bounded(n)); };
@@ -55,7 +55,7 @@ private slots:
 
     // The port opened inside a live frame: no block or aux block that was not sent, ever; once in
     // step, every frame after.
-    void portOpenedMidFrameInventsNoBlock()
+    void openWeak_portOpenedMidFrameInventsNoBlock()
     {
         QRandomGenerator rng(10);
         auto pick = [&rng](int n) { return int(rng.bounded(n)); };
@@ -78,7 +78,7 @@ private slots:
 
     // Found under the adversarial emulator: a live frame with FE at byte 11 before a block reads as
     // block 17 and then a live frame; the step was given up and the READ lost that block.
-    void readAmidHostileLiveFramesLosesNothing()
+    void farLive_readAmidHostileLiveFramesLosesNothing()
     {
         QRandomGenerator rng(12);
         const QVector<QByteArray> answer = readAnswer(demoModel());
@@ -112,7 +112,7 @@ private slots:
         }
     }
 
-    void wholeFrameNotificationAfterJunk()
+    void findWhole_wholeFrameNotificationAfterJunk()
     {
         const ParameterSet model = demoModel();
         const QByteArray channel = encodeChannelFrame(model);
@@ -135,7 +135,7 @@ private slots:
 
     // Found: the port opened on the tail of a channel frame whose channel 3 was 1194 (0x04AA); an aux
     // block was read out of it and the next WRITE sent its values.
-    void tailOfAChannelFrameIsNoAuxBlock_data()
+    void openWeak_tailOfAChannelFrameIsNoAuxBlock_data()
     {
         QTest::addColumn<QByteArray>("tail");
         ParameterSet live;
@@ -144,7 +144,7 @@ private slots:
         live.servoOut7 = 0xAA10;
         QTest::newRow("exactly 8 bytes") << encodeChannelFrame(live).mid(12);
     }
-    void tailOfAChannelFrameIsNoAuxBlock()
+    void openWeak_tailOfAChannelFrameIsNoAuxBlock()
     {
         QFETCH(QByteArray, tail);
         QCOMPARE(quint8(tail.at(2)), kAuxCode);
@@ -160,13 +160,13 @@ private slots:
 
     // Found: a stray FE 18 03 E8 swallowed the whole rev and sub-trim blocks after it into one bogus
     // channel frame.
-    void truncatedLiveHeadSwallowsNoBlock_data()
+    void wholeRun_truncatedLiveHeadSwallowsNoBlock_data()
     {
         QTest::addColumn<int>("sub4");
         QTest::newRow("as found") << demoModel().sub4;
         QTest::newRow("0xAA where the bogus frame ends") << 50;
     }
-    void truncatedLiveHeadSwallowsNoBlock()
+    void wholeRun_truncatedLiveHeadSwallowsNoBlock()
     {
         QFETCH(int, sub4);
         ParameterSet model = demoModel();
@@ -181,7 +181,7 @@ private slots:
 
     // Found: a whole block whose byte 1 is 0x18 was held back; on the buffered path a block with an
     // unlisted code was dropped.
-    void blocksThatLookOtherwiseAreBlocks()
+    void oneReading_blocksThatLookOtherwiseAreBlocks()
     {
         QByteArray odd = encodeParamBlock(0x44, demoModel());
         odd[1] = char(kChannelId);
@@ -198,7 +198,7 @@ private slots:
     }
 
     // Over a real pseudo-terminal: the tool's port opens while the transmitter streams, cut at random.
-    void portOpenedOnAStreamingLine()
+    void openReading_portOpenedOnAStreamingLine()
     {
         TxEmulator emu;
         emu.setChunking(Chunking::Random, 5);
@@ -227,7 +227,7 @@ private slots:
     // Block 17's code is the aux marker; with 0xAA at its byte 10 and at block 18's byte 6 the pair
     // also reads as three aux blocks, and both readings meet at block 19. Only one of them holds each
     // awaited frame number once.
-    void auxMarkersInBlocks17And18KeepBothInARead_data()
+    void meetAwaited_auxMarkersInBlocks17And18KeepBothInARead_data()
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<quint32>("seed");
@@ -236,7 +236,7 @@ private slots:
         for (quint32 seed : {2u, 5u, 8u})
             QTest::newRow(qPrintable(QString("random %1").arg(seed))) << int(Chunking::Random) << seed;
     }
-    void auxMarkersInBlocks17And18KeepBothInARead()
+    void meetAwaited_auxMarkersInBlocks17And18KeepBothInARead()
     {
         QFETCH(int, mode);
         QFETCH(quint32, seed);

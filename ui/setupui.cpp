@@ -1,7 +1,6 @@
 #include "choices.h"
 #include "ui_mainwindow.h"
 
-#include "connectbyname.h"
 #include "inventory.h"
 #include "pagepolish.h"
 #include "popupdeferral.h"
@@ -81,9 +80,6 @@ void Ui::MainWindow::setupUi(QMainWindow *MainWindow)
         {comboBox_PRM02_Slave, 5}, {comboBox_PRM02_Master_2, 0},
     };
     for (const auto &[box, index] : indexes) box->setCurrentIndex(index);
-
-    // Last, so none of the window's value-changed handlers sees the defaults set above.
-    connectSlotsByName(MainWindow);
 }
 
 #undef NAMED_LAYOUT

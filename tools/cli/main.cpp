@@ -16,8 +16,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QLatin1String(kCliName));
     QCoreApplication::setApplicationVersion(QLatin1String(kProgramVersion));
-    // The file reader's debug lines are for the window's log, not for a terminal.
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    // The link's and the file reader's debug lines are for the window's log, not for a terminal.
+    QLoggingCategory::setFilterRules(QStringLiteral("txconfig.*.debug=false"));
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,12 +1,12 @@
 #include "readsession.h"
 
 #include "link/blocks.h"
+#include "link/serialsession.h"
 #include "link/streamreceiver.h"
-#include "seriallink.h"
 
 #include <algorithm>
 
-bool readModelOver(SerialLink &link, ReadOutcome &outcome, const std::function<void(int)> &progress,
+bool readModelOver(SerialSession &link, ReadOutcome &outcome, const std::function<void(int)> &progress,
                    int quietMs)
 {
     StreamReceiver receiver;
@@ -16,16 +16,14 @@ bool readModelOver(SerialLink &link, ReadOutcome &outcome, const std::function<v
         const int before = answer.received();
         receiver.setAwaited(answer.awaitedNumbers());
         for (const QByteArray &frame : receiver.feed(chunk)) {
-            const FrameKind kind = classifyFrame(frame);
-            if (kind == FrameKind::Telemetry) {
+            const DecodedFrame id = identifyFrame(frame);
+            if (id.kind == FrameKind::Telemetry) {
                 outcome.trimsReceived = true;
                 outcome.trims = telemetryTrims(frame);
             }
-            const int number = kind == FrameKind::AuxBlock     ? kAuxBlockNumber
-                               : kind == FrameKind::ParamBlock ? paramBlockNumber(quint8(frame.at(2)))
-                                                               : -1;
             // Blocks count only in answer to our "RR"; a copy of one we have changes nothing.
-            if (number >= 0 && answer.offer(frame, number) != ReadAnswer::Offer::Take) continue;
+            const bool block = id.kind == FrameKind::ParamBlock || id.kind == FrameKind::AuxBlock;
+            if (block && answer.offer(frame, id.number) != ReadAnswer::Offer::Take) continue;
             decodeFrame(frame, outcome.set);
         }
         // One answer per notification, as the window gives: the transmitter paces itself on them.
@@ -63,13 +61,13 @@ bool readModelOver(SerialLink &link, ReadOutcome &outcome, const std::function<v
 ReadOutcome readTransmitter(const QString &portName, const std::function<void(int)> &progress, int quietMs)
 {
     ReadOutcome outcome;
-    SerialLink link(portName);
+    SerialSession link(portName);
     if (!link.open()) {
         outcome.failure = link.failure();
         return outcome;
     }
     link.send("OK");
-    if (!link.wait(SerialLink::kSettleMs) || !readModelOver(link, outcome, progress, quietMs)) {
+    if (!link.wait(SerialSession::kSettleMs) || !readModelOver(link, outcome, progress, quietMs)) {
         outcome.failure = link.failure();
         return outcome;
     }

@@ -10,7 +10,7 @@
 #include <functional>
 #include <optional>
 
-class SerialLink;
+class SerialSession;
 
 // One read of the transmitter's model, as the window's OPEN and READ do it, but checked: "OK", "RR",
 // "WWW" for every non-empty notification, blocks collected until all 19 frame numbers (and a
@@ -33,5 +33,5 @@ ReadOutcome readTransmitter(const QString &portName, const std::function<void(in
 
 // The same read over a link that is already open (and stays open); `outcome.set` is decoded into as
 // it stands. False if the port failed.
-bool readModelOver(SerialLink &link, ReadOutcome &outcome, const std::function<void(int)> &progress,
+bool readModelOver(SerialSession &link, ReadOutcome &outcome, const std::function<void(int)> &progress,
                    int quietMs);

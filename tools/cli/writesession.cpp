@@ -1,20 +1,20 @@
 #include "writesession.h"
 
+#include "link/serialsession.h"
 #include "readsession.h"
-#include "seriallink.h"
 
 WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const QVector<TextFrame> &frames,
                               bool verify, const std::function<void(TextFrame, int, int)> &progress,
                               int quietMs)
 {
     WriteOutcome outcome;
-    SerialLink link(portName);
+    SerialSession link(portName);
     if (!link.open()) {
         outcome.failure = link.failure();
         return outcome;
     }
     link.send("OK");
-    bool alive = link.wait(SerialLink::kSettleMs);
+    bool alive = link.wait(SerialSession::kSettleMs);
     std::array<QString, 4> sentText;
     for (int i = 0; alive && i < frames.size(); ++i) {
         if (progress) progress(frames[i], i, int(frames.size()));

@@ -121,7 +121,7 @@ void savedFileReadsBack(FuzzedDataProvider &in)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false")); // the "Blength" lines
+    QLoggingCategory::setFilterRules(QStringLiteral("txconfig.files.debug=false")); // the "Blength" lines
     return 0;
 }
 

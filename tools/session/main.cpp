@@ -2,6 +2,7 @@
 // anything else that wants the program exercised end to end without a desktop: start the window,
 // OPEN the emulator's port, READ, WRITE, CLOSE, quit. The emulator (build/txemu) runs as a process of
 // its own. Exits 0 when every step did what it should.
+#include "app/logoutput.h"
 #include "app/mainwindow.h"
 #include "params/parameterset.h"
 
@@ -42,6 +43,7 @@ template <typename Done> bool runUntil(Done done, int ms)
 
 int main(int argc, char *argv[])
 {
+    installLogOutput();
     QApplication app(argc, argv);
     QProcess emulator;
     emulator.setStandardErrorFile(QProcess::nullDevice());

@@ -1,45 +1,19 @@
-#include "seriallink.h"
+#include "link/serialsession.h"
 
+#include "link/porterrors.h"
 #include "link/serialline.h"
 
 #include <QEventLoop>
-#include <QFile>
 #include <QTimer>
-
-#include <unistd.h>
 
 namespace {
 
 // Draining "DIS" takes a few milliseconds; a line that does not take it within this is gone.
 constexpr int kDrainMs = 1000;
 
-// Whether we may read and write the port's device node (a port named without a path lives in /dev).
-bool accessible(const QString &portName)
-{
-    const bool path = portName.startsWith('/') || portName.startsWith('.');
-    const QByteArray node = QFile::encodeName(path ? portName : QStringLiteral("/dev/") + portName);
-    return ::access(node.constData(), R_OK | W_OK) == 0;
-}
-
 } // namespace
 
-QString portFailureReason(QSerialPort::SerialPortError error, bool accessible, const QString &systemText)
-{
-    switch (error) {
-    case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("no such port (is the transmitter plugged in?)");
-    case QSerialPort::PermissionError:
-        // Qt reports a port held by another program as a permission error too.
-        return accessible ? QStringLiteral("busy: another program has the port open")
-                          : QStringLiteral("permission denied (is your user in the dialout group?)");
-    case QSerialPort::OpenError:
-        return QStringLiteral("busy: the port is already open");
-    default:
-        return systemText;
-    }
-}
-
-SerialLink::SerialLink(const QString &portName) : m_name(portName)
+SerialSession::SerialSession(const QString &portName) : m_name(portName)
 {
     m_port.setPortName(portName);
     QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] { readAvailable(); });
@@ -47,25 +21,25 @@ SerialLink::SerialLink(const QString &portName) : m_name(portName)
                      [this](QSerialPort::SerialPortError e) { failed(e); });
 }
 
-SerialLink::~SerialLink()
+SerialSession::~SerialSession()
 {
     m_port.close();
 }
 
-bool SerialLink::open()
+bool SerialSession::open()
 {
     applyTransmitterLineSettings(m_port);
     if (m_port.open(QIODevice::ReadWrite)) return true;
-    m_failure = portFailureReason(m_port.error(), accessible(m_name), m_port.errorString());
+    m_failure = openFailureLine(openFailureOf(m_port, m_name));
     return false;
 }
 
-void SerialLink::send(const QByteArray &bytes)
+void SerialSession::send(const QByteArray &bytes)
 {
     if (m_failure.isEmpty()) m_port.write(bytes);
 }
 
-void SerialLink::readAvailable()
+void SerialSession::readAvailable()
 {
     const QByteArray chunk = m_port.readAll();
     if (chunk.isEmpty()) return;
@@ -75,7 +49,7 @@ void SerialLink::readAvailable()
 
 // Errors before open() are its own to report; once open, any error but a time-out ends the link
 // (a hung-up line keeps reporting read errors while the port stays open).
-void SerialLink::failed(QSerialPort::SerialPortError error)
+void SerialSession::failed(QSerialPort::SerialPortError error)
 {
     if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError || !m_port.isOpen()) return;
     if (m_failure.isEmpty())
@@ -84,7 +58,7 @@ void SerialLink::failed(QSerialPort::SerialPortError error)
     if (m_wake) m_wake();
 }
 
-bool SerialLink::wait(int ms, const std::function<bool()> &done)
+bool SerialSession::wait(int ms, const std::function<bool()> &done)
 {
     if (!m_failure.isEmpty()) return false;
     if (done && done()) return true;
@@ -98,7 +72,7 @@ bool SerialLink::wait(int ms, const std::function<bool()> &done)
     return m_failure.isEmpty();
 }
 
-void SerialLink::close()
+void SerialSession::close()
 {
     // Nothing may follow "DIS": a notification arriving while it drains must not be answered.
     onData = nullptr;

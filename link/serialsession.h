@@ -6,18 +6,18 @@
 
 #include <functional>
 
-// The command-line tool's end of the serial link: the window's line settings, a one-line reason for
-// every failure, and waits that keep the event loop running (so an emulator in the same process, or
-// the port's own notifications, carry on while we wait).
-class SerialLink
+// A scripted session on the serial link, for callers without the window (txconfig-cli): the
+// transmitter's line settings, a one-line reason for every failure, and waits that keep the event loop
+// running (so an emulator in the same process, or the port's own notifications, carry on meanwhile).
+class SerialSession
 {
 public:
     // The window cannot follow "OK" with a command sooner than its 200 ms button hold-off; a
     // transmitter may rely on that, so we leave it the same time.
     static constexpr int kSettleMs = 200;
 
-    explicit SerialLink(const QString &portName);
-    ~SerialLink();
+    explicit SerialSession(const QString &portName);
+    ~SerialSession();
 
     // Opens with the transmitter's line settings; false with failure() set.
     bool open();
@@ -43,7 +43,3 @@ private:
     QString m_failure;
     std::function<void()> m_wake; // ends the running wait early
 };
-
-// The reason a port could not be used, in a pilot's words: missing, busy or not permitted.
-// `accessible` says whether the device node exists and we may read and write it.
-QString portFailureReason(QSerialPort::SerialPortError error, bool accessible, const QString &systemText);

@@ -1,0 +1,3 @@
+#include "files/fileslog.h"
+
+Q_LOGGING_CATEGORY(lcFiles, "txconfig.files")
