@@ -76,6 +76,9 @@ private slots:
         const QString metainfo = readText(prefix + "/share/metainfo/txconfig.metainfo.xml");
         QVERIFY(metainfo.contains("<launchable type=\"desktop-id\">txconfig.desktop</launchable>"));
         QVERIFY(metainfo.contains(QStringLiteral("<release version=\"%1\"").arg(kProgramVersion)));
+        // The package's changelog opens with the version it packages.
+        QVERIFY(readText(TXCONFIG_SOURCE_DIR "/packaging/changelog")
+                    .startsWith(QStringLiteral("txconfig (%1) ").arg(kProgramVersion)));
     }
 };
 
