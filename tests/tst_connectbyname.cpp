@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // form::connectSlotsByName against Qt's own QMetaObject::connectSlotsByName on twin trees: every
 // signal fired reaches the same slots, however the names split at their underscores.
 #include "ui/connectbyname.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form's structure: window, tabs, pages, fixed positions, columns and group boxes, checked
 // against the layout as written down here (not against the form's own tables).
 #include "ui_mainwindow.h"

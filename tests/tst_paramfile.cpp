@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/paramfile.h"
 #include "files/savetarget.h"
 #include "link/textframes.h"

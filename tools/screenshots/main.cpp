@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every page of the main window, or the pages named after <dir>, to <dir>/<page>.png for the
 // documentation; at a scale factor above 1 (QT_SCALE_FACTOR=2) the files are <page>@2x.png.
 #include "app/mainwindow.h"
