@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
 #include "app/logoutput.h"
 #include "app/mainwindow.h"
@@ -23,9 +24,11 @@ int main(int argc, char *argv[])
     installLogOutput();
     // Without scaling the point-sized fonts grow with the desktop's DPI while the pixel-placed form does
     // not, and the tab captions run into each other. Fractional factors are kept, so a 150 % desktop
-    // gets 1.5 and a window that still fits its screen, not 2.
+    // gets 1.5 and a window that still fits its screen, not 2. Qt 6 always scales; only Qt 5 is asked.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 
     {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/paramfile.h"
 
 #include "files/fileslog.h"
@@ -12,6 +13,13 @@ QString readParameterFileText(QIODevice &device)
     // The cap counts bytes: counted in characters it would let a file in a wider encoding (a UTF-16
     // byte order mark is enough) take the reader twice or four times as far.
     QTextStream in(device.read(kMaxParameterFileBytes));
+    // One character per byte whatever the locale (Qt 5 would follow it, Qt 6 take UTF-8); a byte order
+    // mark still switches to its encoding, as an editor may have saved the file so.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    in.setEncoding(QStringConverter::Latin1);
+#else
+    in.setCodec("ISO-8859-1");
+#endif
     return in.readAll();
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "link/textframes.h"
@@ -14,7 +15,8 @@ class QSaveFile;
 // Only the first 324 characters matter; a file chosen by mistake is read no further than this.
 constexpr qint64 kMaxParameterFileBytes = 64 * 1024;
 
-// Reads the text of a parameter file from at most its first kMaxParameterFileBytes bytes.
+// Reads the text of a parameter file from at most its first kMaxParameterFileBytes bytes, one Latin-1
+// character per byte on every Qt and locale, unless the text starts with a byte order mark.
 QString readParameterFileText(QIODevice &device);
 
 // Which frames had their markers in place and were read.

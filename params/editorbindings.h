@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Every editor of the form bound to the ParameterSet field it shows and stores, written once. The

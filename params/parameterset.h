@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The one program-wide record of the transmitter's model settings, its live values and the link state.

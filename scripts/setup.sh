@@ -1,10 +1,25 @@
 # Shared by scripts/run and scripts/test: installs what the build needs, then configures and builds.
 # Idempotent: packages already present are not touched, and the build is incremental.
 
+# TXCONFIG_QT=5 (the default: Debian 12's Qt 5.15, which the package targets) or TXCONFIG_QT=6 (Qt 6.4
+# there). Each Qt has build folders of its own: build/ and build-qt6/, build-fuzz/ and build-fuzz-qt6/.
+
 TXCONFIG_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-TXCONFIG_BUILD="${TXCONFIG_BUILD:-$TXCONFIG_ROOT/build}"
-TXCONFIG_PACKAGES=(cmake make g++ qtbase5-dev libqt5serialport5-dev libbenchmark-dev fonts-dejavu-core xvfb xauth)
+TXCONFIG_QT="${TXCONFIG_QT:-5}"
+case "$TXCONFIG_QT" in
+5) TXCONFIG_QT_PACKAGES=(qtbase5-dev libqt5serialport5-dev) TXCONFIG_SUFFIX="" ;;
+6) TXCONFIG_QT_PACKAGES=(qt6-base-dev qt6-serialport-dev) TXCONFIG_SUFFIX="-qt6" ;;
+*)
+    echo "TXCONFIG_QT is 5 or 6, not '$TXCONFIG_QT'" >&2
+    return 1
+    ;;
+esac
+TXCONFIG_BUILD="${TXCONFIG_BUILD:-$TXCONFIG_ROOT/build$TXCONFIG_SUFFIX}"
+# Pinned, since a machine with both would otherwise get the newest.
+TXCONFIG_CMAKE_QT="-DTXCONFIG_QT_MAJOR=$TXCONFIG_QT"
+TXCONFIG_PACKAGES=(cmake make g++ "${TXCONFIG_QT_PACKAGES[@]}" libbenchmark-dev fonts-dejavu-core xvfb xauth)
 TXCONFIG_PACKAGES+=(desktop-file-utils appstream) # the desktop validators in the tests
+TXCONFIG_PACKAGES+=(help2man) # the man pages, from each program's --help
 # Only scripts/fuzz needs these (libFuzzer comes with clang's runtime); the normal build does not.
 TXCONFIG_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # Only the memory check (scripts/memcheck) needs this.
@@ -27,6 +42,6 @@ ensure_packages() {
 
 # configure_and_build [CMAKE OPTION...]
 configure_and_build() {
-    cmake -S "$TXCONFIG_ROOT" -B "$TXCONFIG_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake -S "$TXCONFIG_ROOT" -B "$TXCONFIG_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$TXCONFIG_CMAKE_QT" "$@" >/dev/null
     cmake --build "$TXCONFIG_BUILD" -j"$(nproc)"
 }

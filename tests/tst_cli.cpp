@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // txconfig-cli: its commands run in-process against the emulator over a real pseudo-terminal and on
 // real files, and the built program for its exit codes.
 #include "commands.h"

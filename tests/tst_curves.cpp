@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "params/parameterset.h"
 #include "widgets/curewidget.h"
 #include "widgets/curvegeometry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display pass on the real window: every field reaches its editor, values an editor cannot show
 // are clamped and stored back, boxes without a field snap back, the two dual-rate groups follow each
 // other in one pass, and a steady parameter set causes no change signals at all.

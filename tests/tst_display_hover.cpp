@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display pass's delayed style switch on real combo boxes: the pointer is made to rest on a box
 // by its under-mouse attribute, and each pass is one the test runs itself.
 #include "support/displayrig.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live read-outs as the display pass leaves them on the real window: channel values and bars,
 // the voltage and signal texts of the top bar, and the stick trims for every stick mode.
 #include "support/displayrig.h"

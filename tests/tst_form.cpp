@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form's structure: window, tabs, pages, fixed positions, columns and group boxes, checked
 // against the layout as written down here (not against the form's own tables).
 #include "ui_mainwindow.h"
@@ -77,9 +78,9 @@ private slots:
             squeezed("QTabWidget::pane{border:10px;} QTabWidget::tab-bar{alignment:left;}"
                      "QTabBar::tab{border: none; border-top-left-radius: 10px; border-top-right-radius: 10px;"
                      " color: white; background: rgb(80,80,80); height: 50px; min-width: 140px;}"
-                     "QTabBar::tab:hover{background:rgb(0, 0, 0, 0);}"
+                     "QTabBar::tab:hover{background:rgba(0, 0, 0, 0);}"
                      "QTabBar::tab:selected{border-color: white; background:red;"
-                     " color:rgb(0, 255, 255, 255);}"));
+                     " color:rgba(0, 255, 255, 255);}"));
     }
 
     void pagesAndFrames_data()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the order of building leaves behind: the page setupUi leaves current, the parameter set
 // untouched by the form's defaults, the lamp, fixed positions and movable tabs.
 #include "app/mainwindow.h"

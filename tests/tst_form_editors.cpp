@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every spin box and combo box of the form: class, range, step, value, items, font size and style
 // sheet, checked against the layout as written down here (not against the form's own tables).
 #include "stylesheets.h"

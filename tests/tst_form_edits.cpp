@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing a widget of the real window stores the value in its field through the slot connected by
 // name: a sample from every group, both dual-rate groups and the fields two editors share.
 #include "params/parameterset.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every line edit, button and bar of the form: texts, read-only flags, style sheets and ranges,
 // checked against the layout as written down here (not against the form's own tables).
 #include "ui_mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/version.h"
 
 #include <QDirIterator>
@@ -78,6 +79,9 @@ private slots:
         QVERIFY(metainfo.contains(
             QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(kDesktopId)));
         QVERIFY(metainfo.contains(QStringLiteral("<release version=\"%1\"").arg(kProgramVersion)));
+        // The package's changelog opens with the version it packages.
+        QVERIFY(readText(TXCONFIG_SOURCE_DIR "/packaging/changelog")
+                    .startsWith(QStringLiteral("txconfig (%1) ").arg(kProgramVersion)));
     }
 };
 

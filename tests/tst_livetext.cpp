@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/hoverstyle.h"
 #include "display/livetext.h"
 

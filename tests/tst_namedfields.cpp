@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of named parameters against the two things it restates: the text frames (every field
 // named once) and the form (every field grouped under the tab its editor sits on).
 #include "link/textframes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/paramfile.h"
 #include "files/savetarget.h"
 #include "link/textframes.h"
@@ -7,6 +8,9 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+#include <QTextCodec>
+#endif
 
 #include <functional>
 #include <grp.h>
@@ -197,6 +201,32 @@ private slots:
         QFile f(kept);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("new model"));
+    }
+
+    void aNonAsciiByteIsOneCharacter()
+    {
+        // A locale's multi-byte encoding would take these two bytes for one character and move the
+        // frames after them out of place. Qt 6 reads UTF-8 by default; Qt 5 follows the locale, made so here.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+        QTextCodec *const locale = QTextCodec::codecForLocale();
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+        auto restore = qScopeGuard([locale] { QTextCodec::setCodecForLocale(locale); });
+#endif
+        QByteArray bytes = fileText(marked()).toLatin1();
+        bytes.replace(40, 2, "\xC3\xA9"); // "é" in UTF-8, inside the S frame
+        QTemporaryDir dir;
+        QFile file(dir.filePath("model.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == 324);
+        file.close();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = readParameterFileText(file);
+        QCOMPARE(text.size(), 324);
+        QCOMPARE(text.mid(40, 2), QString::fromLatin1("\xC3\xA9"));
+        ParameterSet p;
+        const LoadedFrames got = readParameterText(text, p);
+        QVERIFY(got.s && got.g && got.h && got.i);
+        QCOMPARE(p.Atti2, 61);
+        QCOMPARE(p.StkTrim3, 77);
     }
 
     void theLimitCountsBytesInAWideEncoding()

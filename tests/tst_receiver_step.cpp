@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The receiver keeps step: generated streams of every kind of frame, the faults found at the bench,
 // and a port opened on a line that is already streaming.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 #include "app/portlist.h"
 #include "link/framebuffers.h"
@@ -6,8 +7,44 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QSerialPortInfo>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
+
+namespace {
+
+// Every warning Qt prints while one is installed (QTest::failOnWarning would do, from Qt 6.3 on).
+class WarningRecorder
+{
+public:
+    WarningRecorder() { s_previous = qInstallMessageHandler(&WarningRecorder::record); }
+    ~WarningRecorder() { qInstallMessageHandler(s_previous); }
+    static QStringList warnings;
+
+private:
+    static void record(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (type != QtDebugMsg && type != QtInfoMsg) warnings << message;
+        s_previous(type, context, message);
+    }
+    static QtMessageHandler s_previous;
+};
+QStringList WarningRecorder::warnings;
+QtMessageHandler WarningRecorder::s_previous = nullptr;
+
+// Pixels of the caption's cyan, letting the edges of the glyphs blend into the tab.
+int cyanPixels(const QImage &image, const QRect &area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.red() < 64 && c.green() > 192 && c.blue() > 192;
+        }
+    return count;
+}
+
+} // namespace
 
 class TestWindow : public QObject
 {
@@ -42,6 +79,45 @@ private slots:
         QCOMPARE(listed, expected);
         // Nothing remembered yet: a USB port of the system's if there is one, else the first port.
         QCOMPARE(box->currentIndex(), qMax(firstUsb, 0));
+    }
+
+    void startsWithoutAQtWarning()
+    {
+        // A style sheet rule Qt cannot parse is only a warning, and the widget is drawn without it.
+        WarningRecorder::warnings.clear();
+        {
+            WarningRecorder recorder;
+            MainWindow w;
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            // Each page's sheets are parsed as it is first shown.
+            auto *tabs = w.findChild<QTabWidget *>("tabWidget");
+            for (int i = 0; i < tabs->count(); ++i) {
+                tabs->setCurrentIndex(i);
+                QTest::qWait(20);
+            }
+        }
+        QCOMPARE(WarningRecorder::warnings, QStringList());
+    }
+
+    void theSelectedTabsCaptionIsDrawnCyan()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto *bar = w.findChild<QTabBar *>();
+        QVERIFY(bar);
+        for (int selected : {0, 3}) {
+            bar->setCurrentIndex(selected);
+            const QImage drawn = bar->grab().toImage();
+            const qreal ratio = drawn.devicePixelRatio();
+            auto area = [&](int tab) {
+                const QRect r = bar->tabRect(tab);
+                return QRect((r.topLeft() * ratio), r.size() * ratio) & drawn.rect();
+            };
+            QVERIFY2(cyanPixels(drawn, area(selected)) >= 20, qPrintable(bar->tabText(selected)));
+            QCOMPARE(cyanPixels(drawn, area(selected == 0 ? 1 : 0)), 0); // the others are white on grey
+        }
     }
 
     void extraPortsParsing()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Private to the inventory tables: the page builders and the row shorthands they use.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/curewidget.h"
 
 #include "params/parameterset.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A real window whose display passes the test drives one by one, and a tally of the change signals

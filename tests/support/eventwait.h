@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Waiting the way the tool waits: a local event loop, no sleeping in between. QTest::qWait sleeps

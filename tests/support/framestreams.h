@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Shared by the receiver and emulator tests: what the transmitter's byte stream looks like, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into every test program: each run gets a fresh, empty config folder, so no test reads or
 // writes the user's own settings (or the file dialogs' history) and none sees what an earlier run
 // left behind. It runs before main, before anything can have asked QSettings for its paths.

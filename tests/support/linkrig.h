@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A window wired to an in-process transmitter emulator over a real pseudo-terminal.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Answers the modal boxes and file dialogs a command opens, so a test can click a button and go on.

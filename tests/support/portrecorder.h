@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The tool's end of a pseudo-terminal in the tests: a real QSerialPort on the slave path that keeps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times one display pass on a shown window whose parameter set does not change (the steady case
 // that runs ten times a second for the whole session), and one pass after every value changed,
 // painting included.

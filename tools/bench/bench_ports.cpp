@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times one listing of the serial ports, the work the port box would repeat every second while the
 // link is closed, against the check that runs instead when nothing changed.
 #include "app/portlist.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soak: the program's window, shown, against the transmitter emulator streaming at the link's full
 // rate (115200 baud carry 576 twenty-byte frames a second: channel frames at 524/s with a telemetry
 // frame after every tenth) for SECONDS (default 600). Prints the CPU the program used (% of one core),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up cost of one process: `bench_startup program` starts as the program does (application,
 // main window, show), `bench_startup bare` with a bare 1100x680 QMainWindow instead. At the event
 // loop's first turn it prints the CPU used so far (user + system, ms) and the peak RSS (MiB), then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A model of what the transmitter's line carries, shared by the receiver's fuzz target and its

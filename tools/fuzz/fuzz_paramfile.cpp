@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter file reader. The input is a file the user picked: whatever it holds, and even if it
 // never ends (a device picked by mistake), reading it must neither crash nor take more than the cap.
 // The same bytes also give a parameter set to save: a file this program saves reads back exactly the

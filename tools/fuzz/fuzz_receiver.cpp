@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target over the stream receiver. The input chooses a stream of frames (kinds and
 // payloads), where the port opened (at a frame's start, inside a live frame, or after junk) and
 // where the line cut it into notifications.

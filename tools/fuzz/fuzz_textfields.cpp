@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text-frame field reader, on any text and any frame start, even one that puts the frame partly or
 // wholly outside the text. It must read nothing but its frame's characters, write nothing but its
 // frame's parameters, and set each voltage together with its tenths.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every page of the main window, or the pages named after <dir>, to <dir>/<page>.png for the
 // documentation; at a scale factor above 1 (QT_SCALE_FACTOR=2) the files are <page>@2x.png.
 #include "app/mainwindow.h"
@@ -12,8 +13,10 @@
 int main(int argc, char *argv[])
 {
     // The scale comes from QT_SCALE_FACTOR alone, not from the offscreen screen's DPI; the icons are
-    // drawn from their full-size images as on a high-DPI desktop.
+    // drawn from their full-size images as on a high-DPI desktop (always so on Qt 6).
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     QApplication app(argc, argv);
     const QStringList wanted = app.arguments().mid(2);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");

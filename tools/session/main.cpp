@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // txsession: one bench session through the real window, for the memory check (scripts/memcheck) and
 // anything else that wants the program exercised end to end without a desktop: start the window,
 // OPEN the emulator's port, READ, WRITE, CLOSE, quit. The emulator (build/txemu) runs as a process of
