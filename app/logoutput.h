@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Messages of the program's own categories (txconfig.*) print as bare lines, as its log read before

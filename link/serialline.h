@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Header only, so that txcore stays free of QtSerialPort: include it where txserial is linked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each command tells the pilot, against the emulator on a pseudo-terminal: blocks taken only in
 // answer to a read, a READ made complete or explained, every send read back and compared.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's on_<objectName>_<signal> slots, as the form wires them: each one to exactly one signal
 // of the widget it names, and none left unconnected.
 #include "app/mainwindow.h"

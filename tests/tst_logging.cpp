@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's debug lines: under their categories, printed bare as before, and silenced by the
 // rules a user or a test sets for txconfig.* without touching anything else.
 #include "app/logoutput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages nobody sees at start are polished later (when first shown, or after the first frame): each
 // must then look and read exactly as it does when the window polishes everything as it is shown.
 #include "app/mainwindow.h"

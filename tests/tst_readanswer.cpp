@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which blocks a read takes: only those awaited, each frame number once.
 
 #include "emulatormodel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the live exchange: what a program must spend at the very least to take the transmitter's
 // stream. It opens PORT as the window does (115200 baud, raw), sends "OK", and then does nothing but wait
 // for the descriptor, read what is there and answer "WWW", once per read. No Qt, no decoding, no display.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // txconfig-cli: back up, restore, inspect and compare transmitter models from a terminal.
 
 #include "app/version.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // txemu: an emulated transmitter on a pseudo-terminal, for trying the tool without hardware.
 // Prints the port to open on stdout, logs what the tool sends on stderr, runs until SIGINT/SIGTERM
 // (or until it pulls its own cable with --hang-up-after). SIGUSR1 stops the live frames and, once the
