@@ -6,11 +6,19 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QSignalBlocker>
+#include <QStyle>
+
+namespace {
+constexpr int kListMargin = 24; // the items' padding on either side, and some air
+}
 
 PortWatcher::PortWatcher(QComboBox *box, QObject *parent) : QObject(parent), box(box)
 {
     // Our own changes are made with the box's signals blocked, so every change seen here is a pick.
-    connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] { userPicked = true; });
+    connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] {
+        userPicked = true;
+        showChosenPort();
+    });
     connect(&timer, &QTimer::timeout, this, &PortWatcher::look);
     timer.start(1000);
     box->installEventFilter(this);
@@ -75,14 +83,30 @@ void PortWatcher::refill()
     box->clear();
     for (const PortEntry &port : ports) {
         box->addItem(port.name);
-        const QString tip = portToolTip(port);
+        const QString tip = chosenPortToolTip(port);
         if (!tip.isEmpty()) box->setItemData(box->count() - 1, tip, Qt::ToolTipRole);
     }
     int index = userPicked ? box->findText(current) : -1;
     if (index < 0) {
         userPicked = false;
-        index = preferredPortIndex(ports, lastPortName());
+        // scripts/run names the emulator it has just started.
+        index = box->findText(qEnvironmentVariable("TXCONFIG_PORT"));
+        if (index < 0) index = preferredPortIndex(ports, lastPortName());
     }
     box->setCurrentIndex(index);
     shown = ports;
+    showChosenPort();
+
+    // The box is narrow; its list is as wide as the longest name, a long path included.
+    int widest = 0;
+    const QFontMetrics metrics(box->view()->font());
+    for (const PortEntry &port : ports) widest = qMax(widest, metrics.horizontalAdvance(port.name));
+    box->view()->setMinimumWidth(widest + box->view()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                 kListMargin);
+}
+
+void PortWatcher::showChosenPort()
+{
+    const int index = box->currentIndex();
+    box->setToolTip(index >= 0 && index < shown.size() ? chosenPortToolTip(shown[index]) : QString());
 }

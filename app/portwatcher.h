@@ -44,6 +44,8 @@ private:
     };
     static Signs currentSigns();
     void look();
+    // The box's tip: the chosen port's full path and what the system knows of it.
+    void showChosenPort();
 
     QComboBox *box;
     QTimer timer;

@@ -4,6 +4,8 @@
 
 #include "ui_mainwindow.h"
 
+#include <QScopedValueRollback>
+
 namespace {
 
 using U = Ui::MainWindow;
@@ -49,6 +51,8 @@ void setBarValue(QProgressBar *bar, int value)
 
 void MainWindow::ui_Display()
 {
+    // The editors' slots run again as their values are set here; what they store back is no edit.
+    const QScopedValueRollback<bool> showing(showingForm, true);
     Servo_Display();
     Recieve_Display();
     Rev_Display();
