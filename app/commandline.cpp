@@ -40,7 +40,10 @@ CommandLineRequest readCommandLine(const QStringList &arguments, bool toolkitOpt
     // over a stray toolkit option.
     const bool parsed = parser.parse(arguments);
     if (parser.isSet(help)) return {CommandLineRequest::Answer, parser.helpText(), {}};
-    if (parser.isSet(helpAll)) return {CommandLineRequest::AnswerAll, {}, {}};
+    // Qt's window options are known only once QApplication is made, so --help-all waits for it.
+    if (parser.isSet(helpAll))
+        return toolkitOptionsRemoved ? CommandLineRequest{CommandLineRequest::AnswerAll, {}, {}}
+                                     : CommandLineRequest{};
     if (parser.isSet(version))
         return {CommandLineRequest::Answer,
                 QStringLiteral("%1 %2\n").arg(QLatin1String(kProgramName), QLatin1String(kProgramVersion)),

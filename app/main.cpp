@@ -29,12 +29,12 @@ int main(int argc, char *argv[])
         // --help and --version are answered by a window-less application, so they work without a display.
         QCoreApplication probe(argc, argv);
         const CommandLineRequest early = readCommandLine(probe.arguments(), false);
-        if (early.action == CommandLineRequest::AnswerAll) showAllHelp(probe.arguments());
         if (early.action != CommandLineRequest::OpenWindow) return finish(early);
     }
 
     QApplication app(argc, argv);
     const CommandLineRequest request = readCommandLine(app.arguments());
+    if (request.action == CommandLineRequest::AnswerAll) showAllHelp(app.arguments());
     if (request.action != CommandLineRequest::OpenWindow) return finish(request);
     if (!request.warning.isEmpty()) std::fputs(request.warning.toLocal8Bit().constData(), stderr);
 

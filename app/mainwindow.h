@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QSerialPort>
 #include <array>
@@ -255,6 +256,9 @@ private:
     FormEdits edits;
     bool showingForm = false; // the display pass is setting the editors
 };
+
+// The keys that close the window: the desktop's Quit, else Ctrl+Q.
+QList<QKeySequence> quitKeys();
 
 // Waits `ms` milliseconds in a local event loop, so timers, the port and the user's clicks carry on.
 void delayMs(int ms);

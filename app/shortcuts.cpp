@@ -22,6 +22,13 @@ QAction *addShortcut(QWidget *window, const QList<QKeySequence> &keys)
 
 } // namespace
 
+QList<QKeySequence> quitKeys()
+{
+    // A desktop without a key of its own for Quit (Windows, a bare X session) gets the common one.
+    const QList<QKeySequence> own = QKeySequence::keyBindings(QKeySequence::Quit);
+    return own.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Q)} : own;
+}
+
 // The commands' keys act wherever focus is in the window, the page of DATA RESET need not be shown.
 // Each goes through its button, so a greyed button (a command running) ignores its keys too.
 void MainWindow::setUpShortcuts()
@@ -47,8 +54,7 @@ void MainWindow::setUpShortcuts()
         c.button->setToolTip(QStringLiteral("%1 (%2)").arg(
             QLatin1String(c.what), c.keys.first().toString(QKeySequence::NativeText)));
     }
-    connect(addShortcut(this, QKeySequence::keyBindings(QKeySequence::Quit)), &QAction::triggered, this,
-            &QWidget::close);
+    connect(addShortcut(this, quitKeys()), &QAction::triggered, this, &QWidget::close);
 
     // Shift+Tab arrives as Backtab, so the previous page answers to both spellings.
     QTabWidget *tabs = ui->tabWidget;

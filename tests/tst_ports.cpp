@@ -80,6 +80,17 @@ private slots:
         QCOMPARE(preferredPortIndex(mixed, "ttyUSB3"), 2);                     // gone: the first USB port
         QCOMPARE(preferredPortIndex({port("ttyS0"), port("ttyACM0")}, ""), 1); // USB known by name alone
         QCOMPARE(preferredPortIndex({port("ttyS0"), port("ttyS1")}, ""), 0);
+        // Without USB: a port named in TXCONFIG_EXTRA_PORTS, then any but the mainboard's ttyS*.
+        PortEntry emulator = port("/run/user/1000/txemu-pilot");
+        emulator.extra = true;
+        QCOMPARE(preferredPortIndex({port("ttyS0"), port("rfcomm0"), emulator}, ""), 2);
+        QCOMPARE(preferredPortIndex({port("ttyS0"), port("rfcomm0")}, ""), 1);
+        PortEntry located = port("ttyUSB0", 0x0403, 0x6001, "FT232R USB UART");
+        located.location = "/dev/ttyUSB0";
+        QCOMPARE(chosenPortToolTip(located),
+                 QString("/dev/ttyUSB0\nFT232R USB UART\nFTDI\nUSB ID 0403:6001"));
+        emulator.location = emulator.name;
+        QCOMPARE(chosenPortToolTip(emulator), emulator.name);
         QCOMPARE(preferredPortIndex({}, "ttyS0"), -1);
     }
 
