@@ -16,7 +16,13 @@ namespace {
 
 PortEntry port(const QString &name, int vendorId = -1, int productId = -1, const QString &description = {})
 {
-    return {name, description, description.isEmpty() ? QString() : "FTDI", vendorId, productId};
+    PortEntry entry;
+    entry.name = name;
+    entry.description = description;
+    entry.manufacturer = description.isEmpty() ? QString() : "FTDI";
+    entry.vendorId = vendorId;
+    entry.productId = productId;
+    return entry;
 }
 
 QString currentPortOfANewWindow()
@@ -102,6 +108,8 @@ private slots:
         QVERIFY(rig.start());
         TxEmulator late, later;
         QVERIFY(late.open() && later.open());
+        // The emulator is preselected as the first extra port; what must stay is the pilot's own pick.
+        rig.portBox()->setCurrentIndex(-1);
         QVERIFY(rig.selectPort(rig.emu.slavePath()));
         QSignalSpy changes(rig.portBox(), QOverload<int>::of(&QComboBox::currentIndexChanged));
 
