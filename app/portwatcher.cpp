@@ -8,6 +8,8 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
+#include "ui/popupdeferral.h"
+
 namespace {
 constexpr int kListMargin = 24; // the items' padding on either side, and some air
 }
@@ -28,10 +30,13 @@ bool PortWatcher::eventFilter(QObject *, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Paint:
+    case QEvent::Wheel:
+        if (!listed) refill();
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::KeyPress:
-    case QEvent::Wheel:
-        refill(); // the first of these removes this filter
+        if (!listed) refill();
+        fitListWidth(); // the list may be about to drop down
         break;
     default:
         break;
@@ -69,10 +74,7 @@ void PortWatcher::look()
 
 void PortWatcher::refill()
 {
-    if (!listed) {
-        listed = true;
-        box->removeEventFilter(this);
-    }
+    listed = true;
     signs = currentSigns();
     const QVector<PortEntry> ports = availablePortEntries();
     if (ports == shown) return;
@@ -96,11 +98,16 @@ void PortWatcher::refill()
     box->setCurrentIndex(index);
     shown = ports;
     showChosenPort();
+    // Making the list costs start-up time; one not made yet is sized as it is about to drop down.
+    if (form::hasPopupList(box)) fitListWidth();
+}
 
+void PortWatcher::fitListWidth()
+{
     // The box is narrow; its list is as wide as the longest name, a long path included.
     int widest = 0;
     const QFontMetrics metrics(box->view()->font());
-    for (const PortEntry &port : ports) widest = qMax(widest, metrics.horizontalAdvance(port.name));
+    for (const PortEntry &port : shown) widest = qMax(widest, metrics.horizontalAdvance(port.name));
     box->view()->setMinimumWidth(widest + box->view()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                                  kListMargin);
 }

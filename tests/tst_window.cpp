@@ -49,6 +49,9 @@ private slots:
                                  : QSerialPortInfo(box->currentText()).systemLocation();
         QVERIFY2(box->toolTip().section('\n', 0, 0) == path, qPrintable(box->toolTip()));
         // The list drops down as wide as its longest name.
+        QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY(box->view()->isVisible());
+        box->hidePopup();
         QVERIFY(box->view()->minimumWidth() > box->fontMetrics().horizontalAdvance("/tmp/txemu-a"));
     }
 
