@@ -5,7 +5,7 @@
 #include "app/version.h"
 
 #include <QApplication>
-#include <QIcon>
+#include <QScreen>
 #include <cstdio>
 
 namespace {
@@ -40,16 +40,22 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     const CommandLineRequest request = readCommandLine(app.arguments());
+    if (request.action == CommandLineRequest::AnswerAll) showAllHelp(app.arguments());
     if (request.action != CommandLineRequest::OpenWindow) return finish(request);
+    if (!request.warning.isEmpty()) std::fputs(request.warning.toLocal8Bit().constData(), stderr);
 
-    // The launcher's name ties the window to its menu entry; the icon shows in the task bar and title bar.
+    // The launcher's name ties the window to its menu entry.
     QGuiApplication::setDesktopFileName(QLatin1String(kDesktopId));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/myImage/images/app.png")));
 
     // QSettings keeps the last port and folder under these names (~/.config/txconfig/txconfig.conf).
     QCoreApplication::setOrganizationName(QStringLiteral("txconfig"));
     QCoreApplication::setApplicationName(QStringLiteral("txconfig"));
     MainWindow window;
-    window.show();
+    // Too large for the screen (a high scale on a small screen): maximised, so the window manager
+    // fits it between the panels, and the form scrolls.
+    if (window.fitInto(window.screen()->availableGeometry().size()))
+        window.showMaximized();
+    else
+        window.show();
     return app.exec();
 }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
+#include "app/editsquestion.h"
 #include "app/portwatcher.h"
 #include "display/opaquepaint.h"
 
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QTimer>
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
@@ -13,9 +15,15 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->setupUi(this);
     // Only now, so no handler runs while the form takes its defaults.
     connectForm();
+    // "*" after the title while the form holds edits that are neither on the transmitter nor in a file.
+    setWindowTitle(windowTitle() + QStringLiteral("[*]"));
+    // For the task bar and title bar. On the window alone: set on the application it would also stand
+    // in the "Note" boxes.
+    setWindowIcon(QIcon(QStringLiteral(":/myImage/images/app.png")));
     makeServoFrameOpaque(*ui);
     commandGate.setControls({ui->openButton, ui->toolButton_Read, ui->toolButton_Send, ui->toolButton_Reset,
                              ui->pushButton_Reset2, ui->toolButton_Save, ui->toolButton_Load});
+    setUpShortcuts();
     connect(&serialPort, &QSerialPort::readyRead, this, &MainWindow::serialPort_readyRead);
     connect(&serialPort, &QSerialPort::errorOccurred, this, &MainWindow::onPortError);
     portList = new PortWatcher(ui->portNameBox, this); // lists the ports as the box is first drawn
@@ -35,8 +43,23 @@ MainWindow::~MainWindow()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Closing in the middle of a command would leave the transmitter with half a new set.
-    if (commandGate.deferClose())
+    if (commandGate.deferClose()) {
         event->ignore();
-    else
-        QMainWindow::closeEvent(event);
+        return;
+    }
+    if (edits.pending()) {
+        const EditsChoice choice =
+            askAboutEdits(this, QStringLiteral("Closing the window loses them."), true);
+        if (choice != EditsChoice::Discard) {
+            event->ignore();
+            // SAVE runs once this event is done with; the window closes if the file took the edits.
+            if (choice == EditsChoice::Save)
+                QTimer::singleShot(0, this, [this] {
+                    on_toolButton_Save_clicked();
+                    if (!edits.pending()) close();
+                });
+            return;
+        }
+    }
+    QMainWindow::closeEvent(event);
 }

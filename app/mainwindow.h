@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QSerialPort>
 #include <array>
@@ -9,6 +10,7 @@
 #include <optional>
 
 #include "app/commandgate.h"
+#include "app/formedits.h"
 #include "display/hovercounters.h"
 #include "link/readanswer.h"
 #include "link/streamreceiver.h"
@@ -38,6 +40,10 @@ public:
     // Frames the receive path has handed on since start, indexed by FrameKind: a diagnostic count,
     // read by the soak benchmark to show that none went missing.
     const std::array<quint64, 5> &framesReceived() const { return receivedFrames; }
+
+    // When the window at its start-up size does not fit `available` (the screen's free area), the form
+    // moves into a scroll area and the window shrinks to fit; true then. Otherwise nothing changes.
+    bool fitInto(const QSize &available);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -204,6 +210,7 @@ private slots:
 private:
     void connectForm(); // the on_* slots to their widgets
     void fillPortList();
+    void setUpShortcuts();
     void sendFrame(TextFrame frame, QString &buffer, const char *debugFormat);
 
     // Link helpers behind the command slots.
@@ -225,6 +232,16 @@ private:
     bool checkSend(const QString &doneText);
     NoticeBar *noticeBar();
 
+    // The pilot's edits. The editors' slots note them; what the display pass shows and what the
+    // transmitter sends are not edits, nor are fields that no frame carries.
+    void noteEdit();
+    void noteEdit(IntField field);
+    void noteEdit(DoubleField field);
+    void settleEdits(FormEdits::Mark at);
+    // Before READ or LOAD replaces the form: true unless pending edits would be lost and the pilot
+    // keeps them.
+    bool mayReplaceForm(const QString &consequence);
+
     Ui::MainWindow *ui;
     QSerialPort serialPort;
     QTimer *refreshTimer = nullptr;
@@ -238,7 +255,12 @@ private:
     std::optional<std::array<int, 4>> liveTrims; // the trims telemetry last reported during a check
     FormSource formSource = FormSource::StartUp;
     NoticeBar *notice = nullptr; // made on first use
+    FormEdits edits;
+    bool showingForm = false; // the display pass is setting the editors
 };
+
+// The keys that close the window: the desktop's Quit, else Ctrl+Q.
+QList<QKeySequence> quitKeys();
 
 // Waits `ms` milliseconds in a local event loop, so timers, the port and the user's clicks carry on.
 void delayMs(int ms);

@@ -7,11 +7,21 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QSignalBlocker>
+#include <QStyle>
+
+#include "ui/popupdeferral.h"
+
+namespace {
+constexpr int kListMargin = 24; // the items' padding on either side, and some air
+}
 
 PortWatcher::PortWatcher(QComboBox *box, QObject *parent) : QObject(parent), box(box)
 {
     // Our own changes are made with the box's signals blocked, so every change seen here is a pick.
-    connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] { userPicked = true; });
+    connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] {
+        userPicked = true;
+        showChosenPort();
+    });
     connect(&timer, &QTimer::timeout, this, &PortWatcher::look);
     timer.start(1000);
     box->installEventFilter(this);
@@ -21,10 +31,13 @@ bool PortWatcher::eventFilter(QObject *, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Paint:
+    case QEvent::Wheel:
+        if (!listed) refill();
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::KeyPress:
-    case QEvent::Wheel:
-        refill(); // the first of these removes this filter
+        if (!listed) refill();
+        fitListWidth(); // the list may be about to drop down
         break;
     default:
         break;
@@ -62,10 +75,7 @@ void PortWatcher::look()
 
 void PortWatcher::refill()
 {
-    if (!listed) {
-        listed = true;
-        box->removeEventFilter(this);
-    }
+    listed = true;
     signs = currentSigns();
     const QVector<PortEntry> ports = availablePortEntries();
     if (ports == shown) return;
@@ -76,14 +86,35 @@ void PortWatcher::refill()
     box->clear();
     for (const PortEntry &port : ports) {
         box->addItem(port.name);
-        const QString tip = portToolTip(port);
+        const QString tip = chosenPortToolTip(port);
         if (!tip.isEmpty()) box->setItemData(box->count() - 1, tip, Qt::ToolTipRole);
     }
     int index = userPicked ? box->findText(current) : -1;
     if (index < 0) {
         userPicked = false;
-        index = preferredPortIndex(ports, lastPortName());
+        // scripts/run names the emulator it has just started.
+        index = box->findText(qEnvironmentVariable("TXCONFIG_PORT"));
+        if (index < 0) index = preferredPortIndex(ports, lastPortName());
     }
     box->setCurrentIndex(index);
     shown = ports;
+    showChosenPort();
+    // Making the list costs start-up time; one not made yet is sized as it is about to drop down.
+    if (form::hasPopupList(box)) fitListWidth();
+}
+
+void PortWatcher::fitListWidth()
+{
+    // The box is narrow; its list is as wide as the longest name, a long path included.
+    int widest = 0;
+    const QFontMetrics metrics(box->view()->font());
+    for (const PortEntry &port : shown) widest = qMax(widest, metrics.horizontalAdvance(port.name));
+    box->view()->setMinimumWidth(widest + box->view()->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                 kListMargin);
+}
+
+void PortWatcher::showChosenPort()
+{
+    const int index = box->currentIndex();
+    box->setToolTip(index >= 0 && index < shown.size() ? chosenPortToolTip(shown[index]) : QString());
 }

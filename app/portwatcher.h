@@ -44,6 +44,9 @@ private:
     };
     static Signs currentSigns();
     void look();
+    // The box's tip: the chosen port's full path and what the system knows of it.
+    void showChosenPort();
+    void fitListWidth();
 
     QComboBox *box;
     QTimer timer;

@@ -5,6 +5,8 @@
 
 #include "ui_mainwindow.h"
 
+#include <QScopedValueRollback>
+
 namespace {
 
 using U = Ui::MainWindow;
@@ -50,6 +52,8 @@ void setBarValue(QProgressBar *bar, int value)
 
 void MainWindow::ui_Display()
 {
+    // The editors' slots run again as their values are set here; what they store back is no edit.
+    const QScopedValueRollback<bool> showing(showingForm, true);
     Servo_Display();
     Recieve_Display();
     Rev_Display();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/hoverstyle.h"
+#include "ui/stylesheets.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -20,7 +21,9 @@ void applyStyleSheetResource(QComboBox *box, const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return;
     const QByteArray bytes = file.readAll();
-    box->setStyleSheet(QString::fromUtf8(bytes.constData(), int(qstrnlen(bytes.constData(), bytes.size()))));
+    // The resources predate keyboard focus; the box keeps its focus mark under either.
+    box->setStyleSheet(QString::fromUtf8(bytes.constData(), int(qstrnlen(bytes.constData(), bytes.size()))) +
+                       form::focusRule(QStringLiteral("QComboBox")));
     file.close();
 }
 

@@ -13,7 +13,8 @@ struct HoverStep {
 };
 HoverStep nextHoverStep(int counter, bool underMouse);
 
-// Reads the style sheet resource now (nothing cached) up to its first NUL and applies it.
+// Reads the style sheet resource now (nothing cached) up to its first NUL and applies it, with the
+// focus mark after it.
 void applyStyleSheetResource(QComboBox *box, const QString &path);
 
 // Runs one pass of the rule for one box with its counter.

@@ -60,6 +60,7 @@ void MainWindow::on_toolButton_Save_clicked()
         showFileError(this, fileReason(path, file.errorString()));
         return;
     }
+    const FormEdits::Mark saved = edits.mark();
     SendData1();
     SendData2();
     SendData3();
@@ -69,6 +70,7 @@ void MainWindow::on_toolButton_Save_clicked()
         showFileError(this, fileReason(path, error));
         return;
     }
+    settleEdits(saved);
     // The frames went to the transmitter too: check them there, now that the file is safe.
     checkSend(QStringLiteral("Saved to %1; the transmitter holds every setting sent.")
                   .arg(QFileInfo(path).fileName()));
@@ -79,6 +81,7 @@ void MainWindow::on_toolButton_Load_clicked()
     const CommandGuard command(commandGate);
     const TrimLock trims(params);
     holdOff(ui->toolButton_Load);
+    if (!mayReplaceForm(QStringLiteral("LOAD replaces them with the settings of a file."))) return;
     const QString path = askLoadPath(this);
     qCDebug(lcFiles) << path;
     if (path.isEmpty()) {
@@ -104,8 +107,12 @@ void MainWindow::on_toolButton_Load_clicked()
     }
     const bool whole = loaded.s && loaded.g && loaded.h && loaded.i;
     if (!whole && !confirmPartialLoad(this, path, loaded)) return;
+    const FormEdits::Mark loadedAt = edits.mark();
     copyLoadedFrames(fromFile, loaded, params);
-    if (whole) formSource = FormSource::Model;
+    if (whole) {
+        formSource = FormSource::Model;
+        settleEdits(loadedAt);
+    }
 
     // Correct what the file got wrong before it reaches the transmitter, not after.
     Dr_DataSelet();
@@ -117,6 +124,8 @@ void MainWindow::on_toolButton_Load_clicked()
     if (serialPort.isOpen()) serialPort.write("WWW");
     Dr_DataSelet();
     FalseSaveData();
-    checkSend(QStringLiteral("Loaded %1; the transmitter holds every setting sent.")
-                  .arg(QFileInfo(path).fileName()));
+    // A partial load leaves earlier values beside the file's; the transmitter holding them all settles them.
+    if (checkSend(QStringLiteral("Loaded %1; the transmitter holds every setting sent.")
+                      .arg(QFileInfo(path).fileName())))
+        settleEdits(loadedAt);
 }

@@ -113,10 +113,15 @@ void MainWindow::on_toolButton_Read_clicked()
         askToOpen();
         return;
     }
+    if (!mayReplaceForm(QStringLiteral("READ replaces them with the transmitter's settings.")) ||
+        portIsClosed())
+        return;
+    const FormEdits::Mark before = edits.mark();
     readModel(params, 500, {});
     if (portIsClosed()) return; // the lost link has its own notice
     if (answer.complete()) {
         formSource = FormSource::Model;
+        settleEdits(before);
         return;
     }
     // The form now holds no model the transmitter has; WRITE asks before sending it.
@@ -140,13 +145,16 @@ void MainWindow::on_toolButton_Send_clicked()
             return;
         }
     }
+    const FormEdits::Mark sent = edits.mark();
     SendData1();
     SendData2();
     SendData3();
     SendData4();
     if (serialPort.isOpen()) serialPort.write("WWW"); // the device may have gone during the waits
-    if (checkSend(QStringLiteral("WRITE checked: the transmitter holds every setting sent.")))
+    if (checkSend(QStringLiteral("WRITE checked: the transmitter holds every setting sent."))) {
         formSource = FormSource::Model;
+        settleEdits(sent);
+    }
 }
 
 void MainWindow::on_toolButton_Reset_clicked()
@@ -176,6 +184,7 @@ void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
         if (confirmed) askToOpen();
         return;
     }
+    const FormEdits::Mark sent = edits.mark();
     RestData();
     RestData2();
     SendData1();
@@ -185,6 +194,7 @@ void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
     SendData4();
     if (serialPort.isOpen()) serialPort.write("WWW"); // the device may have gone during the waits
     formSource = FormSource::Model;                   // the factory set, on the form and sent
-    checkSend(QStringLiteral("%1 checked: the transmitter holds the factory settings.")
-                  .arg(lockTrims ? QStringLiteral("RESET") : QStringLiteral("DATA RESET")));
+    if (checkSend(QStringLiteral("%1 checked: the transmitter holds the factory settings.")
+                      .arg(lockTrims ? QStringLiteral("RESET") : QStringLiteral("DATA RESET"))))
+        settleEdits(sent);
 }

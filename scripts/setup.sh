@@ -40,8 +40,9 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# configure_and_build [CMAKE OPTION...]
+# configure_and_build [CMAKE OPTION...]; TXCONFIG_TARGETS, if set, names the only targets to build.
 configure_and_build() {
     cmake -S "$TXCONFIG_ROOT" -B "$TXCONFIG_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$TXCONFIG_CMAKE_QT" "$@" >/dev/null
-    cmake --build "$TXCONFIG_BUILD" -j"$(nproc)"
+    # shellcheck disable=SC2086 # a list of target names
+    cmake --build "$TXCONFIG_BUILD" -j"$(nproc)" ${TXCONFIG_TARGETS:+--target $TXCONFIG_TARGETS}
 }

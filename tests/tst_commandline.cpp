@@ -32,13 +32,28 @@ private slots:
         for (const char *listed : {"--help", "--version", "-platform"})
             QVERIFY2(help.text.contains(listed), listed);
 
-        for (const auto &[given, problem] : {std::pair{"--bogus", "Unknown option 'bogus'."},
-                                             std::pair{"model.dat", "Unexpected argument 'model.dat'."}}) {
-            const CommandLineRequest refusal = read({given});
-            QCOMPARE(refusal.action, Action::Refuse);
-            QCOMPARE(refusal.exitCode(), 2);
-            QCOMPARE(refusal.text, QStringLiteral("txconfig: %1\n\n").arg(problem) + help.text);
-        }
+        const CommandLineRequest refusal = read({"--bogus"});
+        QCOMPARE(refusal.action, Action::Refuse);
+        QCOMPARE(refusal.exitCode(), 2);
+        QCOMPARE(refusal.text, QStringLiteral("txconfig: Unknown option 'bogus'.\n\n") + help.text);
+
+        // A word that is no option opens the window, with one line to say it was not used.
+        const CommandLineRequest word = read({"model.dat"});
+        QCOMPARE(word.action, Action::OpenWindow);
+        QCOMPARE(word.warning, QString("txconfig: ignoring 'model.dat': no files are opened from the command "
+                                       "line.\n"));
+    }
+
+    void oneDashWordsAreQtsAndTheShortOptionsOurs()
+    {
+        // Read as letters, -reverse would hold -v and -stylesheet -h.
+        for (const QStringList &qtOwn : {QStringList{"-reverse"}, QStringList{"-stylesheet", "x.qss"},
+                                         QStringList{"-graphicssystem", "native", "-nograb"}})
+            QCOMPARE(read(qtOwn, false).action, Action::OpenWindow);
+        QCOMPARE(read({"-v"}, false).text, QString("txconfig 5.0\n"));
+        QVERIFY(read({"-h"}, false).text.startsWith("Usage: "));
+        QCOMPARE(read({"--help-all"}, false).action, Action::OpenWindow); // answered once Qt's are known
+        QCOMPARE(read({"--help-all"}).action, Action::AnswerAll);
     }
 
     void realProgram()
@@ -63,6 +78,21 @@ private slots:
         QCOMPARE(program.exitCode(), 2);
         QCOMPARE(program.readAllStandardOutput(), QByteArray());
         QVERIFY(program.readAllStandardError().contains("txconfig: Unknown option 'bogus'.\n\nUsage: "));
+
+        // Qt's options reach Qt and the window opens (it is still up after two seconds).
+        program.start(TXCONFIG_PROGRAM, {"-platform", "offscreen", "-reverse", "model.txt"});
+        QVERIFY(program.waitForStarted(10000));
+        QVERIFY(!program.waitForFinished(2000));
+        program.kill();
+        program.waitForFinished(10000);
+        QCOMPARE(program.readAllStandardOutput(), QByteArray());
+        QCOMPARE(program.readAllStandardError().count("ignoring 'model.txt'"), 1);
+
+        program.start(TXCONFIG_PROGRAM, {"-platform", "offscreen", "--help-all"});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 0);
+        const QByteArray all = program.readAllStandardOutput();
+        QVERIFY2(all.contains("-reverse") && all.contains("--version"), all.constData());
     }
 };
 

@@ -55,8 +55,10 @@ class TestDisplayHover : public QObject
 private slots:
     void initTestCase()
     {
-        restingSheet = support::resourceSheet(":/comboBox_REV.qss");
-        normalSheet = support::resourceSheet(":/comboBox.qss");
+        // Each with the focus mark after it.
+        const QString focus = "QComboBox:focus{\nborder-color:rgba(255,170,0,255);\n}\n";
+        restingSheet = support::resourceSheet(":/comboBox_REV.qss") + focus;
+        normalSheet = support::resourceSheet(":/comboBox.qss") + focus;
         QVERIFY(restingSheet.contains("QComboBox:hover"));
         QVERIFY(normalSheet.contains("QComboBox:hover"));
         QVERIFY(restingSheet != normalSheet);

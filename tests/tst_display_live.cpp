@@ -312,6 +312,11 @@ private slots:
         std::unique_ptr<MainWindow> ordinary(support::windowWithoutRefresh());
         QVERIFY(ordinary);
         auto onScreen = [](MainWindow &w) {
+            // Only the active window's focused control wears the focus mark; compared without it.
+            if (QWidget *focused = w.focusWidget()) {
+                focused->clearFocus();
+                QCoreApplication::processEvents();
+            }
             return w.screen()->grabWindow(w.winId()).toImage().convertToFormat(QImage::Format_RGB32);
         };
         for (IntField f : fields::servoOut) params.*f = 700;

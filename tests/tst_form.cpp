@@ -51,7 +51,7 @@ private slots:
         QVERIFY(tabs->font().bold());
         QVERIFY(tabs->hasMouseTracking());
         QVERIFY(tabs->hasTabletTracking());
-        QCOMPARE(tabs->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(tabs->focusPolicy(), Qt::TabFocus); // handed on to the tab bar
         QCOMPARE(tabs->contextMenuPolicy(), Qt::NoContextMenu);
         QVERIFY(!tabs->acceptDrops());
         QVERIFY(!tabs->autoFillBackground());
@@ -80,7 +80,8 @@ private slots:
                      " color: white; background: rgb(80,80,80); height: 50px; min-width: 140px;}"
                      "QTabBar::tab:hover{background:rgba(0, 0, 0, 0);}"
                      "QTabBar::tab:selected{border-color: white; background:red;"
-                     " color:rgba(0, 255, 255, 255);}"));
+                     " color:rgba(0, 255, 255, 255);}"
+                     "QTabBar::tab:selected:focus{border: 3px solid rgba(255,170,0,255);}"));
     }
 
     void pagesAndFrames_data()

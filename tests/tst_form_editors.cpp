@@ -21,7 +21,8 @@ QString editorSheet(const QString &cls, int px)
                " border-radius:4px; border-color:rgba(0,0,0,0); font:bold %2px;"
                " color:rgba(255,255,255,255); padding:0px;}"
                "%1:hover{background-color:rgba(100,255,100,100); border-color:rgba(255,255,255,255);"
-               " color:rgba(255,255,255,255);}")
+               " color:rgba(255,255,255,255);}"
+               "%1:focus{border-color:rgba(255,170,0,255);}")
         .arg(cls)
         .arg(px);
 }
@@ -213,8 +214,13 @@ private slots:
         QCOMPARE(box->currentIndex(), current);
         QVERIFY(!box->isEditable());
         if (name == "portNameBox") {
-            QCOMPARE(box->styleSheet(),
-                     QString("background-color: rgb(255, 255, 255);\nfont: 75 16pt \"Arial\";"));
+            QCOMPARE(squeezed(box->styleSheet()),
+                     squeezed("QComboBox{background-color: rgb(255, 255, 255); font: 75 16pt \"Arial\";}"
+                              "QComboBox QAbstractItemView{background-color: rgb(255, 255, 255);"
+                              " font: 75 16pt \"Arial\"; color: rgb(0, 0, 0);"
+                              " selection-background-color: rgb(85, 170, 255);"
+                              " selection-color: rgb(255, 255, 255);}"
+                              "QComboBox:focus{border: 3px solid rgba(255,170,0,255);}"));
         } else {
             const int px = kLargeEditors.contains(name) ? 22 : 20;
             QCOMPARE(squeezed(box->styleSheet()), squeezed(editorSheet("QComboBox", px)));

@@ -154,7 +154,9 @@ private slots:
         const QString hover =
             "%1:hover{background-color:rgba(100,255,100,100); border-color:rgba(255,255,255,255);"
             " color:rgba(255,255,255,255);}";
-        const QString toolSheet = tool.arg(20) + pressed.arg("QToolButton") + hover.arg("QToolButton");
+        const QString focus = "%1:focus{border-color:rgba(255,170,0,255);}";
+        const QString toolSheet =
+            tool.arg(20) + pressed.arg("QToolButton") + hover.arg("QToolButton") + focus.arg("QToolButton");
         QTest::newRow("READ") << "toolButton_Read"
                               << "READ" << toolSheet;
         QTest::newRow("LOAD") << "toolButton_Load"
@@ -169,13 +171,15 @@ private slots:
                                       "QToolButton:pressed{background-color:rgba(255,255,0,255); "
                                       "border-color:rgba(255,255,255,30); border-style:inset; "
                                       "color:rgba(255,0,0,100);}" +
-                                      hover.arg("QToolButton");
+                                      hover.arg("QToolButton") + focus.arg("QToolButton");
         QTest::newRow("OPEN") << "openButton"
                               << "OPEN"
-                              << push.arg(22) + pressed.arg("QPushButton") + hover.arg("QPushButton");
+                              << push.arg(22) + pressed.arg("QPushButton") + hover.arg("QPushButton") +
+                                     focus.arg("QPushButton");
         QTest::newRow("DATA RESET") << "pushButton_Reset2"
                                     << "DATA RESET"
-                                    << push.arg(16) + pressed.arg("QPushButton") + hover.arg("QPushButton");
+                                    << push.arg(16) + pressed.arg("QPushButton") + hover.arg("QPushButton") +
+                                           focus.arg("QPushButton");
         QTest::newRow("lamp") << "toolButton_led"
                               << ""
                               << "QToolButton{background-color:rgba(70,70,70,70); border-style:outset; "

@@ -48,6 +48,8 @@ QImage pageShot(QWidget &window, const char *page)
 {
     tabsOf(window)->setCurrentWidget(window.findChild<QWidget *>(page));
     QMetaObject::invokeMethod(&window, "ui_Display");
+    // Only the active window's focused control wears the focus mark; the pages are compared without it.
+    if (QWidget *focused = window.focusWidget()) focused->clearFocus();
     QCoreApplication::processEvents();
     return window.grab().toImage();
 }

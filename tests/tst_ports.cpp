@@ -17,7 +17,13 @@ namespace {
 
 PortEntry port(const QString &name, int vendorId = -1, int productId = -1, const QString &description = {})
 {
-    return {name, description, description.isEmpty() ? QString() : "FTDI", vendorId, productId};
+    PortEntry entry;
+    entry.name = name;
+    entry.description = description;
+    entry.manufacturer = description.isEmpty() ? QString() : "FTDI";
+    entry.vendorId = vendorId;
+    entry.productId = productId;
+    return entry;
 }
 
 QString currentPortOfANewWindow()
@@ -121,6 +127,17 @@ private slots:
         QCOMPARE(preferredPortIndex(mixed, "ttyUSB3"), 2);                     // gone: the first USB port
         QCOMPARE(preferredPortIndex({port("ttyS0"), port("ttyACM0")}, ""), 1); // USB known by name alone
         QCOMPARE(preferredPortIndex({port("ttyS0"), port("ttyS1")}, ""), 0);
+        // Without USB: a port named in TXCONFIG_EXTRA_PORTS, then any but the mainboard's ttyS*.
+        PortEntry emulator = port("/run/user/1000/txemu-pilot");
+        emulator.extra = true;
+        QCOMPARE(preferredPortIndex({port("ttyS0"), port("rfcomm0"), emulator}, ""), 2);
+        QCOMPARE(preferredPortIndex({port("ttyS0"), port("rfcomm0")}, ""), 1);
+        PortEntry located = port("ttyUSB0", 0x0403, 0x6001, "FT232R USB UART");
+        located.location = "/dev/ttyUSB0";
+        QCOMPARE(chosenPortToolTip(located),
+                 QString("/dev/ttyUSB0\nFT232R USB UART\nFTDI\nUSB ID 0403:6001"));
+        emulator.location = emulator.name;
+        QCOMPARE(chosenPortToolTip(emulator), emulator.name);
         QCOMPARE(preferredPortIndex({}, "ttyS0"), -1);
     }
 
@@ -132,6 +149,8 @@ private slots:
         QVERIFY(rig.start());
         TxEmulator late, later;
         QVERIFY(late.open() && later.open());
+        // The emulator is preselected as the first extra port; what must stay is the pilot's own pick.
+        rig.portBox()->setCurrentIndex(-1);
         QVERIFY(rig.selectPort(rig.emu.slavePath()));
         QSignalSpy changes(rig.portBox(), QOverload<int>::of(&QComboBox::currentIndexChanged));
 

@@ -4,6 +4,7 @@
 #include "link/framebuffers.h"
 #include "link/textframes.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QSerialPortInfo>
@@ -77,8 +78,26 @@ private slots:
         QStringList listed;
         for (int i = 0; i < box->count(); ++i) listed << box->itemText(i);
         QCOMPARE(listed, expected);
-        // Nothing remembered yet: a USB port of the system's if there is one, else the first port.
-        QCOMPARE(box->currentIndex(), qMax(firstUsb, 0));
+        // Nothing remembered yet: a USB port of the system's if there is one, else the first extra port.
+        QCOMPARE(box->currentIndex(), firstUsb >= 0 ? firstUsb : expected.indexOf("/tmp/txemu-a"));
+        // The box's tip starts with the chosen port's full path.
+        const QString path = box->currentText().startsWith('/')
+                                 ? box->currentText()
+                                 : QSerialPortInfo(box->currentText()).systemLocation();
+        QVERIFY2(box->toolTip().section('\n', 0, 0) == path, qPrintable(box->toolTip()));
+        // The list drops down as wide as its longest name.
+        QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY(box->view()->isVisible());
+        box->hidePopup();
+        QVERIFY(box->view()->minimumWidth() > box->fontMetrics().horizontalAdvance("/tmp/txemu-a"));
+    }
+
+    void theIconIsTheWindowsAlone()
+    {
+        MainWindow w;
+        QVERIFY(!w.windowIcon().isNull());
+        // The "Note" boxes have no parent: an application icon would show in them.
+        QVERIFY(QApplication::windowIcon().isNull());
     }
 
     void startsWithoutAQtWarning()

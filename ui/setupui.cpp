@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "inventory.h"
+#include "keyboardfocus.h"
 #include "pagepolish.h"
 #include "popupdeferral.h"
 
@@ -18,7 +19,6 @@ void setUpTabWidget(QTabWidget *tabs)
     tabs->setFont(font);
     tabs->setMouseTracking(true);
     tabs->setTabletTracking(true);
-    tabs->setFocusPolicy(Qt::NoFocus);
     tabs->setContextMenuPolicy(Qt::NoContextMenu);
     tabs->setAcceptDrops(false);
     tabs->setAutoFillBackground(false);
@@ -81,6 +81,8 @@ void Ui::MainWindow::setupUi(QMainWindow *MainWindow)
         {comboBox_PRM02_Slave, 5}, {comboBox_PRM02_Master_2, 0},
     };
     for (const auto &[box, index] : indexes) box->setCurrentIndex(index);
+
+    setUpKeyboardFocus(f);
 }
 
 #undef NAMED_LAYOUT

@@ -32,10 +32,12 @@ const QString kGrey = "background-color: rgb(70, 70, 70);";
 const QString kHover[] = {"background-color:rgba(100,255,100,100);", "border-color:rgba(255,255,255,255);",
                           kWhiteText};
 
+const QString kFocusColour = "rgba(255,170,0,255)";
+
 QString editor(const QString &cls, int px)
 {
     return rule(cls, boxed(kBlue, QString("font:bold %1px;").arg(px), kWhiteText)) +
-           rule(cls + ":hover", {kHover[0], kHover[1], kHover[2]});
+           rule(cls + ":hover", {kHover[0], kHover[1], kHover[2]}) + focusRule(cls);
 }
 
 QString lineEdit(const QString &background, int px, const QString &color)
@@ -52,7 +54,7 @@ QString button(const QString &cls, int px, const QString &pressedBackground, con
                       "padding:0px;"}) +
            rule(cls + ":pressed", {pressedBackground, "border-color:rgba(255,255,255,30);",
                                    "border-style:inset;", pressedColor}) +
-           rule(cls + ":hover", {kHover[0], kHover[1], kHover[2]});
+           rule(cls + ":hover", {kHover[0], kHover[1], kHover[2]}) + focusRule(cls);
 }
 
 QString commandButton(const QString &cls, int px)
@@ -94,7 +96,13 @@ QString compose(Look look, const QString &cls)
     case Look::SubTrimTitle:
         return "color: rgb(255, 170, 0);\nfont: 75 12pt \"Arial\";";
     case Look::PortBox:
-        return "background-color: rgb(255, 255, 255);\nfont: 75 16pt \"Arial\";";
+        // Its list drops down white, with the entry under the keys or the pointer in the editors' blue.
+        return rule("QComboBox", {"background-color: rgb(255, 255, 255);", "font: 75 16pt \"Arial\";"}) +
+               rule("QComboBox QAbstractItemView",
+                    {"background-color: rgb(255, 255, 255);", "font: 75 16pt \"Arial\";",
+                     "color: rgb(0, 0, 0);", "selection-background-color: rgb(85, 170, 255);",
+                     "selection-color: rgb(255, 255, 255);"}) +
+               rule("QComboBox:focus", {"border: 3px solid " + kFocusColour + ";"});
     case Look::Curve:
         return "background-color: rgb(255, 255, 255);";
     case Look::Tabs:
@@ -104,7 +112,8 @@ QString compose(Look look, const QString &cls)
                      "color: white;", "background: rgb(80,80,80);", "height: 50px;", "min-width: 140px;"}) +
                rule("QTabBar::tab:hover", {"background:rgba(0, 0, 0, 0);"}) +
                rule("QTabBar::tab:selected",
-                    {"border-color: white;", "background:red;", "color:rgba(0, 255, 255, 255);"});
+                    {"border-color: white;", "background:red;", "color:rgba(0, 255, 255, 255);"}) +
+               rule("QTabBar::tab:selected:focus", {"border: 3px solid " + kFocusColour + ";"});
     case Look::Editor20:
         return editor(cls, 20);
     case Look::Editor22:
@@ -147,6 +156,11 @@ QString compose(Look look, const QString &cls)
 }
 
 } // namespace
+
+QString focusRule(const QString &className)
+{
+    return rule(className + ":focus", {"border-color:" + kFocusColour + ";"});
+}
 
 QString styleSheet(Look look, const char *className)
 {

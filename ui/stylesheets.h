@@ -38,6 +38,10 @@ enum class Look : unsigned char {
     LowerBar,
 };
 
+// The focus mark of the editors and buttons: their invisible border turns orange. Last in their
+// sheets, so a focused control keeps it under the pointer too.
+QString focusRule(const QString &className);
+
 // The sheet text for a look; editor and button sheets name the widget's own class in their selectors.
 QString styleSheet(Look look, const char *className);
 

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every page of the main window, or the pages named after <dir>, to <dir>/<page>.png for the
-// documentation; at a scale factor above 1 (QT_SCALE_FACTOR=2) the files are <page>@2x.png.
+// documentation; at a scale factor above 1 (QT_SCALE_FACTOR=2) the files are <page>@2x.png. Two more
+// are made only when named, under a real X server (Xvfb): "focus", the top bar with READ reached by
+// Tab, and "portlist", the port list dropped down, a separate window that only the screen shows.
 #include "app/mainwindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QPixmap>
+#include <QScreen>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <cstdio>
 
@@ -54,6 +59,37 @@ int main(int argc, char *argv[])
         } else {
             ++failures;
         }
+    }
+    auto settle = [](int ms) {
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    auto *box = window.findChild<QComboBox *>(QStringLiteral("portNameBox"));
+    const QRect topBar(window.mapToGlobal(QPoint(0, 0)), QSize(window.width(), 330));
+    for (const char *extra : {"focus", "portlist"}) {
+        if (!wanted.contains(QLatin1String(extra))) continue;
+        window.activateWindow();
+        settle(300);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Tab); // OPEN
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QLatin1String(extra) == QLatin1String("portlist")) {
+            box->setFocus();
+            box->showPopup();
+        }
+        settle(400);
+        const QPixmap shot =
+            window.screen()->grabWindow(0, topBar.x(), topBar.y(), topBar.width(),
+                                        QLatin1String(extra) == QLatin1String("focus") ? 110 : 330);
+        const QString path = dir + '/' + extra + ".png";
+        if (shot.save(path)) {
+            std::printf("%s\n", qPrintable(path));
+            ++rendered;
+        } else {
+            ++failures;
+        }
+        box->hidePopup();
     }
     if (rendered < wanted.size())
         std::fprintf(stderr, "unknown page among %s\n", qPrintable(wanted.join(' ')));

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/editsquestion.h"
+#include "app/mainwindow.h"
+#include "params/namedfields.h"
+
+namespace {
+
+bool carried(IntField field)
+{
+    for (const NamedField &f : kNamedFields)
+        if (f.field == field) return true;
+    return false;
+}
+
+bool carried(DoubleField field)
+{
+    for (const NamedField &f : kNamedFields)
+        if (f.volts && f.volts == field) return true;
+    return false;
+}
+
+} // namespace
+
+void MainWindow::noteEdit()
+{
+    // The display pass's setters re-enter the slots to store back what the editors show.
+    if (showingForm) return;
+    edits.note();
+    setWindowModified(true);
+}
+
+void MainWindow::noteEdit(IntField field)
+{
+    if (carried(field)) noteEdit();
+}
+
+void MainWindow::noteEdit(DoubleField field)
+{
+    if (carried(field)) noteEdit();
+}
+
+void MainWindow::settleEdits(FormEdits::Mark at)
+{
+    edits.settle(at);
+    setWindowModified(edits.pending());
+}
+
+bool MainWindow::mayReplaceForm(const QString &consequence)
+{
+    return !edits.pending() || askAboutEdits(this, consequence, false) == EditsChoice::Discard;
+}

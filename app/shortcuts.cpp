@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+#include <QAction>
+
+namespace {
+
+struct Command {
+    QAbstractButton *button;
+    QList<QKeySequence> keys;
+    const char *what;
+};
+
+QAction *addShortcut(QWidget *window, const QList<QKeySequence> &keys)
+{
+    auto *action = new QAction(window);
+    action->setShortcuts(keys);
+    window->addAction(action);
+    return action;
+}
+
+} // namespace
+
+QList<QKeySequence> quitKeys()
+{
+    // A desktop without a key of its own for Quit (Windows, a bare X session) gets the common one.
+    const QList<QKeySequence> own = QKeySequence::keyBindings(QKeySequence::Quit);
+    return own.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Q)} : own;
+}
+
+// The commands' keys act wherever focus is in the window, the page of DATA RESET need not be shown.
+// Each goes through its button, so a greyed button (a command running) ignores its keys too.
+void MainWindow::setUpShortcuts()
+{
+    const Command commands[] = {
+        {ui->openButton, {QKeySequence(Qt::Key_F5)}, "Open or close the port chosen beside it"},
+        {ui->toolButton_Read, {QKeySequence(Qt::CTRL | Qt::Key_R)}, "Read the transmitter's settings"},
+        {ui->toolButton_Load, {QKeySequence::Open}, "Load a parameter file and send it to the transmitter"},
+        {ui->toolButton_Send,
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
+         "Write the form's settings to the transmitter"},
+        {ui->toolButton_Save, {QKeySequence::Save}, "Save the form's settings to a file and send them"},
+        {ui->toolButton_Reset,
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
+         "Reset the transmitter to factory settings"},
+        {ui->pushButton_Reset2,
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
+         "Reset the transmitter to factory settings"},
+    };
+    for (const Command &c : commands) {
+        QAction *action = addShortcut(this, c.keys);
+        connect(action, &QAction::triggered, c.button, &QAbstractButton::click);
+        c.button->setToolTip(QStringLiteral("%1 (%2)").arg(
+            QLatin1String(c.what), c.keys.first().toString(QKeySequence::NativeText)));
+    }
+    connect(addShortcut(this, quitKeys()), &QAction::triggered, this, &QWidget::close);
+
+    // Shift+Tab arrives as Backtab, so the previous page answers to both spellings.
+    QTabWidget *tabs = ui->tabWidget;
+    auto step = [tabs](int by) {
+        tabs->setCurrentIndex((tabs->currentIndex() + by + tabs->count()) % tabs->count());
+    };
+    connect(
+        addShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}),
+        &QAction::triggered, tabs, [step] { step(1); });
+    connect(addShortcut(this, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                               QKeySequence(Qt::CTRL | Qt::Key_PageUp)}),
+            &QAction::triggered, tabs, [step] { step(-1); });
+}
