@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 #include "ui/popupdeferral.h"
 
@@ -105,6 +106,10 @@ void PortWatcher::refill()
 
 void PortWatcher::fitListWidth()
 {
+    // The box's own menu-like delegate paints the chosen entry from the palette, which the style sheet
+    // leaves white on white; the styled delegate follows the sheet's selection colours.
+    if (!qobject_cast<QStyledItemDelegate *>(box->itemDelegate()))
+        box->setItemDelegate(new QStyledItemDelegate(box));
     // The box is narrow; its list is as wide as the longest name, a long path included.
     int widest = 0;
     const QFontMetrics metrics(box->view()->font());
