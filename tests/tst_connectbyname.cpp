@@ -9,14 +9,16 @@
 
 namespace {
 
-// QObject::receivers() is protected; this reads it for any object.
+// QObject::receivers() is protected; this reads it for any object, through a pointer to the member
+// (named from this class, which may), not by casting the sender to a type it is not.
 class ReceiverCount : public QObject
 {
 public:
     static int of(const QObject *sender, const QMetaMethod &signal)
     {
         const QByteArray code = QByteArray::number(QSIGNAL_CODE) + signal.methodSignature();
-        return static_cast<const ReceiverCount *>(sender)->receivers(code.constData());
+        int (QObject::*receivers)(const char *) const = &ReceiverCount::receivers;
+        return (sender->*receivers)(code.constData());
     }
 };
 
