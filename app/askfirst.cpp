@@ -13,3 +13,8 @@ bool askFirst(QWidget *parent, const QString &text, const QString &action, QMess
     box.exec();
     return box.clickedButton() == go;
 }
+
+void note(const QString &text)
+{
+    QMessageBox::about(nullptr, QStringLiteral("Note"), text);
+}

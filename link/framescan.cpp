@@ -25,9 +25,9 @@ Scan::Scan(const QByteArray &bytes, const QVector<int> &cuts, std::vector<char> 
     for (int p = m_n - 1; p >= 0; --p) {
         const int s = shapesAt(p);
         int v = 0;
-        for (const ShapeSpec &spec : kShapes) {
-            const int end = p + spec.length;
-            if ((s & spec.shape) && (end >= m_n || m_viable[size_t(end)])) v |= spec.shape;
+        for (const ShapeRow &row : kShapes) {
+            const int end = p + row.length;
+            if ((s & row.shape) && (end >= m_n || m_viable[size_t(end)])) v |= row.shape;
         }
         m_viable[size_t(p)] = char(v);
     }
@@ -36,14 +36,14 @@ Scan::Scan(const QByteArray &bytes, const QVector<int> &cuts, std::vector<char> 
 int Scan::shapesAt(int p) const
 {
     int s = 0;
-    for (const ShapeSpec &spec : kShapes) {
+    for (const ShapeRow &row : kShapes) {
         bool agrees = true;
-        for (int i = 0; agrees && i < spec.markerCount; ++i) {
-            const Marker &m = spec.markers[i];
+        for (int i = 0; agrees && i < row.markerCount; ++i) {
+            const Marker &m = row.markers[i];
             const int at = p + m.offset;
             agrees = at >= m_n || m_b[at] == m.value || m_b[at] == m.orValue;
         }
-        if (agrees) s |= spec.shape;
+        if (agrees) s |= row.shape;
     }
     return s;
 }

@@ -24,13 +24,13 @@ struct Marker {
 };
 
 // The three shapes a frame on the line can have: its length and the marker bytes that tell it.
-struct ShapeSpec {
+struct ShapeRow {
     Shape shape;
     int length;
     Marker markers[2];
     int markerCount;
 };
-constexpr ShapeSpec kShapes[] = {
+constexpr ShapeRow kShapes[] = {
     {Live, kLiveFrameLength, {{0, kMarker, kMarker}, {1, kChannelId, kTelemetryId}}, 2},
     {Block, kParamBlockLength, {{0, kMarker, kMarker}, {kParamBlockLength - 1, kMarker, kMarker}}, 2},
     {Aux, kAuxBlockLength, {{2, kAuxCode, kAuxCode}}, 1},
@@ -38,7 +38,7 @@ constexpr ShapeSpec kShapes[] = {
 
 constexpr int lengthOf(int shape)
 {
-    for (const ShapeSpec &s : kShapes)
+    for (const ShapeRow &s : kShapes)
         if (s.shape == shape) return s.length;
     return 0;
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/askfirst.h"
 #include "app/mainwindow.h"
 #include "app/noticebar.h"
 #include "app/portwatcher.h"
@@ -18,11 +19,6 @@ namespace {
 const QString kOpenCaption = QStringLiteral("OPEN");
 const QString kCloseCaption = QStringLiteral("CLOSE");
 
-// Parentless, as the transmitter's users have always seen them.
-void note(const QString &text)
-{
-    QMessageBox::about(nullptr, QStringLiteral("Note"), text);
-}
 void askToOpen()
 {
     note(QStringLiteral("Please open the serial port!"));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/askfirst.h"
 #include "app/mainwindow.h"
 #include "app/noticebar.h"
 #include "link/framebuffers.h"
@@ -15,11 +16,6 @@ namespace {
 constexpr int kGraceMs = 300;
 constexpr int kRetryWaitMs = 500;
 constexpr int kPollMs = 10;
-
-void note(const QString &text)
-{
-    QMessageBox::about(nullptr, QStringLiteral("Note"), text);
-}
 
 } // namespace
 
@@ -71,9 +67,10 @@ bool MainWindow::checkSend(const QString &doneText)
     readModel(back, kRetryWaitMs, [this] { return liveTrims.has_value(); });
     if (portIsClosed() || commandGate.closeRequested()) return false;
 
+    const QVector<int> missing = answer.missing(), conflicts = answer.conflicts();
     QVector<int> arrived;
     for (int number = 1; number <= ReadAnswer::kFrameNumbers; ++number)
-        if (!answer.missing().contains(number) && !answer.conflicts().contains(number)) arrived << number;
+        if (!missing.contains(number) && !conflicts.contains(number)) arrived << number;
     if (arrived.isEmpty()) {
         note(QStringLiteral("The settings were sent, but the transmitter did not answer the read-back, so "
                             "they could not be checked."));
