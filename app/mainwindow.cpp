@@ -3,11 +3,11 @@
 #include "app/editsquestion.h"
 #include "app/portwatcher.h"
 #include "display/opaquepaint.h"
+#include "ui/drawnicon.h"
 
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QTimer>
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
@@ -18,8 +18,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     // "*" after the title while the form holds edits that are neither on the transmitter nor in a file.
     setWindowTitle(windowTitle() + QStringLiteral("[*]"));
     // For the task bar and title bar. On the window alone: set on the application it would also stand
-    // in the "Note" boxes.
-    setWindowIcon(QIcon(QStringLiteral(":/myImage/images/app.png")));
+    // in the "Note" boxes. Its image is decoded when the platform first asks for it.
+    setWindowIcon(form::drawnIcon(QStringLiteral(":/myImage/images/app.png")));
     makeServoFrameOpaque(*ui);
     commandGate.setControls({ui->openButton, ui->toolButton_Read, ui->toolButton_Send, ui->toolButton_Reset,
                              ui->pushButton_Reset2, ui->toolButton_Save, ui->toolButton_Load});

@@ -10,9 +10,9 @@
 #include "link/serialline.h"
 
 #include "params/trimlock.h"
+#include "ui/drawnicon.h"
 #include "ui_mainwindow.h"
 
-#include <QIcon>
 #include <QMessageBox>
 
 namespace {
@@ -44,8 +44,8 @@ void MainWindow::showLinkState(bool open)
     ui->portNameBox->setEnabled(!open);
     portList->setWatching(!open);
     ui->openButton->setText(open ? kCloseCaption : kOpenCaption);
-    ui->toolButton_led->setIcon(QIcon(open ? QStringLiteral(":/myImage/images/green.png")
-                                           : QStringLiteral(":/myImage/images/red.png")));
+    ui->toolButton_led->setIcon(form::drawnIcon(open ? QStringLiteral(":/myImage/images/green.png")
+                                                     : QStringLiteral(":/myImage/images/red.png")));
 }
 
 void MainWindow::on_openButton_clicked()

@@ -108,6 +108,24 @@ private slots:
         QCOMPARE(lampImage(lamp->icon()), red);
     }
 
+    // The build draws the buttons' and the lamp's images at the sizes the form shows them; a size changed
+    // on one side only would decode the large images again for every start.
+    void theTopBarShowsItsIconsAtTheSizesTheBuildDrew()
+    {
+        MainWindow window;
+        const std::pair<const char *, const char *> buttons[] = {
+            {"toolButton_Read", "Receive.png"}, {"toolButton_Load", "open.png"},
+            {"toolButton_Send", "Send.png"},    {"toolButton_Save", "save.png"},
+            {"toolButton_Reset", "Reset.png"},  {"toolButton_led", "red.png"},
+            {"toolButton_led", "green.png"}};
+        for (const auto &[button, image] : buttons) {
+            const QSize size = window.findChild<QToolButton *>(button)->iconSize();
+            const QString drawing =
+                QStringLiteral(":/drawn/%1/%2x%3.rgba").arg(image).arg(size.width()).arg(size.height());
+            QVERIFY2(QFile::exists(drawing), qPrintable(drawing));
+        }
+    }
+
     void resizingMovesNoWidget()
     {
         MainWindow window;

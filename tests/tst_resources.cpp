@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/drawnicon.h"
+
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QResource>
 #include <QtTest>
@@ -93,6 +96,44 @@ private slots:
         // Drawn on a transparent canvas: the corners are see-through, the middle is not.
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
         QVERIFY(qAlpha(image.pixel(side / 2, side * 3 / 4)) > 200);
+    }
+
+    // What the form's icons draw, from a drawing made by the build or from the image, against QIcon's
+    // own drawing of the image: the drawn sizes, sizes drawn from the image (a high-DPI screen's, one
+    // over the image's own size, one not square), in every mode.
+    void drawnIconsDrawWhatQIconDraws_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
+        const QList<QSize> buttonSizes = {{60, 60}, {120, 120}, {300, 300}, {48, 32}};
+        for (const char *name : {"Receive", "open", "Send", "save", "Reset", "app"})
+            for (const QSize size : buttonSizes)
+                QTest::addRow("%s %dx%d", name, size.width(), size.height())
+                    << QStringLiteral(":/myImage/images/%1.png").arg(name) << size;
+        for (const char *name : {"red", "green"})
+            for (const QSize size : {QSize(40, 40), QSize(80, 80), QSize(39, 41)})
+                QTest::addRow("%s %dx%d", name, size.width(), size.height())
+                    << QStringLiteral(":/myImage/images/%1.png").arg(name) << size;
+    }
+    void drawnIconsDrawWhatQIconDraws()
+    {
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        const QIcon drawn = form::drawnIcon(path);
+        const QIcon image(path);
+        QCOMPARE(drawn.availableSizes(), image.availableSizes());
+        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+            QCOMPARE(drawn.actualSize(size, mode), image.actualSize(size, mode));
+            const QImage got = drawn.pixmap(size, mode).toImage();
+            QVERIFY2(got == image.pixmap(size, mode).toImage(), qPrintable(QString("mode %1").arg(mode)));
+            QImage painted(size, QImage::Format_ARGB32_Premultiplied), expected = painted;
+            for (auto [icon, target] : {std::pair{&drawn, &painted}, std::pair{&image, &expected}}) {
+                target->fill(Qt::transparent);
+                QPainter painter(target);
+                icon->paint(&painter, QRect(QPoint(), size), Qt::AlignCenter, mode);
+            }
+            QVERIFY2(painted == expected, qPrintable(QString("painted in mode %1").arg(mode)));
+        }
     }
 
     void lampsShowTheirColour()

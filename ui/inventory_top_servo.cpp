@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QIcon>
 
 #include "inventory.h"
+#include "ui/drawnicon.h"
 
 namespace form {
 namespace {
@@ -50,9 +50,7 @@ void buildTopBar(Ui::MainWindow &f)
         {f.toolButton_led, ":/myImage/images/red.png", 40, false}, // the port lamp: a bare icon
     };
     for (const Icon &icon : icons) {
-        QIcon image;
-        image.addFile(QString::fromLatin1(icon.path), QSize(), QIcon::Normal, QIcon::Off);
-        icon.button->setIcon(image);
+        icon.button->setIcon(drawnIcon(QString::fromLatin1(icon.path)));
         icon.button->setIconSize(QSize(icon.size, icon.size));
         if (icon.textUnderIcon) icon.button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     }
