@@ -2,11 +2,13 @@
 #include "ui/drawnicon.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
 #include <QResource>
+#include <QtEndian>
 #include <optional>
 
 namespace form {
@@ -30,11 +32,25 @@ QIcon drawingsOf(const QString &path)
     return drawings;
 }
 
+// An image's size. A PNG says it in its header (after the 8-byte signature, the IHDR chunk's length and
+// type, then width and height big-endian), read here without loading the image format plugins that
+// QImageReader looks through on its first use; any other image is asked through QImageReader.
+QSize imageSize(const QString &path)
+{
+    QFile file(path);
+    const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(24) : QByteArray();
+    if (head.size() == 24 && head.startsWith("\x89PNG\r\n\x1a\n") && head.mid(12, 4) == "IHDR") {
+        const auto *bytes = reinterpret_cast<const uchar *>(head.constData());
+        return QSize(int(qFromBigEndian<quint32>(bytes + 16)), int(qFromBigEndian<quint32>(bytes + 20)));
+    }
+    return QImageReader(path).size();
+}
+
 class DrawnIconEngine final : public QIconEngine
 {
 public:
     explicit DrawnIconEngine(const QString &path)
-        : path(path), natural(QImageReader(path).size()), drawings(drawingsOf(path))
+        : path(path), natural(imageSize(path)), drawings(drawingsOf(path))
     {
     }
 
