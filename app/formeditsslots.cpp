@@ -29,14 +29,15 @@ void MainWindow::noteEdit()
     setWindowModified(true);
 }
 
+// The display pass re-enters these as it sets the editors; it is asked first, the look-up being a scan.
 void MainWindow::noteEdit(IntField field)
 {
-    if (carried(field)) noteEdit();
+    if (!showingForm && carried(field)) noteEdit();
 }
 
 void MainWindow::noteEdit(DoubleField field)
 {
-    if (carried(field)) noteEdit();
+    if (!showingForm && carried(field)) noteEdit();
 }
 
 void MainWindow::settleEdits(FormEdits::Mark at)

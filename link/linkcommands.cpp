@@ -91,8 +91,8 @@ void MainWindow::closePort(bool sayGoodbye)
 void MainWindow::onPortError(QSerialPort::SerialPortError error)
 {
     if (error == QSerialPort::NoError || !serialPort.isOpen() || portIsClosed()) return;
-    qCWarning(lcLink, "Serial port lost: %s", qPrintable(serialPort.errorString()));
     const QString reason = serialPort.errorString();
+    qCWarning(lcLink, "Serial port lost: %s", qPrintable(reason));
     const QString name = ui->portNameBox->currentText(); // the path the pilot chose, not Qt's short name
     closePort(false);
     // Said once, and it stays: a pilot looking away from the screen must still find out.

@@ -35,6 +35,13 @@ bool SerialSession::open()
     return false;
 }
 
+bool SerialSession::openAndGreet()
+{
+    if (!open()) return false;
+    send("OK");
+    return wait(kSettleMs);
+}
+
 void SerialSession::send(const QByteArray &bytes)
 {
     if (m_failure.isEmpty()) m_port.write(bytes);

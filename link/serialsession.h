@@ -22,6 +22,9 @@ public:
 
     // Opens with the transmitter's line settings; false with failure() set.
     bool open();
+    // Opens, says "OK" as the window's OPEN does and leaves the transmitter kSettleMs before the next
+    // command; false with failure() set.
+    bool openAndGreet();
     // Why the port could not be opened or went away ("" while all is well).
     QString failure() const { return m_failure; }
 

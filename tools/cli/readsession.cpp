@@ -63,12 +63,7 @@ ReadOutcome readTransmitter(const QString &portName, const std::function<void(in
 {
     ReadOutcome outcome;
     SerialSession link(portName);
-    if (!link.open()) {
-        outcome.failure = link.failure();
-        return outcome;
-    }
-    link.send("OK");
-    if (!link.wait(SerialSession::kSettleMs) || !readModelOver(link, outcome, progress, quietMs)) {
+    if (!link.openAndGreet() || !readModelOver(link, outcome, progress, quietMs)) {
         outcome.failure = link.failure();
         return outcome;
     }

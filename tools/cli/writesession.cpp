@@ -10,12 +10,7 @@ WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const Q
 {
     WriteOutcome outcome;
     SerialSession link(portName);
-    if (!link.open()) {
-        outcome.failure = link.failure();
-        return outcome;
-    }
-    link.send("OK");
-    bool alive = link.wait(SerialSession::kSettleMs);
+    bool alive = link.openAndGreet();
     std::array<QString, 4> sentText;
     for (int i = 0; alive && i < frames.size(); ++i) {
         if (progress) progress(frames[i], i, int(frames.size()));
