@@ -17,16 +17,18 @@ NoticeBar::NoticeBar(QWidget *window) : QLabel(window)
     hideTimer.setSingleShot(true);
     connect(&hideTimer, &QTimer::timeout, this, &NoticeBar::dismiss);
     hide();
+    // A notice that stays (a lost link) must stay at the foot of a window that is resized or maximised.
+    window->installEventFilter(this);
 }
 
 void NoticeBar::post(const QString &text, Tone tone, int ms)
 {
     setText(text);
-    setStyleSheet(tone == Tone::Done
-                      ? QStringLiteral("QLabel { background: #1f6f3a; color: white; font-size: 14px;"
-                                       " border: 1px solid #9fd8ae; border-radius: 6px; padding: 0 12px; }")
-                      : QStringLiteral("QLabel { background: #8a4b00; color: white; font-size: 14px;"
-                                       " border: 1px solid #ffcc80; border-radius: 6px; padding: 0 12px; }"));
+    const bool done = tone == Tone::Done;
+    setStyleSheet(
+        QStringLiteral("QLabel { background: %1; color: white; font-size: 14px; border: 1px solid %2;"
+                       " border-radius: 6px; padding: 0 12px; }")
+            .arg(done ? "#1f6f3a" : "#8a4b00", done ? "#9fd8ae" : "#ffcc80"));
     place();
     show();
     raise();
@@ -46,6 +48,12 @@ void NoticeBar::mousePressEvent(QMouseEvent *event)
 {
     dismiss();
     event->accept();
+}
+
+bool NoticeBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize && !isHidden()) place();
+    return false;
 }
 
 void NoticeBar::place()

@@ -20,7 +20,8 @@ public:
     static constexpr int kShowMs = 6000;
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override; // a click puts it away
+    void mousePressEvent(QMouseEvent *event) override;          // a click puts it away
+    bool eventFilter(QObject *watched, QEvent *event) override; // follows the window's size
 
 private:
     void place();

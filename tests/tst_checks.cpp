@@ -268,6 +268,12 @@ private slots:
             qPrintable(notice(rig)->text()));
         QTest::qWait(NoticeBar::kShowMs + 500);
         QVERIFY(notice(rig)); // it stays until the pilot acts
+        // and stays at the foot of the window as the window grows
+        rig.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+        rig.window->resize(rig.window->width() + 300, rig.window->height() + 200);
+        QCOMPARE(notice(rig)->geometry().bottom() + 1 + 12, rig.window->height());
+        QVERIFY(qAbs(notice(rig)->geometry().center().x() - rig.window->width() / 2) <= 1);
     }
 };
 
