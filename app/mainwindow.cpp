@@ -24,13 +24,16 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     commandGate.setControls({ui->openButton, ui->toolButton_Read, ui->toolButton_Send, ui->toolButton_Reset,
                              ui->pushButton_Reset2, ui->toolButton_Save, ui->toolButton_Load});
     setUpShortcuts();
-    connect(&serialPort, &QSerialPort::readyRead, this, &MainWindow::serialPort_readyRead);
+    connect(&pump, &LinkPump::readyRead, this, &MainWindow::serialPort_readyRead);
+    connect(&pump, &LinkPump::failed, this, &MainWindow::onLinkFailed);
     connect(&serialPort, &QSerialPort::errorOccurred, this, &MainWindow::onPortError);
     portList = new PortWatcher(ui->portNameBox, this); // lists the ports as the box is first drawn
     ui->tabWidget->setCurrentIndex(0);
 
     refreshTimer = new QTimer(this);
     refreshTimer->start(100);
+    // What the link has read so far first, so each pass shows the values of the latest frames.
+    connect(refreshTimer, &QTimer::timeout, this, &MainWindow::serialPort_readyRead);
     connect(refreshTimer, &QTimer::timeout, this, &MainWindow::ui_Display);
 }
 

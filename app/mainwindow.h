@@ -12,6 +12,7 @@
 #include "app/commandgate.h"
 #include "app/formedits.h"
 #include "display/hovercounters.h"
+#include "link/linkpump.h"
 #include "link/readanswer.h"
 #include "link/streamreceiver.h"
 #include "link/writequestion.h"
@@ -220,6 +221,8 @@ private:
     void closePort(bool sayGoodbye);
     void showLinkState(bool open);
     void onPortError(QSerialPort::SerialPortError error);
+    void onLinkFailed();
+    void loseLink(const QString &reason);
     void resetTransmitter(QAbstractButton *button, bool lockTrims);
     void handleFrame(const QByteArray &frame);
     void handleBlock(const QByteArray &frame, int number, bool paramBlock);
@@ -244,6 +247,7 @@ private:
 
     Ui::MainWindow *ui;
     QSerialPort serialPort;
+    LinkPump pump; // reads and answers the stream, and writes; stops before serialPort closes
     QTimer *refreshTimer = nullptr;
     PortWatcher *portList = nullptr; // re-lists the ports while the link is closed
     StreamReceiver receiver;         // frames split or merged by the serial link

@@ -121,7 +121,7 @@ void MainWindow::on_toolButton_Load_clicked()
     SendData2();
     SendData3();
     SendData4();
-    if (serialPort.isOpen()) serialPort.write("WWW");
+    if (serialPort.isOpen()) pump.write("WWW");
     Dr_DataSelet();
     FalseSaveData();
     // A partial load leaves earlier values beside the file's; the transmitter holding them all settles them.

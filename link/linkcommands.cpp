@@ -68,16 +68,15 @@ void MainWindow::openPort()
     receiver.clear();
     if (notice) notice->dismiss(); // an earlier "link lost" no longer holds
     showLinkState(true);
-    serialPort.write("OK");
+    pump.start(serialPort);
+    pump.write("OK");
 }
 
 // A user's CLOSE says goodbye with "DIS"; a port that vanished under us (cable pulled) cannot hear it.
 void MainWindow::closePort(bool sayGoodbye)
 {
-    if (sayGoodbye) {
-        serialPort.write("DIS");
-        serialPort.flush(); // close() would drop what is still buffered
-    }
+    if (sayGoodbye) pump.write("DIS");
+    pump.stop(sayGoodbye); // before close(), which would drop what is still queued
     serialPort.close();
     receiver.clear();
     for (IntField f : fields::servoOut) params.*f = 1000;
@@ -91,7 +90,20 @@ void MainWindow::closePort(bool sayGoodbye)
 void MainWindow::onPortError(QSerialPort::SerialPortError error)
 {
     if (error == QSerialPort::NoError || !serialPort.isOpen() || portIsClosed()) return;
-    const QString reason = serialPort.errorString();
+    loseLink(serialPort.errorString());
+}
+
+// The pump's reader thread found the line gone. A report that comes after the port has been closed
+// (and perhaps opened again) finds no failure and is ignored.
+void MainWindow::onLinkFailed()
+{
+    const QString reason = pump.failure();
+    if (reason.isEmpty() || portIsClosed()) return;
+    loseLink(reason);
+}
+
+void MainWindow::loseLink(const QString &reason)
+{
     qCWarning(lcLink, "Serial port lost: %s", qPrintable(reason));
     const QString name = ui->portNameBox->currentText(); // the path the pilot chose, not Qt's short name
     closePort(false);
@@ -146,7 +158,7 @@ void MainWindow::on_toolButton_Send_clicked()
     SendData2();
     SendData3();
     SendData4();
-    if (serialPort.isOpen()) serialPort.write("WWW"); // the device may have gone during the waits
+    if (serialPort.isOpen()) pump.write("WWW"); // the device may have gone during the waits
     if (checkSend(QStringLiteral("WRITE checked: the transmitter holds every setting sent."))) {
         formSource = FormSource::Model;
         settleEdits(sent);
@@ -188,8 +200,8 @@ void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
     SendData3();
     for (IntField f : fields::StkTrim) params.*f = 120;
     SendData4();
-    if (serialPort.isOpen()) serialPort.write("WWW"); // the device may have gone during the waits
-    formSource = FormSource::Model;                   // the factory set, on the form and sent
+    if (serialPort.isOpen()) pump.write("WWW"); // the device may have gone during the waits
+    formSource = FormSource::Model;             // the factory set, on the form and sent
     if (checkSend(QStringLiteral("%1 checked: the transmitter holds the factory settings.")
                       .arg(lockTrims ? QStringLiteral("RESET") : QStringLiteral("DATA RESET"))))
         settleEdits(sent);

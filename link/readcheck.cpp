@@ -36,6 +36,7 @@ void MainWindow::readModel(ParameterSet &target, int firstWaitMs, const std::fun
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < ms) {
+            serialPort_readyRead(); // what has come, without waiting for the pump's next hand-off
             if (portIsClosed() || commandGate.closeRequested() || (mayEndEarly && done())) return;
             delayMs(int(qMin<qint64>(kPollMs, ms - clock.elapsed())));
         }
@@ -46,7 +47,7 @@ void MainWindow::readModel(ParameterSet &target, int firstWaitMs, const std::fun
                     ReadAnswer::kFrameNumbers);
             answer.askAgain();
         }
-        serialPort.write("RR");
+        pump.write("RR");
         waitFor(ask == 0 ? firstWaitMs : kRetryWaitMs, ask > 0 || settled != nullptr);
         if (done() || portIsClosed() || commandGate.closeRequested()) break;
         waitFor(kGraceMs, true);

@@ -2,19 +2,17 @@
 #include "app/mainwindow.h"
 #include "link/blocks.h"
 #include "link/linklog.h"
-#include "link/portwrite.h"
 
+// The pump has answered each read with its "WWW" already; here every read is taken as it came off
+// the line, so the model sees the same steps whether one read or forty wait.
 void MainWindow::serialPort_readyRead()
 {
-    // readAll() would allocate Qt's 32 KiB read chunk for the 20 bytes of a frame, at every frame.
-    const QByteArray chunk = serialPort.read(serialPort.bytesAvailable());
-    if (chunk.isEmpty()) return;
-    receiver.setAwaited(answer.awaitedNumbers());
-    for (const QByteArray &frame : receiver.feed(chunk)) handleFrame(frame);
-    Dr_DataSelet();
-    FalseSaveData();
-    // One answer per notification, whatever it held: the transmitter paces itself on these.
-    writeNow(serialPort, QByteArrayLiteral("WWW"));
+    for (const QByteArray &chunk : pump.take()) {
+        receiver.setAwaited(answer.awaitedNumbers());
+        for (const QByteArray &frame : receiver.feed(chunk)) handleFrame(frame);
+        Dr_DataSelet();
+        FalseSaveData();
+    }
 }
 
 void MainWindow::handleFrame(const QByteArray &frame)

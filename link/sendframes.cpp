@@ -15,7 +15,7 @@ void MainWindow::sendFrame(TextFrame frame, QString &buffer, const char *debugFo
     buffer = buildFrame(frame, params, buffer);
     qCDebug(lcLink, debugFormat, int(buffer.size()));
     // A closed port sends nothing; the buffer is still rebuilt and the pacing still kept.
-    if (serialPort.isOpen()) serialPort.write(buffer.toLatin1());
+    if (serialPort.isOpen()) pump.write(buffer.toLatin1());
     delayMs(kFrameGapMs);
 }
 
