@@ -27,6 +27,7 @@
 namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kFlushWait = std::chrono::milliseconds(250);
+const QByteArray kAnswer = QByteArrayLiteral("WWW");
 
 #ifdef Q_OS_UNIX
 // The notifier through which QSerialPort reads the port; null if this Qt has none we can see.
@@ -79,6 +80,7 @@ LinkPump::Mode LinkPump::start(QSerialPort &port, Mode wanted)
             qt->setEnabled(false);
             m_fd = port.handle();
             m_mode = Mode::Thread;
+            m_out.reserve(256); // see writeQueued()
             m_reader = std::thread(&LinkPump::run, this);
             return m_mode;
         }
@@ -177,7 +179,9 @@ int LinkPump::writeQueued()
 {
     while (!m_out.isEmpty()) {
         const ssize_t n = ::write(m_fd, m_out.constData(), size_t(m_out.size()));
-        if (n > 0) {
+        if (n == m_out.size()) {
+            m_out.resize(0); // keeps the buffer: an answer a frame would otherwise cost an allocation each
+        } else if (n > 0) {
             m_out.remove(0, int(n));
         } else if (n < 0 && errno != EINTR) {
             return errno == EAGAIN ? 0 : errno; // a full line: POLLOUT says when it takes more
@@ -222,7 +226,7 @@ void LinkPump::run()
             const std::lock_guard<std::mutex> hold(m_lock);
             if (!chunk.isEmpty()) {
                 m_in.append(chunk);
-                m_out.append("WWW", 3);
+                m_out.append(kAnswer);
                 unannounced = true;
             }
             refused = writeQueued();
