@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "app/editsquestion.h"
 #include "app/portwatcher.h"
+#include "display/barpaint.h"
 #include "display/opaquepaint.h"
 #include "ui/drawnicon.h"
 
@@ -21,6 +22,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     // in the "Note" boxes. Its image is decoded when the platform first asks for it.
     setWindowIcon(form::drawnIcon(QStringLiteral(":/myImage/images/app.png")));
     makeServoFrameOpaque(*ui);
+    paintChannelBarsDirectly(*ui);
     commandGate.setControls({ui->openButton, ui->toolButton_Read, ui->toolButton_Send, ui->toolButton_Reset,
                              ui->pushButton_Reset2, ui->toolButton_Save, ui->toolButton_Load});
     setUpShortcuts();

@@ -62,12 +62,18 @@ QString commandButton(const QString &cls, int px)
     return button(cls, px, "background-color:rgba(100,255,100,200);", "color:rgba(0,0,0,100);");
 }
 
-QString bar(const QString &groove, const QString &chunk)
+QString rgba(const QColor &c)
 {
-    return rule("QProgressBar:vertical", {"border-radius:0px;", "background-color:" + groove + ";",
-                                          "color: transparent;", "text-align:center;"}) +
+    return QString("rgba(%1,%2,%3,%4)").arg(c.red()).arg(c.green()).arg(c.blue()).arg(c.alpha());
+}
+
+QString bar(const BarColours &colours)
+{
+    return rule("QProgressBar:vertical",
+                {"border-radius:0px;", "background-color:" + rgba(colours.groove) + ";",
+                 "color: transparent;", "text-align:center;"}) +
            rule("QProgressBar::chunk:vertical",
-                {"background-color:" + chunk + ";", "margin:0px;", "height:1px;"});
+                {"background-color:" + rgba(colours.chunk) + ";", "margin:0px;", "height:1px;"});
 }
 
 QString gradient(const QString &x2, const QString &top)
@@ -148,14 +154,20 @@ QString compose(Look look, const QString &cls)
                           "border-radius:0px;", "border-color:rgba(0,0,0,0);", "font:bold 16px;", kWhiteText,
                           "padding:0px;"});
     case Look::UpperBar:
-        return bar("rgba(255,255,255,255)", "rgba(0,0,255,255)");
     case Look::LowerBar:
-        return bar("rgba(0,0,255,255)", "rgba(255,255,255,255)");
+        return bar(barColours(look));
     }
     return QString();
 }
 
 } // namespace
+
+BarColours barColours(Look look)
+{
+    const QColor white(255, 255, 255), blue(0, 0, 255);
+    if (look == Look::UpperBar) return {white, blue};
+    return {blue, white};
+}
 
 QString focusRule(const QString &className)
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QPalette>
 #include <QString>
 
@@ -41,6 +42,13 @@ enum class Look : unsigned char {
 // The focus mark of the editors and buttons: their invisible border turns orange. Last in their
 // sheets, so a focused control keeps it under the pointer too.
 QString focusRule(const QString &className);
+
+// A channel bar's two colours: the groove (what is left empty) and the chunk (what is filled). Its sheet is
+// written from them, and the bars' own painter fills with them.
+struct BarColours {
+    QColor groove, chunk;
+};
+BarColours barColours(Look look); // Look::UpperBar or Look::LowerBar
 
 // The sheet text for a look; editor and button sheets name the widget's own class in their selectors.
 QString styleSheet(Look look, const char *className);
