@@ -4,6 +4,7 @@
 #include "app/portwatcher.h"
 #include "display/barpaint.h"
 #include "display/opaquepaint.h"
+#include "display/readoutpaint.h"
 #include "ui/drawnicon.h"
 
 #include "ui_mainwindow.h"
@@ -23,6 +24,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     setWindowIcon(form::drawnIcon(QStringLiteral(":/myImage/images/app.png")));
     makeServoFrameOpaque(*ui);
     paintChannelBarsDirectly(*ui);
+    paintServoReadoutsDirectly(*ui);
     commandGate.setControls({ui->openButton, ui->toolButton_Read, ui->toolButton_Send, ui->toolButton_Reset,
                              ui->pushButton_Reset2, ui->toolButton_Save, ui->toolButton_Load});
     setUpShortcuts();
