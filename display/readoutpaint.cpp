@@ -99,6 +99,13 @@ public:
             panel = QPixmap();
             markOpaqueIfPaintingDirectly(edit);
             return false;
+        case QEvent::DragEnter:
+        case QEvent::DragLeave:
+        case QEvent::Drop:
+            // Text dragged over an editable read-out shows where it would drop, with Qt's cursor.
+            dragOver = event->type() == QEvent::DragEnter;
+            markOpaqueIfPaintingDirectly(edit);
+            return false;
         case QEvent::FocusIn:
         case QEvent::FocusOut:
         case QEvent::Enter:
@@ -142,10 +149,11 @@ private:
     // own from other sheets, and a focused edit draws its cursor.
     bool canPaintDirectly(QLineEdit *edit)
     {
-        if (!edit->isEnabled() || edit->hasFocus() || edit->underMouse() || edit->hasSelectedText() ||
-            edit->echoMode() != QLineEdit::Normal || !edit->inputMask().isEmpty() ||
-            edit->alignment() != Qt::AlignCenter || edit->layoutDirection() != Qt::LeftToRight ||
-            edit->isClearButtonEnabled() || !edit->actions().isEmpty())
+        if (dragOver || !edit->isEnabled() || edit->hasFocus() || edit->underMouse() ||
+            edit->hasSelectedText() || edit->echoMode() != QLineEdit::Normal ||
+            !edit->inputMask().isEmpty() || edit->alignment() != Qt::AlignCenter ||
+            edit->layoutDirection() != Qt::LeftToRight || edit->isClearButtonEnabled() ||
+            !edit->actions().isEmpty())
             return false;
         if (!styleDrawsAsExpected(edit) || siblingBeneath(edit)) return false;
         const QString text = edit->displayText();
@@ -286,6 +294,7 @@ private:
     }
 
     enum { Unknown, Yes, No } styleAgrees = Unknown;
+    bool dragOver = false;
     QColor background;
     QRect contents;
     QPixmap panel;
