@@ -121,6 +121,7 @@ public:
         }
 
         if (!canPaintDirectly(edit)) {
+            shown = true;
             const bool frameLeftOut = edit->testAttribute(Qt::WA_OpaquePaintEvent);
             followQtsScroll(edit);
             // Once Qt has painted this state, the next paint of it may be direct again.
@@ -130,6 +131,8 @@ public:
             if (frameLeftOut && edit->parentWidget()) edit->parentWidget()->update(edit->geometry());
             return false;
         }
+        shown = true;
+        edit->setAttribute(Qt::WA_OpaquePaintEvent); // the next paint of this state is direct too
         QPainter painter(edit);
         painter.drawPixmap(0, 0, panelPixmap(edit));
         painter.setClipRect(contents);
@@ -142,7 +145,9 @@ public:
 private:
     void markOpaqueIfPaintingDirectly(QLineEdit *edit)
     {
-        edit->setAttribute(Qt::WA_OpaquePaintEvent, canPaintDirectly(edit));
+        // Until its first paint a read-out is not opaque, and the checks wait for that paint: the form
+        // sets texts, sizes and places many times while it is built.
+        if (shown) edit->setAttribute(Qt::WA_OpaquePaintEvent, canPaintDirectly(edit));
     }
 
     // The state the display pass leaves its read-outs in. Focus and the pointer may bring rules of their
@@ -295,6 +300,7 @@ private:
 
     enum { Unknown, Yes, No } styleAgrees = Unknown;
     bool dragOver = false;
+    bool shown = false;
     QColor background;
     QRect contents;
     QPixmap panel;
