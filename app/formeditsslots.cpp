@@ -25,7 +25,7 @@ void MainWindow::noteEdit()
 {
     // The display pass's setters re-enter the slots to store back what the editors show.
     if (showingForm) return;
-    edits.note();
+    document.edits.note();
     setWindowModified(true);
 }
 
@@ -42,11 +42,11 @@ void MainWindow::noteEdit(DoubleField field)
 
 void MainWindow::settleEdits(FormEdits::Mark at)
 {
-    edits.settle(at);
-    setWindowModified(edits.pending());
+    document.edits.settle(at);
+    setWindowModified(document.edits.pending());
 }
 
 bool MainWindow::mayReplaceForm(const QString &consequence)
 {
-    return !edits.pending() || askAboutEdits(this, consequence, false) == EditsChoice::Discard;
+    return !document.edits.pending() || askAboutEdits(this, consequence, false) == EditsChoice::Discard;
 }

@@ -28,9 +28,16 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     commandGate.setControls({ui->openButton, ui->toolButton_Read, ui->toolButton_Send, ui->toolButton_Reset,
                              ui->pushButton_Reset2, ui->toolButton_Save, ui->toolButton_Load});
     setUpShortcuts();
-    connect(&pump, &LinkPump::readyRead, this, &MainWindow::serialPort_readyRead);
-    connect(&pump, &LinkPump::failed, this, &MainWindow::onLinkFailed);
-    connect(&serialPort, &QSerialPort::errorOccurred, this, &MainWindow::onPortError);
+    transmitter.setModel(&params);
+    transmitter.stopRequested = [this] { return commandGate.closeRequested(); };
+    connect(&transmitter, &TransmitterSession::stateChanged, this, &MainWindow::showLinkState);
+    connect(&transmitter, &TransmitterSession::linkLost, this, &MainWindow::onLinkLost);
+    // The rules after every read of the line, and every tab at once as READ's blocks come in.
+    connect(&transmitter, &TransmitterSession::readTaken, this, [this] {
+        Dr_DataSelet();
+        FalseSaveData();
+    });
+    connect(&transmitter, &TransmitterSession::modelBlockDecoded, this, &MainWindow::ui_Display);
     portList = new PortWatcher(ui->portNameBox, this); // lists the ports as the box is first drawn
     ui->tabWidget->setCurrentIndex(0);
 
@@ -43,7 +50,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
 MainWindow::~MainWindow()
 {
-    // The form goes first; serialPort then closes the port without sending anything.
+    // The form goes first; the session then closes the port without sending anything.
     delete ui;
 }
 
@@ -54,7 +61,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (edits.pending()) {
+    if (document.edits.pending()) {
         const EditsChoice choice =
             askAboutEdits(this, QStringLiteral("Closing the window loses them."), true);
         if (choice != EditsChoice::Discard) {
@@ -63,7 +70,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
             if (choice == EditsChoice::Save)
                 QTimer::singleShot(0, this, [this] {
                     on_toolButton_Save_clicked();
-                    if (!edits.pending()) close();
+                    if (!document.edits.pending()) close();
                 });
             return;
         }

@@ -4,32 +4,24 @@
 #include <QByteArray>
 #include <QKeySequence>
 #include <QMainWindow>
-#include <QSerialPort>
-#include <array>
-#include <functional>
-#include <optional>
 
 #include "app/commandgate.h"
-#include "app/formedits.h"
+#include "app/modeldocument.h"
 #include "display/hovercounters.h"
-#include "link/linkpump.h"
-#include "link/readanswer.h"
-#include "link/streamreceiver.h"
-#include "link/writequestion.h"
+#include "link/transmittersession.h"
 #include "params/parameterset.h" // the slots all work on the program-wide params
 
 class NoticeBar;
 class PortWatcher;
 class QAbstractButton;
 class QTimer;
-enum class TextFrame;
 
 namespace Ui {
 class MainWindow;
 }
 
-// The one window. Its behaviour lives in slots whose names the form connects by name; each slot is a
-// thin shell over plain functions on the program-wide ParameterSet.
+// The one window: the form, and the slots the form is wired to. A command slot may it run now, asks
+// the pilot where it must, leaves the exchange to the transmitter session and says how it went.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -38,9 +30,8 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Frames the receive path has handed on since start, indexed by FrameKind: a diagnostic count,
-    // read by the soak benchmark to show that none went missing.
-    const std::array<quint64, 5> &framesReceived() const { return receivedFrames; }
+    // The link to the transmitter; tests and benchmarks shorten its pacing or count its frames.
+    TransmitterSession &session() { return transmitter; }
 
     // When the window at its start-up size does not fit `available` (the screen's free area), the form
     // moves into a scroll area and the window shrinks to fit; true then. Otherwise nothing changes.
@@ -212,26 +203,16 @@ private:
     void connectForm(); // the on_* slots to their widgets
     void fillPortList();
     void setUpShortcuts();
-    void sendFrame(TextFrame frame, QString &buffer, const char *debugFormat);
 
     // Link helpers behind the command slots.
-    bool portIsClosed() const;
     void holdOff(QAbstractButton *button);
-    void openPort();
-    void closePort(bool sayGoodbye);
+    bool linkIsOpenOrAsk(); // says "Please open the serial port!" when it is not
     void showLinkState(bool open);
-    void onPortError(QSerialPort::SerialPortError error);
-    void onLinkFailed();
-    void loseLink(const QString &reason);
+    void onLinkLost(const QString &reason);
     void resetTransmitter(QAbstractButton *button, bool lockTrims);
-    void handleFrame(const QByteArray &frame);
-    void handleBlock(const QByteArray &frame, int number, bool paramBlock);
-
-    // Asks for the transmitter's model into `target` ("RR", and again for what is missing) until the
-    // answer is complete and `settled` holds, or the read gives up. The answer is in `answer`.
-    void readModel(ParameterSet &target, int firstWaitMs, const std::function<bool()> &settled);
-    // After a send's closing "WWW": reads the model back into a scratch copy and tells the pilot
-    // whether the transmitter holds what was sent. True when it does.
+    void sendForm(); // the four frames from the form, then "WWW"
+    // After a send: reads the model back and tells the pilot whether the transmitter holds what was
+    // sent. True when it does.
     bool checkSend(const QString &doneText);
     NoticeBar *noticeBar();
 
@@ -246,21 +227,14 @@ private:
     bool mayReplaceForm(const QString &consequence);
 
     Ui::MainWindow *ui;
-    QSerialPort serialPort;
-    LinkPump pump; // reads and answers the stream, and writes; stops before serialPort closes
+    TransmitterSession transmitter;
+    ModelDocument document{params};
     QTimer *refreshTimer = nullptr;
     PortWatcher *portList = nullptr; // re-lists the ports while the link is closed
-    StreamReceiver receiver;         // frames split or merged by the serial link
     HoverCounters hoverCounters;
     CommandGate commandGate{this}; // one link or file command at a time
-    std::array<quint64, 5> receivedFrames = {};
-    ReadAnswer answer;                           // blocks are taken only while a read awaits them
-    ParameterSet *answerTarget = &params;        // the form, or a read-back's scratch copy
-    std::optional<std::array<int, 4>> liveTrims; // the trims telemetry last reported during a check
-    FormSource formSource = FormSource::StartUp;
-    NoticeBar *notice = nullptr; // made on first use
-    FormEdits edits;
-    bool showingForm = false; // the display pass is setting the editors
+    NoticeBar *notice = nullptr;   // made on first use
+    bool showingForm = false;      // the display pass is setting the editors
 };
 
 // The keys that close the window: the desktop's Quit, else Ctrl+Q.

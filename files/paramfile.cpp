@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/paramfile.h"
 
+#include "params/namedfields.h"
+
 #include "files/fileslog.h"
 
 #include <QSaveFile>
@@ -81,4 +83,14 @@ bool commitParameterFile(QSaveFile &file, const QByteArray &bytes, QString *erro
     if (file.commit()) return true;
     *error = file.errorString();
     return false;
+}
+
+void copyLoadedFrames(const ParameterSet &from, const LoadedFrames &loaded, ParameterSet &to)
+{
+    for (TextFrame frame : kSendOrder) {
+        if (!loaded.contains(frame)) continue;
+        for (IntField f : frameParameters(frame)) to.*f = from.*f;
+    }
+    for (const NamedField &f : kNamedFields)
+        if (f.volts) to.*f.volts = from.*f.volts;
 }

@@ -41,6 +41,10 @@ bool hasFrameMarkers(const QString &text, TextFrame frame);
 // Nothing is range-checked here. Writes the "Blength" debug lines.
 LoadedFrames readParameterText(const QString &text, ParameterSet &p);
 
+// Copies the settings of the frames read from a file (and the volts they carry) into `to`, and
+// nothing else: the live values go on meanwhile.
+void copyLoadedFrames(const ParameterSet &from, const LoadedFrames &loaded, ParameterSet &to);
+
 // The bytes of a parameter file holding `p`: the four frames as a fresh window builds them (raw
 // voltages recomputed, tails from the templates), 324 Latin-1 bytes.
 QByteArray parameterFileBytes(ParameterSet &p);

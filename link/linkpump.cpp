@@ -102,20 +102,22 @@ LinkPump::Mode LinkPump::start(QSerialPort &port, Mode wanted)
     return m_mode;
 }
 
-void LinkPump::stop(bool flushFirst)
+void LinkPump::stop(bool flushFirst, const QByteArray &lastWords)
 {
     if (!m_port) return;
     if (m_mode == Mode::Thread) {
         {
             const std::lock_guard<std::mutex> hold(m_lock);
-            m_stopping = true;
+            m_stopping = true; // from here on a read is not answered: nothing may follow the last words
             if (!flushFirst) m_out.clear();
+            m_out.append(lastWords);
         }
         wakeReader();
         m_reader.join();
         m_fd = -1;
     } else {
         disconnect(m_readConnection);
+        m_port->write(lastWords);
         if (flushFirst) m_port->flush();
     }
     const std::lock_guard<std::mutex> hold(m_lock);
@@ -224,7 +226,7 @@ void LinkPump::run()
         int refused = 0;
         {
             const std::lock_guard<std::mutex> hold(m_lock);
-            if (!chunk.isEmpty()) {
+            if (!chunk.isEmpty() && !m_stopping) {
                 m_in.append(chunk);
                 m_out.append(kAnswer);
                 unannounced = true;

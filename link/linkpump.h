@@ -39,8 +39,9 @@ public:
     // Starts on `port`, which must be open for reading and writing. Returns the mode it runs in.
     Mode start(QSerialPort &port, Mode wanted = Mode::Thread);
     // Stops reading and answering; with `flushFirst`, what is queued goes out first (briefly waited
-    // for). The port stays open; nothing read and not taken is kept.
-    void stop(bool flushFirst);
+    // for), then `lastWords`, after which no read is answered. The port stays open; nothing read and
+    // not taken is kept.
+    void stop(bool flushFirst, const QByteArray &lastWords = {});
     bool isRunning() const { return m_port != nullptr; }
 
     // Queues `bytes` behind everything written before. Dropped when not running.

@@ -100,10 +100,9 @@ OpenFailure openFailureOf(const QSerialPort &port, const QString &portName)
     return failure;
 }
 
-QString describeOpenFailure(const QSerialPort &port, const QString &portName)
+QString describeOpenFailure(const OpenFailure &failure)
 {
-    const OpenFailure failure = openFailureOf(port, portName);
-    qCWarning(lcLink, "Cannot open the serial port %s: %s", qPrintable(portName),
+    qCWarning(lcLink, "Cannot open the serial port %s: %s", qPrintable(failure.portName),
               qPrintable(failure.systemMessage));
     return openFailureText(failure);
 }

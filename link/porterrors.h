@@ -28,6 +28,5 @@ OpenFailure openFailureOf(const QSerialPort &port, const QString &portName);
 // The device node behind a port name ("ttyUSB0" -> "/dev/ttyUSB0"; paths stay as they are).
 QString devicePath(const QString &portName);
 
-// Gathers the facts of a failed open of `port` (listed as `portName`), logs them once and returns
-// the box's text.
-QString describeOpenFailure(const QSerialPort &port, const QString &portName);
+// Logs the facts of a failed open once and returns the box's text.
+QString describeOpenFailure(const OpenFailure &failure);

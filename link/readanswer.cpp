@@ -42,6 +42,14 @@ QVector<int> ReadAnswer::missing() const
     return numbers;
 }
 
+QVector<int> ReadAnswer::lacking() const
+{
+    QVector<int> numbers;
+    for (int number = 1; number <= kFrameNumbers; ++number)
+        if (m_frames[size_t(number)].isNull() || m_conflicts.contains(number)) numbers.append(number);
+    return numbers;
+}
+
 quint32 ReadAnswer::awaitedNumbers() const
 {
     if (!m_awaiting) return 0;

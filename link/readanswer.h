@@ -40,6 +40,9 @@ public:
     int received() const;
     QVector<int> missing() const;
     QVector<int> conflicts() const { return m_conflicts; }
+    // The frame numbers whose settings the answer does not hold for sure: missing or conflicting,
+    // ascending.
+    QVector<int> lacking() const;
     // Bit n set for each frame number still awaited (none when no read awaits): the receiver reads an
     // ambiguous run of bytes as the frames the answer still lacks.
     quint32 awaitedNumbers() const;

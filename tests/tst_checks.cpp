@@ -4,7 +4,6 @@
 
 #include "app/noticebar.h"
 #include "files/paramfile.h"
-#include "link/framebuffers.h"
 #include "params/rules.h"
 #include "support/eventwait.h"
 #include "support/framestreams.h"
@@ -54,37 +53,6 @@ class TestChecks : public QObject
 
 private slots:
     void init() { params = ParameterSet{}; }
-
-    // A first notification after opening that reads as a listed block, and blocks that come while no
-    // read awaits them: none of them reaches the model.
-    void blocksNobodyAskedForChangeNothing()
-    {
-        LinkRig rig;
-        QVERIFY(rig.start());
-        rig.emu.setChannelRate(0); // the block is the first thing on the line
-        rig.emu.setTelemetryRate(0);
-        ParameterSet odd = rig.emu.model();
-        for (IntField f : fields::sub) odd.*f = -100;
-        QVERIFY(rig.openLink());
-        rig.emu.sendUnaskedBlock(2, odd);
-        support::runFor(150);
-        rig.emu.setChannelRate(50);
-        for (int i = 0; i < 5; ++i) {
-            rig.emu.sendUnaskedBlock(2, odd);
-            support::runFor(60);
-        }
-        QCOMPARE(params.sub1, ParameterSet{}.sub1);
-        QCOMPARE(params.ReadFlag, 0);
-
-        ModalWatcher watcher;
-        rig.button("toolButton_Read")->click();
-        QVERIFY(support::sameReadSettings(params, sanitised(rig.emu.model())));
-        // After the answer is complete, a block is unasked again.
-        rig.emu.sendUnaskedBlock(2, odd);
-        support::runFor(150);
-        QCOMPARE(params.sub3, sanitised(rig.emu.model()).sub3);
-        QVERIFY(watcher.boxes.isEmpty());
-    }
 
     void aFrameLostOnceIsAskedForAgain()
     {

@@ -42,6 +42,7 @@ private slots:
     void readAndWritePressedDuringAWriteStartNothing()
     {
         LinkRig rig;
+        rig.frameGapMs = kFrameGapMs; // a WRITE long enough to sample and to press buttons in
         QVERIFY(rig.start());
         QVERIFY(rig.openLink());
         const Qt::CursorShape idleCursor = rig.window->cursor().shape();

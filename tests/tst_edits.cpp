@@ -104,8 +104,10 @@ private slots:
     {
         LinkRig rig;
         QVERIFY(editedRig(rig));
-        // The frames go out 800 ms apart; this edit comes after the S frame has left.
-        QTimer::singleShot(1200, [&] { rig.find<QSpinBox>("spinBox_sub1")->setValue(params.sub1 + 1); });
+        // After the 200 ms hold-off the frames go out a gap apart; this edit comes after the S frame
+        // has left.
+        QTimer::singleShot(200 + rig.frameGapMs * 3 / 2,
+                           [&] { rig.find<QSpinBox>("spinBox_sub1")->setValue(params.sub1 + 1); });
         rig.button("toolButton_Send")->click();
         QVERIFY(rig.window->isWindowModified());
     }

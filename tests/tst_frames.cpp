@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/blocks.h"
-#include "link/framebuffers.h"
 #include "link/textframes.h"
+#include "link/transmittersession.h"
 #include "support/randomparams.h"
 
 #include <QtTest>
@@ -47,14 +47,15 @@ class TestFrames : public QObject
 private slots:
     void templatesAreTheStartingBuffers()
     {
+        const TransmitterSession fresh;
         QCOMPARE(
-            Str1,
+            fresh.frameText(TextFrame::S),
             QString("S00100000787878787878787870707070707070707070707070707070424210424242424213027E2Y"));
         QCOMPARE(
-            Str2,
+            fresh.frameText(TextFrame::G),
             QString("G41E2D3C4855680DCDCDCDCDC1409632A696674747474747474740074746474647464640135006D2Z"));
-        QCOMPARE(Str3, "H" + QString(79, '0') + "X");
-        QCOMPARE(Str4, "I" + QString(79, '0') + "V");
+        QCOMPARE(fresh.frameText(TextFrame::H), "H" + QString(79, '0') + "X");
+        QCOMPARE(fresh.frameText(TextFrame::I), "I" + QString(79, '0') + "V");
         QCOMPARE(frameFieldLength(TextFrame::S), 80);
         QCOMPARE(frameFieldLength(TextFrame::G), 77);
         QCOMPARE(frameFieldLength(TextFrame::H), 76);

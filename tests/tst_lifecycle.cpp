@@ -51,7 +51,7 @@ private slots:
             rig.button(button.toLatin1())->click();
             commandReturned = true;
         });
-        QTimer::singleShot(1200, [&] { // during the second frame's wait
+        QTimer::singleShot(200 + rig.frameGapMs * 3 / 2, [&] { // during the second frame's wait
             rig.window->close();
             openAfterCloseRequest = rig.window->isVisible();
         });
@@ -74,7 +74,7 @@ private slots:
         QByteArray sent;
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(frames[i].token.at(0), "SGHI"[i]);
-            if (i > 0) QVERIFY(frames[i].atMs - frames[i - 1].atMs >= 700);
+            if (i > 0) QVERIFY(frames[i].atMs - frames[i - 1].atMs >= rig.frameGapMs - 10);
             sent += frames[i].token;
         }
         QCOMPARE(rig.commands().size(), 5); // "OK" and the four frames; no read-back held up the close
@@ -86,7 +86,7 @@ private slots:
             // The command's own "WWW" follows the last frame's wait.
             bool closingWww = false;
             for (const TxEmulator::Received &r : rig.emu.receivedTokens())
-                closingWww |= r.token == "WWW" && r.atMs >= frames[3].atMs + 700;
+                closingWww |= r.token == "WWW" && r.atMs >= frames[3].atMs + rig.frameGapMs - 10;
             QVERIFY(closingWww);
         }
     }

@@ -4,7 +4,6 @@
 #include "app/logoutput.h"
 #include "app/mainwindow.h"
 #include "files/paramfile.h"
-#include "link/framebuffers.h"
 
 #include <QtTest>
 
@@ -65,7 +64,7 @@ private slots:
     void aFileReadLogsItsFrameLengths()
     {
         ParameterSet p;
-        readParameterText(QString(Str1 + Str2 + Str3 + Str4), p);
+        readParameterText(QString::fromLatin1(TransmitterSession().framesBytes()), p);
         QCOMPARE(messages(),
                  (QStringList{"Blength00:324", "Blength01:324", "Blength02:324", "Blength03:324"}));
     }
@@ -87,7 +86,7 @@ private slots:
         QLoggingCategory::setFilterRules(rules);
         QMetaObject::invokeMethod(&window, "SendData1");
         ParameterSet p;
-        readParameterText(Str1, p);
+        readParameterText(window.session().frameText(TextFrame::S), p);
         qCWarning(lcOther, "not ours");
         QCOMPARE(messages(), expected);
     }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 #include "app/portlist.h"
-#include "link/framebuffers.h"
 #include "link/textframes.h"
 
 #include <QAbstractItemView>
@@ -200,13 +199,13 @@ private slots:
         clock.start();
         QVERIFY(QMetaObject::invokeMethod(&w, "SendData1"));
         QVERIFY(clock.elapsed() >= 790);
-        QCOMPARE(Str1.size(), 81);
-        QCOMPARE(Str1.mid(79, 2), QString("3Y"));
+        QCOMPARE(w.session().frameText(TextFrame::S).size(), 81);
+        QCOMPARE(w.session().frameText(TextFrame::S).mid(79, 2), QString("3Y"));
         QCOMPARE(params.VoltRaw, 110);
         QTest::ignoreMessage(QtDebugMsg, "Str4Blength:81");
         params.StkTrim1 = 0;
         QVERIFY(QMetaObject::invokeMethod(&w, "SendData4"));
-        QCOMPARE(Str4.left(3), QString("I10"));
+        QCOMPARE(w.session().frameText(TextFrame::I).left(3), QString("I10"));
     }
 
     void byteArrayToIntSlot()

@@ -179,7 +179,7 @@ int main(int argc, char *argv[])
     Tally tally, floorTally;
     if (!stopStream(emulator, tally)) return fail("the emulator gave no tally");
     const quint64 sentChannel = tally.channel, sentTelemetry = tally.telemetry;
-    const auto &got = window.framesReceived();
+    const auto &got = window.session().framesReceived();
     auto gotChannel = [&] { return got[size_t(FrameKind::Channel)]; };
     auto gotTelemetry = [&] { return got[size_t(FrameKind::Telemetry)]; };
     runUntil([&] { return gotChannel() >= sentChannel && gotTelemetry() >= sentTelemetry; }, 5000);

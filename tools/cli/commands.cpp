@@ -4,9 +4,8 @@
 #include "fileinput.h"
 #include "files/savetarget.h"
 #include "params/rules.h"
-#include "readsession.h"
 #include "report.h"
-#include "writesession.h"
+#include "transmitter.h"
 
 #include <QJsonDocument>
 #include <QSaveFile>
@@ -95,7 +94,7 @@ int runDiff(const QString &pathA, const QString &pathB, bool json, CliStreams io
     return lines.isEmpty() ? kOk : kDiffer;
 }
 
-int runRead(const QString &port, const QString &output, CliStreams io)
+int runRead(const QString &port, const QString &output, CliStreams io, const CliLink &link)
 {
     // Opened first, so that a path we cannot write fails before the transmitter is bothered; it
     // replaces the old file only at commit.
@@ -106,10 +105,13 @@ int runRead(const QString &port, const QString &output, CliStreams io)
         return kError;
     }
     progressLine(io, QStringLiteral("reading %1: opening").arg(port));
-    const ReadOutcome read = readTransmitter(port, [&](int received) {
-        progressLine(
-            io, QStringLiteral("reading %1: %2 of %3 blocks").arg(port).arg(received).arg(kFrameNumbers));
-    });
+    const ReadOutcome read = readTransmitter(
+        port,
+        [&](int received) {
+            progressLine(
+                io, QStringLiteral("reading %1: %2 of %3 blocks").arg(port).arg(received).arg(kFrameNumbers));
+        },
+        link);
     endProgress(io);
     if (!read.failure.isEmpty()) {
         say(io, port, read.failure);
@@ -121,7 +123,7 @@ int runRead(const QString &port, const QString &output, CliStreams io)
                 .arg(read.missing.size() == 1 ? "" : "s", joinNumbers(read.missing)));
         return kIncomplete;
     }
-    if (!read.trimsReceived)
+    if (!read.trims)
         say(io, port, QStringLiteral("no telemetry frame arrived; the stick trims are saved centred"));
 
     // As the window does after every received chunk.
@@ -140,7 +142,8 @@ int runRead(const QString &port, const QString &output, CliStreams io)
     return kOk;
 }
 
-int runWrite(const QString &port, const QString &path, bool partial, bool verify, CliStreams io)
+int runWrite(const QString &port, const QString &path, bool partial, bool verify, CliStreams io,
+             const CliLink &link)
 {
     FileInput in;
     if (!readInput(io, path, &in)) return kError;
@@ -160,13 +163,15 @@ int runWrite(const QString &port, const QString &path, bool partial, bool verify
         if (in.loaded.contains(frame)) frames.append(frame);
 
     progressLine(io, QStringLiteral("writing %1: opening").arg(port));
-    const WriteOutcome written =
-        writeTransmitter(port, set, frames, verify, [&](TextFrame frame, int i, int count) {
+    const WriteOutcome written = writeTransmitter(
+        port, set, frames, verify,
+        [&](TextFrame frame, int i, int count) {
             progressLine(io, QStringLiteral("writing %1: %2 frame (%3 of %4)")
                                  .arg(port, frameTemplate(frame).left(1))
                                  .arg(i + 1)
                                  .arg(count));
-        });
+        },
+        link);
     endProgress(io);
     if (!written.failure.isEmpty()) {
         const QString sent = written.framesSent

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "commandline.h"
+#include "transmitter.h"
 
 #include <QTextStream>
 
@@ -18,5 +19,7 @@ int runCommand(const CliRequest &request, CliStreams io);
 
 int runDump(const QString &path, bool json, CliStreams io);
 int runDiff(const QString &pathA, const QString &pathB, bool json, CliStreams io);
-int runRead(const QString &port, const QString &output, CliStreams io);
-int runWrite(const QString &port, const QString &path, bool partial, bool verify, CliStreams io);
+// `link` is the companion's own pacing unless a test shortens it.
+int runRead(const QString &port, const QString &output, CliStreams io, const CliLink &link = {});
+int runWrite(const QString &port, const QString &path, bool partial, bool verify, CliStreams io,
+             const CliLink &link = {});

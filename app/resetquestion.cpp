@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "link/resetquestion.h"
+#include "app/resetquestion.h"
 
 #include "app/askfirst.h"
 

@@ -52,7 +52,7 @@ QVector<SlotTarget> targetsOf(QObject *window, const QByteArray &slotSignature)
 
 } // namespace
 
-class TestConnectByName : public QObject
+class TestFormWiring : public QObject
 {
     Q_OBJECT
 
@@ -93,5 +93,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestConnectByName)
-#include "tst_connectbyname.moc"
+QTEST_MAIN(TestFormWiring)
+#include "tst_formwiring.moc"

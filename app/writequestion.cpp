@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "link/writequestion.h"
+#include "app/writequestion.h"
 
 #include "app/askfirst.h"
 

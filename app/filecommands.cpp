@@ -5,8 +5,6 @@
 #include "files/loadquestion.h"
 #include "files/paramfile.h"
 #include "files/savetarget.h"
-#include "link/framebuffers.h"
-#include "params/namedfields.h"
 #include "params/trimlock.h"
 
 #include "ui_mainwindow.h"
@@ -31,16 +29,6 @@ QString fileReason(const QString &path, const QString &reason)
     return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
-// The settings of the frames read from a file, and nothing else (the live values go on meanwhile).
-void copyLoadedFrames(const ParameterSet &from, const LoadedFrames &loaded, ParameterSet &to)
-{
-    for (TextFrame frame : kSendOrder) {
-        if (!loaded.contains(frame)) continue;
-        for (IntField f : frameParameters(frame)) to.*f = from.*f;
-    }
-    for (const NamedField &f : kNamedFields)
-        if (f.volts) to.*f.volts = from.*f.volts;
-}
 } // namespace
 
 void MainWindow::on_toolButton_Save_clicked()
@@ -60,13 +48,13 @@ void MainWindow::on_toolButton_Save_clicked()
         showFileError(this, fileReason(path, file.errorString()));
         return;
     }
-    const FormEdits::Mark saved = edits.mark();
+    const FormEdits::Mark saved = document.edits.mark();
     SendData1();
     SendData2();
     SendData3();
     SendData4();
     QString error;
-    if (!commitParameterFile(file, (Str1 + Str2 + Str3 + Str4).toLatin1(), &error)) {
+    if (!commitParameterFile(file, transmitter.framesBytes(), &error)) {
         showFileError(this, fileReason(path, error));
         return;
     }
@@ -107,21 +95,17 @@ void MainWindow::on_toolButton_Load_clicked()
     }
     const bool whole = loaded.s && loaded.g && loaded.h && loaded.i;
     if (!whole && !confirmPartialLoad(this, path, loaded)) return;
-    const FormEdits::Mark loadedAt = edits.mark();
+    const FormEdits::Mark loadedAt = document.edits.mark();
     copyLoadedFrames(fromFile, loaded, params);
     if (whole) {
-        formSource = FormSource::Model;
+        document.source = FormSource::Model;
         settleEdits(loadedAt);
     }
 
     // Correct what the file got wrong before it reaches the transmitter, not after.
     Dr_DataSelet();
     FalseSaveData();
-    SendData1();
-    SendData2();
-    SendData3();
-    SendData4();
-    if (serialPort.isOpen()) pump.write("WWW");
+    sendForm();
     Dr_DataSelet();
     FalseSaveData();
     // A partial load leaves earlier values beside the file's; the transmitter holding them all settles them.

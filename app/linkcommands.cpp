@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/askfirst.h"
+#include "app/mainwindow.h"
+#include "app/noticebar.h"
+#include "app/portwatcher.h"
+#include "app/resetquestion.h"
+#include "app/usersettings.h"
+#include "app/writequestion.h"
+#include "link/blocks.h"
+#include "link/readbacknote.h"
+#include "params/trimlock.h"
+#include "ui/drawnicon.h"
+#include "ui_mainwindow.h"
+
+namespace {
+
+// READ's own waits: the whole first 500 ms, as it always has.
+constexpr TransmitterSession::ReadWaits kReadWaits{};
+// A read-back ends as soon as the answer and a telemetry frame (the trims) are in.
+constexpr TransmitterSession::ReadWaits kReadBackWaits{500, 500, 300, true, true};
+
+} // namespace
+
+void MainWindow::holdOff(QAbstractButton *button)
+{
+    button->setEnabled(false);
+    transmitter.holdOff();
+    // Inside a command its guard gives the button back when the command has ended, not here.
+    if (!commandGate.isBusy()) button->setEnabled(true);
+}
+
+bool MainWindow::linkIsOpenOrAsk()
+{
+    if (!transmitter.isOpen()) note(QStringLiteral("Please open the serial port!"));
+    return transmitter.isOpen();
+}
+
+void MainWindow::showLinkState(bool open)
+{
+    ui->portNameBox->setEnabled(!open);
+    portList->setWatching(!open);
+    ui->openButton->setText(open ? QStringLiteral("CLOSE") : QStringLiteral("OPEN"));
+    ui->toolButton_led->setIcon(form::drawnIcon(open ? QStringLiteral(":/myImage/images/green.png")
+                                                     : QStringLiteral(":/myImage/images/red.png")));
+    if (open) return;
+    for (IntField f : fields::servoOut) params.*f = 1000;
+    Servo_Display();
+    fillPortList();
+}
+
+void MainWindow::onLinkLost(const QString &reason)
+{
+    // Said once, and it stays: a pilot looking away from the screen must still find out.
+    noticeBar()->post(QStringLiteral("The link to %1 was lost (%2). Check the cable, then press OPEN.")
+                          .arg(transmitter.portName(), reason),
+                      NoticeBar::Tone::Warning, 0);
+}
+
+void MainWindow::on_openButton_clicked()
+{
+    if (transmitter.isOpen()) {
+        transmitter.close(); // with "DIS"
+        return;
+    }
+    const QString name = ui->portNameBox->currentText();
+    if (!transmitter.open(name)) {
+        note(describeOpenFailure(transmitter.openFailure()));
+        return;
+    }
+    rememberPortName(name);
+    if (notice) notice->dismiss(); // an earlier "link lost" no longer holds
+}
+
+void MainWindow::serialPort_readyRead()
+{
+    transmitter.takeReceived();
+}
+
+int MainWindow::byteArrayToInt(QByteArray b, int a)
+{
+    return be16(b, a);
+}
+
+void MainWindow::SendData1()
+{
+    transmitter.sendFrame(TextFrame::S, params);
+}
+void MainWindow::SendData2()
+{
+    transmitter.sendFrame(TextFrame::G, params);
+}
+void MainWindow::SendData3()
+{
+    transmitter.sendFrame(TextFrame::H, params);
+}
+void MainWindow::SendData4()
+{
+    transmitter.sendFrame(TextFrame::I, params);
+}
+
+// Each frame is built from the form at its own moment: edits made during the waits go out.
+void MainWindow::sendForm()
+{
+    SendData1();
+    SendData2();
+    SendData3();
+    SendData4();
+    transmitter.endSend();
+}
+
+bool MainWindow::checkSend(const QString &doneText)
+{
+    const TransmitterSession::SendCheck check =
+        transmitter.checkSent({std::begin(kSendOrder), std::end(kSendOrder)}, kReadBackWaits);
+    if (check.end == TransmitterSession::ReadEnd::Interrupted) return false; // said elsewhere, or closing
+    if (check.clean()) {
+        noticeBar()->post(doneText);
+        return true;
+    }
+    note(readBackNote(check, transmitter.answer()));
+    return false;
+}
+
+NoticeBar *MainWindow::noticeBar()
+{
+    if (!notice) notice = new NoticeBar(this);
+    return notice;
+}
+
+void MainWindow::on_toolButton_Read_clicked()
+{
+    const CommandGuard command(commandGate);
+    holdOff(ui->toolButton_Read);
+    if (!linkIsOpenOrAsk()) return;
+    if (!mayReplaceForm(QStringLiteral("READ replaces them with the transmitter's settings.")) ||
+        !transmitter.isOpen())
+        return;
+    const FormEdits::Mark before = document.edits.mark();
+    transmitter.read(params, kReadWaits);
+    if (!transmitter.isOpen()) return; // the lost link has its own notice
+    if (transmitter.answer().complete()) {
+        document.source = FormSource::Model;
+        settleEdits(before);
+        return;
+    }
+    // The form now holds no model the transmitter has; WRITE asks before sending it.
+    document.source = FormSource::PartialRead;
+    note(incompleteReadText(transmitter.answer()));
+}
+
+void MainWindow::on_toolButton_Send_clicked()
+{
+    const CommandGuard command(commandGate);
+    holdOff(ui->toolButton_Send);
+    if (!linkIsOpenOrAsk()) return;
+    // Values that came from nowhere must not replace the model by accident.
+    if (document.source != FormSource::Model) {
+        const bool confirmed = confirmWrite(this, document.source);
+        if (!confirmed || !linkIsOpenOrAsk()) return;
+    }
+    const FormEdits::Mark sent = document.edits.mark();
+    sendForm();
+    if (checkSend(QStringLiteral("WRITE checked: the transmitter holds every setting sent."))) {
+        document.source = FormSource::Model;
+        settleEdits(sent);
+    }
+}
+
+void MainWindow::on_toolButton_Reset_clicked()
+{
+    resetTransmitter(ui->toolButton_Reset, true);
+}
+
+void MainWindow::on_pushButton_Reset2_clicked()
+{
+    resetTransmitter(ui->pushButton_Reset2, false);
+}
+
+// RESET keeps telemetry off the trims for its whole run; DATA RESET only centres them again right
+// before the I frame is built.
+void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
+{
+    const CommandGuard command(commandGate);
+    const TrimLock trims(params, lockTrims);
+    holdOff(button);
+    if (!linkIsOpenOrAsk()) return;
+    // The cable may go while the question is open: then nothing is reset, as if it had been closed.
+    if (!confirmFactoryReset(this) || !linkIsOpenOrAsk()) return;
+    const FormEdits::Mark sent = document.edits.mark();
+    RestData();
+    RestData2();
+    SendData1();
+    SendData2();
+    SendData3();
+    for (IntField f : fields::StkTrim) params.*f = 120;
+    SendData4();
+    transmitter.endSend();
+    document.source = FormSource::Model; // the factory set, on the form and sent
+    if (checkSend(QStringLiteral("%1 checked: the transmitter holds the factory settings.")
+                      .arg(lockTrims ? QStringLiteral("RESET") : QStringLiteral("DATA RESET"))))
+        settleEdits(sent);
+}

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "transmitter.h"
+
+namespace {
+
+QString lostLine(const TransmitterSession &session)
+{
+    return QStringLiteral("the port went away (cable pulled?): ") + session.failure();
+}
+
+// Opens, says "OK" and leaves the transmitter the window's hold-off before the first command.
+bool openAndGreet(TransmitterSession &session, const QString &portName, QString *failure)
+{
+    if (!session.open(portName)) {
+        *failure = openFailureLine(session.openFailure());
+        return false;
+    }
+    session.holdOff();
+    if (session.isOpen()) return true;
+    *failure = lostLine(session);
+    return false;
+}
+
+} // namespace
+
+ReadOutcome readTransmitter(const QString &portName, const std::function<void(int)> &progress,
+                            const CliLink &link)
+{
+    ReadOutcome outcome;
+    TransmitterSession session;
+    session.timing = link.timing;
+    // The live frames go into the same set: the file's trims are what telemetry reports.
+    session.setModel(&outcome.set);
+    if (progress) QObject::connect(&session, &TransmitterSession::readProgress, progress);
+    if (!openAndGreet(session, portName, &outcome.failure)) return outcome;
+    if (session.read(outcome.set, link.waits) == TransmitterSession::ReadEnd::Interrupted) {
+        outcome.failure = lostLine(session);
+        return outcome;
+    }
+    outcome.missing = session.answer().lacking();
+    outcome.trims = session.liveTrims();
+    session.close();
+    return outcome;
+}
+
+WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const QVector<TextFrame> &frames,
+                              bool verify, const std::function<void(TextFrame, int, int)> &progress,
+                              const CliLink &link)
+{
+    WriteOutcome outcome;
+    TransmitterSession session;
+    session.timing = link.timing;
+    ParameterSet live; // what the transmitter streams meanwhile is decoded and dropped
+    session.setModel(&live);
+    if (!openAndGreet(session, portName, &outcome.failure)) return outcome;
+    for (int i = 0; i < frames.size() && session.isOpen(); ++i) {
+        if (progress) progress(frames[i], i, int(frames.size()));
+        session.sendFrame(frames[i], set);
+        ++outcome.framesSent;
+    }
+    session.endSend();
+    if (verify && session.isOpen()) {
+        const TransmitterSession::SendCheck check = session.checkSent(frames, link.waits);
+        outcome.checked = check.end != TransmitterSession::ReadEnd::Interrupted;
+        outcome.uncheckedFrames = check.unchecked;
+        outcome.differences = check.differences;
+    }
+    if (!session.isOpen()) {
+        outcome.failure = lostLine(session);
+        outcome.checked = false;
+        return outcome;
+    }
+    session.close();
+    return outcome;
+}

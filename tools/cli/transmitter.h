@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "link/readanswer.h"
+#include "link/readback.h"
+#include "link/textframes.h"
+#include "link/transmittersession.h"
+#include "params/parameterset.h"
+
+#include <QString>
+#include <QVector>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+constexpr int kFrameNumbers = ReadAnswer::kFrameNumbers;
+
+// The companion's pacing: the window's frame gap and hold-off, but longer waits for a read's answer.
+// A script has no pilot to press READ again, so a slow adapter or a busy transmitter gets three
+// seconds before "RR" goes out again. Tests shorten both.
+struct CliLink {
+    TransmitterSession::Timing timing;
+    TransmitterSession::ReadWaits waits{3000, 3000, 300, true, true};
+};
+
+// One read of the transmitter's model, as the window's OPEN and READ do it, but checked: "OK", "RR"
+// (again for what is missing, at most twice), until all 19 frame numbers and a telemetry frame (which
+// carries the stick trims) have arrived; then "DIS".
+struct ReadOutcome {
+    QString failure;      // the port could not be opened or went away
+    ParameterSet set;     // what arrived, decoded over the start-up set (not yet sanitised)
+    QVector<int> missing; // frame numbers 1..19 that never came (or came twice, differing)
+    std::optional<std::array<int, 4>> trims; // what telemetry reported, if it came
+};
+
+// `progress` hears the count of distinct frame numbers received so far.
+ReadOutcome readTransmitter(const QString &portName, const std::function<void(int)> &progress = {},
+                            const CliLink &link = {});
+
+// One send of a parameter set, as the window's OPEN and WRITE do it: "OK", the frames paced, "WWW";
+// then, with `verify`, the model read back and compared with what went out; "DIS".
+struct WriteOutcome {
+    QString failure; // the port could not be opened or went away
+    int framesSent = 0;
+    bool checked = false;                   // a read-back was made
+    QVector<int> uncheckedFrames;           // frame numbers the read-back lacked
+    QVector<SettingDifference> differences; // what the transmitter holds otherwise than sent
+};
+
+// `progress` hears each frame as it goes out (its index from 0 and the count).
+WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const QVector<TextFrame> &frames,
+                              bool verify, const std::function<void(TextFrame, int, int)> &progress = {},
+                              const CliLink &link = {});
