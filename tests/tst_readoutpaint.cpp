@@ -7,6 +7,7 @@
 #include "ui/formbuilder.h"
 
 #include <QLineEdit>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QtTest>
 
@@ -60,9 +61,15 @@ private slots:
     void everyOutputAsQtPaintsIt()
     {
         twins();
-        // The pass shows QString::number() of a 16-bit output; then a few texts it never shows.
+        // The pass shows QString::number() of a 16-bit output. Every glyph in each of the last three
+        // places and every length up to four digits (0..1999, where servo outputs live), each length's
+        // first and last value, and a fixed random sample of the rest catch what the whole sweep did:
+        // a width, an elision or a glyph painted otherwise. Then a few texts it never shows.
         QStringList texts;
-        for (int output = 0; output <= 0xffff; ++output) texts << QString::number(output);
+        for (int output = 0; output < 2000; ++output) texts << QString::number(output);
+        for (int output : {9999, 10000, 65534, 65535}) texts << QString::number(output);
+        QRandomGenerator rng(2026);
+        for (int i = 0; i < 1500; ++i) texts << QString::number(rng.bounded(2000, 0x10000));
         texts << "0"
               << "-1"
               << "-32768"

@@ -22,7 +22,7 @@ namespace Ui {
 
 // The form of the main window. One non-owning pointer per widget, named after its objectName; the
 // widgets themselves belong to their Qt parents. setupUi builds everything from the inventory tables
-// under ui/; the window then wires its on_* slots to them (params/formwiring.cpp).
+// under ui/; the window then wires its on_* slots to them (app/formwiring.cpp).
 class MainWindow
 {
 public:
