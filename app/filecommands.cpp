@@ -48,6 +48,7 @@ void MainWindow::on_toolButton_Save_clicked()
         showFileError(this, fileReason(path, file.errorString()));
         return;
     }
+    if (!backUpBefore(HistoryEvent::BeforeSave)) return; // the old file stays as it was
     const FormEdits::Mark saved = document.edits.mark();
     SendData1();
     SendData2();
@@ -61,7 +62,8 @@ void MainWindow::on_toolButton_Save_clicked()
     settleEdits(saved);
     // The frames went to the transmitter too: check them there, now that the file is safe.
     checkSend(QStringLiteral("Saved to %1; the transmitter holds every setting sent.")
-                  .arg(QFileInfo(path).fileName()));
+                  .arg(QFileInfo(path).fileName()),
+              HistoryEvent::Saved);
 }
 
 void MainWindow::on_toolButton_Load_clicked()
@@ -95,6 +97,7 @@ void MainWindow::on_toolButton_Load_clicked()
     }
     const bool whole = loaded.s && loaded.g && loaded.h && loaded.i;
     if (!whole && !confirmPartialLoad(this, path, loaded)) return;
+    if (!backUpBefore(HistoryEvent::BeforeLoad)) return;
     const FormEdits::Mark loadedAt = document.edits.mark();
     copyLoadedFrames(fromFile, loaded, params);
     if (whole) {
@@ -110,6 +113,7 @@ void MainWindow::on_toolButton_Load_clicked()
     FalseSaveData();
     // A partial load leaves earlier values beside the file's; the transmitter holding them all settles them.
     if (checkSend(QStringLiteral("Loaded %1; the transmitter holds every setting sent.")
-                      .arg(QFileInfo(path).fileName())))
+                      .arg(QFileInfo(path).fileName()),
+                  HistoryEvent::Loaded))
         settleEdits(loadedAt);
 }

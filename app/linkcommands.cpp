@@ -6,6 +6,7 @@
 #include "app/resetquestion.h"
 #include "app/usersettings.h"
 #include "app/writequestion.h"
+#include "files/fileslog.h"
 #include "link/blocks.h"
 #include "link/readbacknote.h"
 #include "params/trimlock.h"
@@ -108,11 +109,42 @@ void MainWindow::sendForm()
     transmitter.endSend();
 }
 
-bool MainWindow::checkSend(const QString &doneText)
+void MainWindow::keepInHistory(const ParameterSet &set, HistoryEvent event)
+{
+    QString error;
+    if (history.keep(set, event, transmitter.portName(), &error) != HistoryStore::Kept::Failed ||
+        historyFailureSaid)
+        return;
+    // The command goes on: a copy not kept must not cost the pilot the command.
+    historyFailureSaid = true;
+    qCWarning(lcFiles, "History not kept in %s: %s", qPrintable(history.folder()), qPrintable(error));
+    noticeBar()->post(QStringLiteral("History not kept: ") + error, NoticeBar::Tone::Warning);
+}
+
+bool MainWindow::backUpBefore(HistoryEvent before)
+{
+    if (!transmitter.isOpen()) return true; // nothing on the transmitter is replaced
+    ParameterSet scratch;
+    const TransmitterSession::ReadEnd end = transmitter.read(scratch, kReadBackWaits);
+    if (end == TransmitterSession::ReadEnd::Interrupted) return false; // the lost link has its notice
+    if (end == TransmitterSession::ReadEnd::Complete) {
+        keepInHistory(historySettings(scratch, params, transmitter.liveTrims()), before);
+        return true;
+    }
+    return askFirst(this,
+                    QStringLiteral("The transmitter's current settings could not be read, so no copy of them "
+                                   "can be kept before they are replaced."),
+                    QStringLiteral("Send anyway")) &&
+           linkIsOpenOrAsk();
+}
+
+bool MainWindow::checkSend(const QString &doneText, HistoryEvent after)
 {
     const TransmitterSession::SendCheck check =
         transmitter.checkSent({std::begin(kSendOrder), std::end(kSendOrder)}, kReadBackWaits);
     if (check.end == TransmitterSession::ReadEnd::Interrupted) return false; // said elsewhere, or closing
+    if (check.end == TransmitterSession::ReadEnd::Complete)
+        keepInHistory(historySettings(check.held, params, transmitter.liveTrims()), after);
     if (check.clean()) {
         noticeBar()->post(doneText);
         return true;
@@ -141,6 +173,7 @@ void MainWindow::on_toolButton_Read_clicked()
     if (transmitter.answer().complete()) {
         document.source = FormSource::Model;
         settleEdits(before);
+        keepInHistory(params, HistoryEvent::Read);
         return;
     }
     // The form now holds no model the transmitter has; WRITE asks before sending it.
@@ -158,9 +191,11 @@ void MainWindow::on_toolButton_Send_clicked()
         const bool confirmed = confirmWrite(this, document.source);
         if (!confirmed || !linkIsOpenOrAsk()) return;
     }
+    if (!backUpBefore(HistoryEvent::BeforeWrite)) return;
     const FormEdits::Mark sent = document.edits.mark();
     sendForm();
-    if (checkSend(QStringLiteral("WRITE checked: the transmitter holds every setting sent."))) {
+    if (checkSend(QStringLiteral("WRITE checked: the transmitter holds every setting sent."),
+                  HistoryEvent::Written)) {
         document.source = FormSource::Model;
         settleEdits(sent);
     }
@@ -186,6 +221,7 @@ void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
     if (!linkIsOpenOrAsk()) return;
     // The cable may go while the question is open: then nothing is reset, as if it had been closed.
     if (!confirmFactoryReset(this) || !linkIsOpenOrAsk()) return;
+    if (!backUpBefore(lockTrims ? HistoryEvent::BeforeReset : HistoryEvent::BeforeDataReset)) return;
     const FormEdits::Mark sent = document.edits.mark();
     RestData();
     RestData2();
@@ -197,6 +233,7 @@ void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
     transmitter.endSend();
     document.source = FormSource::Model; // the factory set, on the form and sent
     if (checkSend(QStringLiteral("%1 checked: the transmitter holds the factory settings.")
-                      .arg(lockTrims ? QStringLiteral("RESET") : QStringLiteral("DATA RESET"))))
+                      .arg(lockTrims ? QStringLiteral("RESET") : QStringLiteral("DATA RESET")),
+                  lockTrims ? HistoryEvent::Reset : HistoryEvent::DataReset))
         settleEdits(sent);
 }

@@ -8,6 +8,7 @@
 #include "app/commandgate.h"
 #include "app/modeldocument.h"
 #include "display/hovercounters.h"
+#include "files/history.h"
 #include "link/transmittersession.h"
 #include "params/parameterset.h" // the slots all work on the program-wide params
 
@@ -212,8 +213,13 @@ private:
     void resetTransmitter(QAbstractButton *button, bool lockTrims);
     void sendForm(); // the four frames from the form, then "WWW"
     // After a send: reads the model back and tells the pilot whether the transmitter holds what was
-    // sent. True when it does.
-    bool checkSend(const QString &doneText);
+    // sent, and keeps what it holds as `after` when the read-back is complete. True when it holds
+    // what was sent.
+    bool checkSend(const QString &doneText, HistoryEvent after);
+    // Before a command replaces the model: reads the transmitter into a scratch copy and keeps it as
+    // `before`. False when the pilot cancels because it could not be read, or the link went.
+    bool backUpBefore(HistoryEvent before);
+    void keepInHistory(const ParameterSet &set, HistoryEvent event);
     NoticeBar *noticeBar();
 
     // The pilot's edits. The editors' slots note them; what the display pass shows and what the
@@ -234,7 +240,9 @@ private:
     HoverCounters hoverCounters;
     CommandGate commandGate{this}; // one link or file command at a time
     NoticeBar *notice = nullptr;   // made on first use
-    bool showingForm = false;      // the display pass is setting the editors
+    HistoryStore history;
+    bool historyFailureSaid = false; // a failure to keep is said once a session
+    bool showingForm = false;        // the display pass is setting the editors
 };
 
 // The keys that close the window: the desktop's Quit, else Ctrl+Q.

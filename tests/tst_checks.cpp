@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(rig.window->size(), size);
         const QList<QByteArray> commands = rig.commands();
         QCOMPARE(commands.last(), QByteArray("RR")); // the read-back, after the closing "WWW"
-        QCOMPARE(commands.count("RR"), 2);
+        QCOMPARE(commands.count("RR"), 3);           // READ, the copy kept before, the read-back
         if (button == "toolButton_Send") QTRY_VERIFY_WITH_TIMEOUT(!notice(rig), 8000); // it goes by itself
     }
 

@@ -160,7 +160,8 @@ private slots:
         TxEmulator emu;
         QVERIFY(emu.open());
 
-        const Run r = run([&](CliStreams io) { return runWrite(emu.slavePath(), path, false, true, io); });
+        const Run r =
+            run([&](CliStreams io) { return runWrite(emu.slavePath(), path, false, true, true, io); });
         QCOMPARE(r.code, 0);
         QCOMPARE(r.err, QString("txconfig-cli: %1: sub1 -120 out of range, sent as 0\n").arg(path));
         ParameterSet expected = set;
@@ -169,10 +170,10 @@ private slots:
             QCOMPARE(encodeFrameFields(f, emu.model()), encodeFrameFields(f, expected));
 
         QVERIFY(saidGoodbye(emu));
-        QCOMPARE(commandsOnly(emu), (QStringList{"OK", "S", "G", "H", "I", "RR", "DIS"}));
+        QCOMPARE(commandsOnly(emu), (QStringList{"OK", "RR", "S", "G", "H", "I", "RR", "DIS"}));
         QVector<TxEmulator::Received> tokens; // the four frames and the read-back's "RR"
         for (const TxEmulator::Received &r : emu.receivedTokens())
-            if (r.token.size() == 81 || r.token == "RR") tokens << r;
+            if (r.token.size() == 81 || (r.token == "RR" && !tokens.isEmpty())) tokens << r;
         for (int i = 1; i <= 4; ++i) {
             const qint64 gap = tokens[i].atMs - tokens[i - 1].atMs;
             QVERIFY2(gap >= 700 && gap < 3000, qPrintable(QString("%1 ms before %2").arg(gap).arg(i)));
@@ -197,12 +198,12 @@ private slots:
         set.delay1 = before.delay1 == 7 ? 8 : 7;
         const QString path = writeFile("lost-g.txt", parameterFileBytes(set));
 
-        const Run r =
-            run([&](CliStreams io) { return runWrite(emu.slavePath(), path, false, verify, io, kQuick); });
+        const Run r = run(
+            [&](CliStreams io) { return runWrite(emu.slavePath(), path, false, verify, true, io, kQuick); });
         QVERIFY(saidGoodbye(emu));
         if (!verify) {
             QCOMPARE(r.code, 0);
-            QVERIFY(!commandsReceived(emu).contains("RR"));
+            QCOMPARE(commandsReceived(emu).count("RR"), 1); // the copy kept before sending
             return;
         }
         QCOMPARE(r.code, 1);
@@ -239,7 +240,7 @@ private slots:
         const QString hBefore = encodeFrameFields(TextFrame::H, emu.model());
 
         const Run refused =
-            run([&](CliStreams io) { return runWrite(emu.slavePath(), path, false, true, io); });
+            run([&](CliStreams io) { return runWrite(emu.slavePath(), path, false, true, true, io); });
         QCOMPARE(refused.code, 2);
         QVERIFY2(refused.err.endsWith(
                      ": nothing sent: not every frame is in place (--partial sends the others)\n"),
@@ -248,12 +249,79 @@ private slots:
         QVERIFY(emu.receivedBytes().isEmpty());
 
         const Run partial =
-            run([&](CliStreams io) { return runWrite(emu.slavePath(), path, true, true, io, kQuick); });
+            run([&](CliStreams io) { return runWrite(emu.slavePath(), path, true, true, true, io, kQuick); });
         QCOMPARE(partial.code, 0); // the frame not sent is not held against the transmitter
         QVERIFY(saidGoodbye(emu));
-        QCOMPARE(commandsOnly(emu), (QStringList{"OK", "S", "G", "I", "RR", "DIS"}));
+        QCOMPARE(commandsOnly(emu), (QStringList{"OK", "RR", "S", "G", "I", "RR", "DIS"}));
         QCOMPARE(encodeFrameFields(TextFrame::H, emu.model()), hBefore);
         QCOMPARE(encodeFrameFields(TextFrame::I, emu.model()), encodeFrameFields(TextFrame::I, set));
+    }
+
+    // READ and WRITE keep what they saw; entries are named @1 (the newest), @2, ... wherever a file is.
+    void historyKeepsWhatTheCommandsSaw()
+    {
+        QTemporaryDir home;
+        qputenv("TXCONFIG_HISTORY_DIR", QFile::encodeName(home.filePath("history")));
+        TxEmulator emu;
+        emu.setModel(randomModel(21));
+        QVERIFY(emu.open());
+        const QString readFile = dir.filePath("h-read.txt");
+        QCOMPARE(run([&](CliStreams io) { return runRead(emu.slavePath(), readFile, io, kQuick); }).code, 0);
+        QCOMPARE(run([&](CliStreams io) { return runRead(emu.slavePath(), readFile, io, kQuick); }).code, 0);
+        ParameterSet changed = randomModel(22); // changed on the transmitter itself
+        sanitise(changed);
+        emu.setModel(changed);
+        const QString newFile = writeFile("h-new.txt", fileBytes(randomModel(23)));
+        QCOMPARE(run([&](CliStreams io) {
+                     return runWrite(emu.slavePath(), newFile, false, true, true, io, kQuick);
+                 }).code,
+                 0);
+
+        const Run listed = run([&](CliStreams io) { return runHistory(false, io); });
+        const QStringList lines = listed.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3); // the second read was equal to the first
+        QVERIFY2(lines[0].startsWith("@1") && lines[0].contains("After WRITE") &&
+                     lines[0].contains(emu.slavePath()),
+                 qPrintable(lines[0]));
+        QVERIFY2(lines[1].startsWith("@2") && lines[1].contains("Before WRITE"), qPrintable(lines[1]));
+        QVERIFY2(lines[2].startsWith("@3") && lines[2].contains("Read"), qPrintable(lines[2]));
+        const QJsonObject json =
+            QJsonDocument::fromJson(run([&](CliStreams io) { return runHistory(true, io); }).out.toUtf8())
+                .object();
+        QCOMPARE(json["entries"].toArray().size(), 3);
+        QCOMPARE(json["entries"].toArray()[1].toObject()["event"].toString(), QString("before-write"));
+        QCOMPARE(json["entries"].toArray()[1].toObject()["number"].toInt(), 2);
+
+        // @3 is the file READ wrote; @2, written back, puts the changed model on the transmitter again.
+        QCOMPARE(run([&](CliStreams io) { return runDiff("@3", readFile, false, io); }).code, 0);
+        QCOMPARE(run([&](CliStreams io) {
+                     return runWrite(emu.slavePath(), "@2", false, true, true, io, kQuick);
+                 }).code,
+                 0);
+        QCOMPARE(fileBytes(emu.model()).left(3 * 81), fileBytes(changed).left(3 * 81)); // the trims are live
+        const Run missing = run([&](CliStreams io) { return runDump("@9", false, io); });
+        QCOMPARE(missing.code, 2);
+        QVERIFY2(missing.err.startsWith("txconfig-cli: @9: no such history entry"), qPrintable(missing.err));
+
+        // A transmitter that does not answer gets nothing without a copy, unless --no-backup.
+        emu.setSilent(true);
+        const int tokens = emu.receivedTokens().size();
+        const Run refused = run(
+            [&](CliStreams io) { return runWrite(emu.slavePath(), newFile, false, true, true, io, kQuick); });
+        QCOMPARE(refused.code, 2);
+        QVERIFY2(refused.err.contains(
+                     "nothing sent: the model on the transmitter could not be read to keep a copy "
+                     "(no answer) (--no-backup sends without one)"),
+                 qPrintable(refused.err));
+        for (int i = tokens; i < emu.receivedTokens().size(); ++i)
+            QVERIFY(emu.receivedTokens()[i].token.size() != 81);
+        QCOMPARE(run([&](CliStreams io) {
+                     return runWrite(emu.slavePath(), newFile, false, false, false, io, kQuick);
+                 }).code,
+                 0);
+        QCOMPARE(encodeFrameFields(TextFrame::G, emu.model()),
+                 encodeFrameFields(TextFrame::G, randomModel(23)));
+        qunsetenv("TXCONFIG_HISTORY_DIR");
     }
 
     void dumpAndDiffOnFiles()

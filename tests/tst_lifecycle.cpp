@@ -51,9 +51,12 @@ private slots:
             rig.button(button.toLatin1())->click();
             commandReturned = true;
         });
-        QTimer::singleShot(200 + rig.frameGapMs * 3 / 2, [&] { // during the second frame's wait
-            rig.window->close();
-            openAfterCloseRequest = rig.window->isVisible();
+        connect(&rig.emu, &TxEmulator::tokenReceived, [&](const QByteArray &token) {
+            if (!token.startsWith('G')) return;
+            QTimer::singleShot(rig.frameGapMs / 2, [&] { // during the second frame's wait
+                rig.window->close();
+                openAfterCloseRequest = rig.window->isVisible();
+            });
         });
         QTimer watchdog;
         watchdog.setSingleShot(true);
@@ -77,7 +80,8 @@ private slots:
             if (i > 0) QVERIFY(frames[i].atMs - frames[i - 1].atMs >= rig.frameGapMs - 10);
             sent += frames[i].token;
         }
-        QCOMPARE(rig.commands().size(), 5); // "OK" and the four frames; no read-back held up the close
+        // "OK", the copy's "RR" and the four frames; no read-back held up the close
+        QCOMPARE(rig.commands().size(), 6);
         QVERIFY(!rig.emu.receivedBytes().contains("DIS"));
         if (button == "toolButton_Save") {
             QVERIFY(file.open(QIODevice::ReadOnly));

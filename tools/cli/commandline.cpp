@@ -13,7 +13,11 @@ Commands:
   diff A B [--json]           the parameters whose values differ, as NAME A-VALUE B-VALUE
   read --port PORT -o FILE    read the transmitter's model into a parameter file
   write --port PORT FILE      send a parameter file to the transmitter, then read it back and
-                              compare (--no-verify skips the check)
+                              compare (--no-verify skips the check); the model it replaces is read
+                              first and kept in the history (--no-backup skips that)
+  history [--json]            the models kept in the history, newest first, numbered
+
+FILE may be @N, the N-th newest entry of the history (@1 the newest).
 
 Exit codes: 0 success (diff: the files are equal); 1 diff: they differ, read: blocks missing
 (no file written), write: the transmitter does not hold what was sent; 2 an error (a message on
@@ -23,7 +27,7 @@ struct Shape {
     const char *name;
     CliRequest::Command command;
     int files;
-    bool port, output, json, partial; // --partial and --no-verify go together: both are write's
+    bool port, output, json, partial; // --partial, --no-verify and --no-backup go together: all write's
 };
 
 constexpr Shape kShapes[] = {
@@ -31,6 +35,7 @@ constexpr Shape kShapes[] = {
     {"diff", CliRequest::Command::Diff, 2, false, false, true, false},
     {"read", CliRequest::Command::Read, 0, true, true, false, false},
     {"write", CliRequest::Command::Write, 1, true, false, false, true},
+    {"history", CliRequest::Command::History, 0, false, false, true, false},
 };
 
 ParsedCommandLine usageError(const QString &text)
@@ -52,8 +57,10 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption partialOpt("partial",
                                         "Send the frames that are in place even if others are not (write).");
     const QCommandLineOption noVerifyOpt("no-verify", "Do not read the model back after sending it (write).");
-    parser.addOptions({portOpt, outputOpt, jsonOpt, partialOpt, noVerifyOpt});
-    parser.addPositionalArgument("command", "dump, diff, read or write.");
+    const QCommandLineOption noBackupOpt(
+        "no-backup", "Do not read and keep the transmitter's model before sending (write).");
+    parser.addOptions({portOpt, outputOpt, jsonOpt, partialOpt, noVerifyOpt, noBackupOpt});
+    parser.addPositionalArgument("command", "dump, diff, read, write or history.");
     parser.addPositionalArgument("files", "The parameter files the command works on.", "[files...]");
 
     if (!parser.parse(arguments)) return usageError(parser.errorText());
@@ -70,14 +77,14 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (!shape) return usageError(QStringLiteral("unknown command '%1'").arg(name));
 
     if (positional.size() != shape->files) {
-        static const char *const counts[] = {"no file (read writes -o FILE)", "one file", "two files"};
-        return usageError(QStringLiteral("%1 takes %2").arg(name, QLatin1String(counts[shape->files])));
+        static const char *const counts[] = {"no file", "one file", "two files"};
+        const QString count = shape->output ? QStringLiteral("no file (read writes -o FILE)")
+                                            : QLatin1String(counts[shape->files]);
+        return usageError(QStringLiteral("%1 takes %2").arg(name, count));
     }
-    const std::pair<const QCommandLineOption *, bool> allowed[] = {{&portOpt, shape->port},
-                                                                   {&outputOpt, shape->output},
-                                                                   {&jsonOpt, shape->json},
-                                                                   {&partialOpt, shape->partial},
-                                                                   {&noVerifyOpt, shape->partial}};
+    const std::pair<const QCommandLineOption *, bool> allowed[] = {
+        {&portOpt, shape->port},       {&outputOpt, shape->output},    {&jsonOpt, shape->json},
+        {&partialOpt, shape->partial}, {&noVerifyOpt, shape->partial}, {&noBackupOpt, shape->partial}};
     for (const auto &[option, ok] : allowed)
         if (parser.isSet(*option) && !ok)
             return usageError(QStringLiteral("%1 has no option --%2").arg(name, option->names().last()));
@@ -91,6 +98,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     r.json = parser.isSet(jsonOpt);
     r.partial = parser.isSet(partialOpt);
     r.verify = !parser.isSet(noVerifyOpt);
+    r.backup = !parser.isSet(noBackupOpt);
     if (shape->port && r.port.isEmpty()) return usageError(name + QStringLiteral(" needs --port PORT"));
     if (shape->output && r.output.isEmpty()) return usageError(name + QStringLiteral(" needs -o FILE"));
     return parsed;

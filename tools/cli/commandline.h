@@ -8,14 +8,15 @@ inline constexpr char kCliName[] = "txconfig-cli";
 
 // What the command line asks for, checked: which command, its files and options.
 struct CliRequest {
-    enum class Command { Dump, Diff, Read, Write };
+    enum class Command { Dump, Diff, Read, Write, History };
     Command command = Command::Dump;
-    QStringList files;    // dump: one, diff: two, write: one
+    QStringList files;    // dump: one, diff: two, write: one; "@N" is the N-th newest history entry
     QString port;         // read, write
     QString output;       // read
     bool json = false;    // dump, diff
     bool partial = false; // write
     bool verify = true;   // write: read the model back and compare
+    bool backup = true;   // write: read the model first and keep it in the history
 };
 
 struct ParsedCommandLine {

@@ -2,11 +2,13 @@
 #include "commands.h"
 
 #include "fileinput.h"
+#include "files/history.h"
 #include "files/savetarget.h"
 #include "params/rules.h"
 #include "report.h"
 #include "transmitter.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
 
@@ -35,9 +37,36 @@ void endProgress(CliStreams &io)
     if (io.progress) io.err << '\n';
 }
 
-// Reads a file and names the frames left out; false (and the reason said) if it cannot be used.
-bool readInput(CliStreams &io, const QString &path, FileInput *input)
+// "@N" names the N-th newest history entry; anything else is a path. Empty (and the reason said) for
+// an entry that does not exist.
+QString resolveFile(CliStreams &io, const QString &argument)
 {
+    if (!argument.startsWith(QLatin1Char('@'))) return argument;
+    bool number = false;
+    const int n = argument.mid(1).toInt(&number);
+    const HistoryStore store;
+    const QString path = number ? store.entryPath(n) : QString();
+    if (path.isEmpty())
+        say(io, argument,
+            QStringLiteral("no such history entry (%1 kept in %2)")
+                .arg(store.entries().size())
+                .arg(store.folder()));
+    return path;
+}
+
+// Keeps a model in the history; a failure is said and the command goes on.
+void keepInHistory(CliStreams &io, const ParameterSet &set, HistoryEvent event, const QString &port)
+{
+    QString error;
+    if (HistoryStore().keep(set, event, port, &error) == HistoryStore::Kept::Failed)
+        say(io, QStringLiteral("history"), QStringLiteral("not kept: ") + error);
+}
+
+// Reads a file and names the frames left out; false (and the reason said) if it cannot be used.
+bool readInput(CliStreams &io, const QString &argument, FileInput *input)
+{
+    const QString path = resolveFile(io, argument);
+    if (path.isEmpty()) return false;
     *input = readParameterFileInput(path);
     if (!input->failure.isEmpty()) {
         say(io, path, input->failure);
@@ -139,10 +168,11 @@ int runRead(const QString &port, const QString &output, CliStreams io, const Cli
         say(io, output, QStringLiteral("cannot write: ") + error);
         return kError;
     }
+    keepInHistory(io, set, HistoryEvent::Read, port);
     return kOk;
 }
 
-int runWrite(const QString &port, const QString &path, bool partial, bool verify, CliStreams io,
+int runWrite(const QString &port, const QString &path, bool partial, bool verify, bool backup, CliStreams io,
              const CliLink &link)
 {
     FileInput in;
@@ -164,7 +194,7 @@ int runWrite(const QString &port, const QString &path, bool partial, bool verify
 
     progressLine(io, QStringLiteral("writing %1: opening").arg(port));
     const WriteOutcome written = writeTransmitter(
-        port, set, frames, verify,
+        port, set, frames, verify, backup,
         [&](TextFrame frame, int i, int count) {
             progressLine(io, QStringLiteral("writing %1: %2 frame (%3 of %4)")
                                  .arg(port, frameTemplate(frame).left(1))
@@ -173,6 +203,19 @@ int runWrite(const QString &port, const QString &path, bool partial, bool verify
         },
         link);
     endProgress(io);
+    if (backup && !written.before && written.failure.isEmpty()) {
+        say(io, port,
+            QStringLiteral("nothing sent: the model on the transmitter could not be read to keep a copy "
+                           "(%1) (--no-backup sends without one)")
+                .arg(written.beforeLacking.size() == kFrameNumbers
+                         ? QStringLiteral("no answer")
+                         : QStringLiteral("frame%1 %2 missing")
+                               .arg(written.beforeLacking.size() == 1 ? "" : "s",
+                                    joinNumbers(written.beforeLacking))));
+        return kError;
+    }
+    if (written.before) keepInHistory(io, *written.before, HistoryEvent::BeforeWrite, port);
+    if (written.after) keepInHistory(io, *written.after, HistoryEvent::Written, port);
     if (!written.failure.isEmpty()) {
         const QString sent = written.framesSent
                                  ? QStringLiteral("; %1 of %2 frames had gone out, write the file again")
@@ -201,6 +244,30 @@ int runWrite(const QString &port, const QString &path, bool partial, bool verify
     return written.differences.isEmpty() && written.uncheckedFrames.isEmpty() ? kOk : kDiffer;
 }
 
+int runHistory(bool json, CliStreams io)
+{
+    const HistoryStore store;
+    const QVector<HistoryEntry> entries = store.entries();
+    QJsonArray list;
+    for (int i = 0; i < entries.size(); ++i) {
+        const HistoryEntry &e = entries[i];
+        if (json) {
+            list.append(QJsonObject{{"number", i + 1},
+                                    {"time", e.when.toString(Qt::ISODateWithMs)},
+                                    {"event", historyEventToken(e.event)},
+                                    {"port", e.port},
+                                    {"path", e.path}});
+            continue;
+        }
+        io.out << QStringLiteral("@%1").arg(i + 1).leftJustified(6)
+               << e.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) << "  "
+               << historyEventWords(e.event).leftJustified(19)
+               << (e.port.isEmpty() ? QStringLiteral("-") : e.port) << "  " << e.path << '\n';
+    }
+    if (json) printJson(io, QJsonObject{{"folder", store.folder()}, {"entries", list}});
+    return kOk;
+}
+
 int runCommand(const CliRequest &r, CliStreams io)
 {
     switch (r.command) {
@@ -211,7 +278,9 @@ int runCommand(const CliRequest &r, CliStreams io)
     case CliRequest::Command::Read:
         return runRead(r.port, r.output, io);
     case CliRequest::Command::Write:
-        return runWrite(r.port, r.files.at(0), r.partial, r.verify, io);
+        return runWrite(r.port, r.files.at(0), r.partial, r.verify, r.backup, io);
+    case CliRequest::Command::History:
+        return runHistory(r.json, io);
     }
     return kError;
 }

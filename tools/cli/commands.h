@@ -21,5 +21,6 @@ int runDump(const QString &path, bool json, CliStreams io);
 int runDiff(const QString &pathA, const QString &pathB, bool json, CliStreams io);
 // `link` is the companion's own pacing unless a test shortens it.
 int runRead(const QString &port, const QString &output, CliStreams io, const CliLink &link = {});
-int runWrite(const QString &port, const QString &path, bool partial, bool verify, CliStreams io,
+int runWrite(const QString &port, const QString &path, bool partial, bool verify, bool backup, CliStreams io,
              const CliLink &link = {});
+int runHistory(bool json, CliStreams io);

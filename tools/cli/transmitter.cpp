@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transmitter.h"
 
+#include "files/history.h"
+
 namespace {
 
 QString lostLine(const TransmitterSession &session)
@@ -44,8 +46,8 @@ ReadOutcome readTransmitter(const QString &portName, const std::function<void(in
 }
 
 WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const QVector<TextFrame> &frames,
-                              bool verify, const std::function<void(TextFrame, int, int)> &progress,
-                              const CliLink &link)
+                              bool verify, bool backup,
+                              const std::function<void(TextFrame, int, int)> &progress, const CliLink &link)
 {
     WriteOutcome outcome;
     TransmitterSession session;
@@ -53,6 +55,20 @@ WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const Q
     ParameterSet live; // what the transmitter streams meanwhile is decoded and dropped
     session.setModel(&live);
     if (!openAndGreet(session, portName, &outcome.failure)) return outcome;
+    if (backup) {
+        ParameterSet before;
+        const TransmitterSession::ReadEnd end = session.read(before, link.waits);
+        if (end == TransmitterSession::ReadEnd::Interrupted) {
+            outcome.failure = lostLine(session);
+            return outcome;
+        }
+        if (end != TransmitterSession::ReadEnd::Complete) {
+            outcome.beforeLacking = session.answer().lacking();
+            session.close();
+            return outcome;
+        }
+        outcome.before = historySettings(before, set, session.liveTrims());
+    }
     for (int i = 0; i < frames.size() && session.isOpen(); ++i) {
         if (progress) progress(frames[i], i, int(frames.size()));
         session.sendFrame(frames[i], set);
@@ -64,6 +80,8 @@ WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const Q
         outcome.checked = check.end != TransmitterSession::ReadEnd::Interrupted;
         outcome.uncheckedFrames = check.unchecked;
         outcome.differences = check.differences;
+        if (check.end == TransmitterSession::ReadEnd::Complete)
+            outcome.after = historySettings(check.held, set, session.liveTrims());
     }
     if (!session.isOpen()) {
         outcome.failure = lostLine(session);

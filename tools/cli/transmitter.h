@@ -42,13 +42,21 @@ ReadOutcome readTransmitter(const QString &portName, const std::function<void(in
 // then, with `verify`, the model read back and compared with what went out; "DIS".
 struct WriteOutcome {
     QString failure; // the port could not be opened or went away
+    // With a backup: the model read before anything was sent, when that read was complete, else the
+    // frame numbers it lacked (and nothing was sent).
+    std::optional<ParameterSet> before;
+    QVector<int> beforeLacking;
     int framesSent = 0;
     bool checked = false;                   // a read-back was made
     QVector<int> uncheckedFrames;           // frame numbers the read-back lacked
     QVector<SettingDifference> differences; // what the transmitter holds otherwise than sent
+    std::optional<ParameterSet> after;      // what it holds, when the read-back was complete
 };
 
-// `progress` hears each frame as it goes out (its index from 0 and the count).
+// `progress` hears each frame as it goes out (its index from 0 and the count). With `backup` the
+// model is read first, and nothing is sent unless that read is complete. The models read are
+// completed for the history from `set` (historySettings).
 WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const QVector<TextFrame> &frames,
-                              bool verify, const std::function<void(TextFrame, int, int)> &progress = {},
+                              bool verify, bool backup,
+                              const std::function<void(TextFrame, int, int)> &progress = {},
                               const CliLink &link = {});

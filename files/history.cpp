@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/history.h"
+
+#include "app/version.h"
+#include "files/fileslog.h"
+#include "files/paramfile.h"
+#include "params/rules.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+struct EventName {
+    HistoryEvent event;
+    const char *token;
+    const char *words;
+};
+
+constexpr EventName kEvents[] = {
+    {HistoryEvent::Read, "read", "Read"},
+    {HistoryEvent::BeforeWrite, "before-write", "Before WRITE"},
+    {HistoryEvent::Written, "written", "After WRITE"},
+    {HistoryEvent::BeforeLoad, "before-load", "Before LOAD"},
+    {HistoryEvent::Loaded, "loaded", "After LOAD"},
+    {HistoryEvent::BeforeSave, "before-save", "Before SAVE"},
+    {HistoryEvent::Saved, "saved", "After SAVE"},
+    {HistoryEvent::BeforeReset, "before-reset", "Before RESET"},
+    {HistoryEvent::Reset, "reset", "After RESET"},
+    {HistoryEvent::BeforeDataReset, "before-data-reset", "Before DATA RESET"},
+    {HistoryEvent::DataReset, "data-reset", "After DATA RESET"},
+};
+
+const QString kIndexName = QStringLiteral("index.tsv");
+const QString kTimeFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
+
+const QRegularExpression &entryPattern()
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^(\\d{8}-\\d{6}-\\d{3})-(read|before-write|written|before-load|loaded|before-save|"
+                       "saved|before-reset|reset|before-data-reset|data-reset)\\.txt$"));
+    return pattern;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(kMaxParameterFileBytes) : QByteArray();
+}
+
+// name -> the rest of its index line
+QHash<QString, QStringList> readIndex(const QString &folder)
+{
+    QHash<QString, QStringList> index;
+    const QList<QByteArray> lines = fileBytes(folder + QLatin1Char('/') + kIndexName).split('\n');
+    for (const QByteArray &line : lines) {
+        QStringList fields = QString::fromUtf8(line).split(QLatin1Char('\t'));
+        if (fields.size() < 2) continue;
+        const QString name = fields.takeFirst();
+        index.insert(name, fields);
+    }
+    return index;
+}
+
+} // namespace
+
+QString historyEventToken(HistoryEvent event)
+{
+    return QLatin1String(kEvents[int(event)].token);
+}
+
+std::optional<HistoryEvent> historyEventFromToken(const QString &token)
+{
+    for (const EventName &e : kEvents)
+        if (token == QLatin1String(e.token)) return e.event;
+    return std::nullopt;
+}
+
+QString historyEventWords(HistoryEvent event)
+{
+    return QLatin1String(kEvents[int(event)].words);
+}
+
+ParameterSet historySettings(const ParameterSet &answer, const ParameterSet &form,
+                             const std::optional<std::array<int, 4>> &trims)
+{
+    ParameterSet p = answer;
+    p.DR_CH = form.DR_CH;
+    selectDualRate(p);
+    for (int i = 0; i < 4; ++i)
+        p.*fields::StkTrim[i] = trims ? (*trims)[size_t(i)] : form.*fields::StkTrim[i];
+    return p;
+}
+
+QString HistoryStore::defaultFolder()
+{
+    const QString override = qEnvironmentVariable("TXCONFIG_HISTORY_DIR");
+    if (!override.isEmpty()) return override;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/txconfig/history");
+}
+
+bool HistoryStore::makeFolder(QString *error) const
+{
+    const QFileInfo info(m_folder);
+    if (info.exists() && !info.isDir()) {
+        *error = QStringLiteral("%1 is a file, not a folder").arg(QDir::toNativeSeparators(m_folder));
+        return false;
+    }
+    if (info.isDir()) return true;
+    if (!QDir().mkpath(m_folder)) {
+        *error = QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(m_folder));
+        return false;
+    }
+    // Models are the pilot's own: the folder is theirs alone.
+    QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return true;
+}
+
+QStringList HistoryStore::entryNames() const
+{
+    QStringList names = QDir(m_folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [](const QString &n) { return !entryPattern().match(n).hasMatch(); }),
+                names.end());
+    return names;
+}
+
+HistoryStore::Kept HistoryStore::keep(const ParameterSet &set, HistoryEvent event, const QString &port,
+                                      QString *error, const QDateTime &when)
+{
+    if (!makeFolder(error)) return Kept::Failed;
+    ParameterSet copy = set; // building the frames recomputes the raw voltages
+    const QByteArray bytes = parameterFileBytes(copy);
+    const QStringList names = entryNames();
+    if (!names.isEmpty() && fileBytes(m_folder + QLatin1Char('/') + names.last()) == bytes)
+        return Kept::SameAsNewest;
+
+    QDateTime at = when;
+    QString name;
+    do { // two entries of one event in one millisecond: the later one a millisecond on
+        name =
+            at.toString(kTimeFormat) + QLatin1Char('-') + historyEventToken(event) + QStringLiteral(".txt");
+        at = at.addMSecs(1);
+    } while (QFileInfo::exists(m_folder + QLatin1Char('/') + name));
+
+    QSaveFile file(m_folder + QLatin1Char('/') + name);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = file.errorString();
+        return Kept::Failed;
+    }
+    // The entry is kept even if its index line is not: it is only the port and versions.
+    QFile index(m_folder + QLatin1Char('/') + kIndexName);
+    if (index.open(QIODevice::Append))
+        index.write(QStringLiteral("%1\t%2\t%3\t%4\n")
+                        .arg(name, port, QLatin1String(kProgramVersion), QString::number(set.Vertion))
+                        .toUtf8());
+    else
+        qCWarning(lcFiles, "History index not updated: %s", qPrintable(index.errorString()));
+    prune();
+    return Kept::Written;
+}
+
+// The oldest go first; a damaged entry is the pilot's to look at, and stays.
+void HistoryStore::prune()
+{
+    const QStringList names = entryNames();
+    int excess = int(names.size()) - kKeep;
+    if (excess <= 0) return;
+    for (const QString &name : names) {
+        if (excess <= 0) break;
+        const QString path = m_folder + QLatin1Char('/') + name;
+        QString why;
+        // A damaged entry is no entry: it neither counts nor goes.
+        if (!readEntry(path, &why) || QFile::remove(path)) --excess;
+    }
+    // Lines of removed entries leave the index.
+    const QHash<QString, QStringList> index = readIndex(m_folder);
+    QByteArray kept;
+    for (const QString &name : entryNames())
+        if (index.contains(name))
+            kept += (name + QLatin1Char('\t') + index.value(name).join(QLatin1Char('\t')) + QLatin1Char('\n'))
+                        .toUtf8();
+    QSaveFile file(m_folder + QLatin1Char('/') + kIndexName);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(kept);
+        file.commit();
+    }
+}
+
+QVector<HistoryEntry> HistoryStore::entries() const
+{
+    const QHash<QString, QStringList> index = readIndex(m_folder);
+    QVector<HistoryEntry> list;
+    const QStringList names = entryNames();
+    for (auto it = names.crbegin(); it != names.crend(); ++it) {
+        const QRegularExpressionMatch m = entryPattern().match(*it);
+        HistoryEntry e;
+        e.path = m_folder + QLatin1Char('/') + *it;
+        e.when = QDateTime::fromString(m.captured(1), kTimeFormat);
+        e.event = *historyEventFromToken(m.captured(2));
+        const QStringList meta = index.value(*it);
+        e.port = meta.value(0);
+        e.programVersion = meta.value(1);
+        e.transmitterVersion = meta.value(2);
+        list.append(e);
+    }
+    return list;
+}
+
+QStringList HistoryStore::foreignFiles() const
+{
+    QStringList names = QDir(m_folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    names.removeAll(kIndexName);
+    for (const QString &entry : entryNames()) names.removeAll(entry);
+    return names;
+}
+
+QString HistoryStore::entryPath(int n) const
+{
+    const QStringList names = entryNames();
+    if (n < 1 || n > names.size()) return QString();
+    return m_folder + QLatin1Char('/') + names.at(names.size() - n);
+}
+
+std::optional<ParameterSet> HistoryStore::readEntry(const QString &path, QString *why)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *why = file.errorString();
+        return std::nullopt;
+    }
+    const QString text = readParameterFileText(file);
+    ParameterSet set;
+    const LoadedFrames loaded = readParameterText(text, set);
+    if (loaded.s && loaded.g && loaded.h && loaded.i && text.size() == 4 * 81) return set;
+    if (!hasFrameMarkers(text, TextFrame::S))
+        *why = QStringLiteral("not a parameter file");
+    else if (text.size() < 4 * 81)
+        *why = QStringLiteral("cut short (%1 of 324 bytes)").arg(text.size());
+    else
+        *why = QStringLiteral("damaged: not every frame is in place");
+    return std::nullopt;
+}

@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the window keeps of the transmitter's models, against the emulator on a pseudo-terminal: a
+// copy before every command that replaces the model and after its read-back, the question when no
+// copy can be made, and a history that cannot be kept.
+
+#include "files/history.h"
+#include "files/paramfile.h"
+#include "params/rules.h"
+#include "support/linkrig.h"
+#include "support/modalwatcher.h"
+#include "support/randomparams.h"
+
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using support::LinkRig;
+using support::ModalWatcher;
+
+namespace {
+
+ParameterSet entrySettings(const QString &path)
+{
+    QString why;
+    const std::optional<ParameterSet> set = HistoryStore::readEntry(path, &why);
+    if (!set) qWarning("%s: %s", qPrintable(path), qPrintable(why));
+    return set.value_or(ParameterSet{});
+}
+
+// The entry holds the model as far as a read carries it: the rest (the dual-rate view, the trims) is
+// the entry's own.
+bool holds(const QString &path, const ParameterSet &model)
+{
+    ParameterSet entry = entrySettings(path);
+    std::array<int, 4> trims;
+    for (int i = 0; i < 4; ++i) trims[size_t(i)] = entry.*fields::StkTrim[i];
+    ParameterSet expected = historySettings(model, entry, trims);
+    return parameterFileBytes(entry) == parameterFileBytes(expected);
+}
+
+QStringList events(const HistoryStore &store)
+{
+    QStringList list;
+    for (const HistoryEntry &e : store.entries()) list << historyEventToken(e.event);
+    return list;
+}
+
+QStringList warnings;
+QtMessageHandler testlibHandler = nullptr;
+void keepWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtWarningMsg) warnings << text;
+    testlibHandler(type, context, text);
+}
+
+} // namespace
+
+class TestBackups : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+
+private slots:
+    void initTestCase() { QLoggingCategory::setFilterRules("txconfig.*.debug=false"); }
+    void init()
+    {
+        params = ParameterSet{};
+        dir = std::make_unique<QTemporaryDir>();
+        qputenv("TXCONFIG_HISTORY_DIR", QFile::encodeName(dir->filePath("history")));
+        warnings.clear();
+        testlibHandler = qInstallMessageHandler(keepWarnings);
+    }
+    void cleanup()
+    {
+        qInstallMessageHandler(testlibHandler);
+        qunsetenv("TXCONFIG_HISTORY_DIR");
+    }
+
+    void everyCommandKeepsWhatItReplacedAndWhatItLeft_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("kept"); // newest first
+        QTest::newRow("WRITE") << "toolButton_Send" << QStringList{"written", "before-write", "read"};
+        QTest::newRow("LOAD") << "toolButton_Load" << QStringList{"loaded", "before-load", "read"};
+        QTest::newRow("SAVE") << "toolButton_Save" << QStringList{"saved", "before-save", "read"};
+        QTest::newRow("RESET") << "toolButton_Reset" << QStringList{"reset", "before-reset", "read"};
+        QTest::newRow("DATA RESET") << "pushButton_Reset2"
+                                    << QStringList{"data-reset", "before-data-reset", "read"};
+    }
+    void everyCommandKeepsWhatItReplacedAndWhatItLeft()
+    {
+        QFETCH(QString, button);
+        QFETCH(QStringList, kept);
+        LinkRig rig;
+        QRandomGenerator rng(9);
+        ParameterSet first = randomValidParameters(rng);
+        sanitise(first);
+        rig.emu.setModel(first);
+        QVERIFY(rig.start());
+        QVERIFY(rig.openLink());
+        ModalWatcher watcher;
+        watcher.answer = "Reset";
+        rig.button("toolButton_Read")->click();
+        rig.button("toolButton_Read")->click(); // the same model again: no second entry
+
+        // The model changes on the transmitter (its own menus) and the form is edited.
+        ParameterSet second = randomValidParameters(rng);
+        sanitise(second);
+        rig.emu.setModel(second);
+        params.sub4 = second.sub4 == 50 ? 51 : 50;
+        const QString file = dir->filePath("model.txt");
+        ParameterSet inFile = params;
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(parameterFileBytes(inFile)) == 324);
+        f.close();
+        watcher.answerFileDialog(file);
+        rig.button(button.toLatin1())->click();
+
+        const HistoryStore store;
+        QCOMPARE(events(store), kept);
+        const QVector<HistoryEntry> entries = store.entries();
+        QVERIFY(holds(entries[2].path, first));
+        QVERIFY(holds(entries[1].path, second));
+        QVERIFY(holds(entries[0].path, rig.emu.model()));
+        QCOMPARE(entries[0].port, rig.emu.slavePath());
+        // The copy was read before the first frame went out.
+        const QList<QByteArray> commands = rig.commands();
+        const int firstFrame = int(std::find_if(commands.begin(), commands.end(),
+                                                [](const QByteArray &c) { return c.size() == 81; }) -
+                                   commands.begin());
+        QCOMPARE(commands.value(firstFrame - 1), QByteArray("RR"));
+    }
+
+    void anUnreadableTransmitterIsAskedAbout()
+    {
+        LinkRig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.openLink());
+        ModalWatcher watcher;
+        rig.button("toolButton_Read")->click();
+        rig.emu.setSilent(true);
+        watcher.answer = "Cancel";
+        rig.button("toolButton_Send")->click();
+        QCOMPARE(watcher.boxes.size(), 1);
+        QCOMPARE(watcher.boxes[0].text,
+                 QString("The transmitter's current settings could not be read, so no copy "
+                         "of them can be kept before they are replaced."));
+        QCOMPARE(watcher.boxes[0].defaultButton, QString("Cancel"));
+        QCOMPARE(rig.textFrames().size(), 0);
+
+        watcher.answer = "Send anyway";
+        rig.button("toolButton_Send")->click();
+        QCOMPARE(rig.textFrames().size(), 4);
+        QCOMPARE(events(HistoryStore()), QStringList{"read"}); // nothing read, nothing kept
+    }
+
+    void aHistoryThatCannotBeKeptIsSaidOnce()
+    {
+        QFile blocker(dir->filePath("history"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder would be
+        blocker.close();
+        LinkRig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.openLink());
+        ModalWatcher watcher;
+        rig.button("toolButton_Read")->click();
+        auto *notice = rig.window->findChild<QLabel *>("noticeBar");
+        QVERIFY(notice);
+        QCOMPARE(notice->text(),
+                 QString("History not kept: %1 is a file, not a folder").arg(blocker.fileName()));
+        params.sub2 = 40;
+        rig.button("toolButton_Send")->click();
+        QCOMPARE(rig.textFrames().size(), 4); // the command ran
+        QVERIFY(watcher.boxes.isEmpty());
+        QCOMPARE(warnings.filter("History not kept").size(), 1);
+        QCOMPARE(rig.emu.model().sub2, 40);
+    }
+};
+
+QTEST_MAIN(TestBackups)
+#include "tst_backups.moc"
