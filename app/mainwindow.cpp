@@ -28,6 +28,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     commandGate.setControls({ui->openButton, ui->toolButton_Read, ui->toolButton_Send, ui->toolButton_Reset,
                              ui->pushButton_Reset2, ui->toolButton_Save, ui->toolButton_Load});
     setUpShortcuts();
+    setUpViews();
     transmitter.setModel(&params);
     transmitter.stopRequested = [this] { return commandGate.closeRequested(); };
     connect(&transmitter, &TransmitterSession::stateChanged, this, &MainWindow::showLinkState);

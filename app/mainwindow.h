@@ -12,6 +12,7 @@
 #include "link/transmittersession.h"
 #include "params/parameterset.h" // the slots all work on the program-wide params
 
+class HistoryWindow;
 class NoticeBar;
 class PortWatcher;
 class QAbstractButton;
@@ -204,6 +205,8 @@ private:
     void connectForm(); // the on_* slots to their widgets
     void fillPortList();
     void setUpShortcuts();
+    void setUpViews();
+    void showHistory();
 
     // Link helpers behind the command slots.
     void holdOff(QAbstractButton *button);
@@ -241,8 +244,9 @@ private:
     CommandGate commandGate{this}; // one link or file command at a time
     NoticeBar *notice = nullptr;   // made on first use
     HistoryStore history;
-    bool historyFailureSaid = false; // a failure to keep is said once a session
-    bool showingForm = false;        // the display pass is setting the editors
+    HistoryWindow *historyWindow = nullptr; // made when first asked for
+    bool historyFailureSaid = false;        // a failure to keep is said once a session
+    bool showingForm = false;               // the display pass is setting the editors
 };
 
 // The keys that close the window: the desktop's Quit, else Ctrl+Q.

@@ -33,6 +33,12 @@ enum class HistoryEvent {
     DataReset,
 };
 
+struct HistoryEntry;
+// The entry's time, and as the pilot reads it ("2026-12-08 09:15:02"). Made from the name when asked
+// for: a thousand QDateTimes in local time are a good part of listing a full history.
+QDateTime historyEntryTime(const HistoryEntry &entry);
+QString historyEntryTimeText(const HistoryEntry &entry);
+
 // "before-write": the event as it stands in an entry's name.
 QString historyEventToken(HistoryEvent event);
 std::optional<HistoryEvent> historyEventFromToken(const QString &token);
@@ -41,7 +47,7 @@ QString historyEventWords(HistoryEvent event);
 
 struct HistoryEntry {
     QString path;
-    QDateTime when;
+    QString stamp; // the name's "YYYYMMDD-HHMMSS-mmm", local time
     HistoryEvent event = HistoryEvent::Read;
     QString port;               // from the index; empty when it has no line for the entry
     QString programVersion;     // likewise

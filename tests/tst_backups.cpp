@@ -5,13 +5,22 @@
 
 #include "files/history.h"
 #include "files/paramfile.h"
+#include "params/pilotlabels.h"
 #include "params/rules.h"
+#include "support/eventwait.h"
 #include "support/linkrig.h"
 #include "support/modalwatcher.h"
 #include "support/randomparams.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
 #include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTreeView>
+#include <QTreeWidget>
 #include <QtTest>
 
 using support::LinkRig;
@@ -154,6 +163,79 @@ private slots:
         rig.button("toolButton_Send")->click();
         QCOMPARE(rig.textFrames().size(), 4);
         QCOMPARE(events(HistoryStore()), QStringList{"read"}); // nothing read, nothing kept
+    }
+
+    // The History window beside a READ: entries listed as they come, a damaged one greyed with its
+    // reason, the differences from the form, and Restore of the ticked rows into the form only.
+    void theHistoryWindowComparesAndRestoresTickedSettings()
+    {
+        LinkRig rig;
+        QRandomGenerator rng(4);
+        ParameterSet model = randomValidParameters(rng);
+        sanitise(model);
+        rig.emu.setModel(model);
+        QVERIFY(rig.start());
+        QVERIFY(rig.openLink());
+        ModalWatcher watcher;
+        rig.button("toolButton_Read")->click();
+        const HistoryStore store;
+        QFile damaged(store.folder() + "/20200101-000000-000-read.txt");
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("S00") == 3);
+        damaged.close();
+
+        rig.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+        QTest::keyClick(rig.window.get(), Qt::Key_H, Qt::ControlModifier);
+        auto *history = rig.window->findChild<QDialog *>("historyWindow");
+        QVERIFY(history && history->isVisible() && !history->isModal());
+        QCOMPARE(history->windowTitle(), QString("History"));
+        auto *list = history->findChild<QTreeView *>("historyList");
+        const QAbstractItemModel *entries = list->model();
+        auto text = [entries](int row, int column) { return entries->index(row, column).data().toString(); };
+        QCOMPARE(entries->rowCount(), 2);
+        QTRY_COMPARE(text(0, 3), QString("equal"));
+        QCOMPARE(text(1, 3), QString("damaged: not a parameter file"));
+        QVERIFY(entries->index(1, 0).data(Qt::ForegroundRole).isValid()); // greyed
+
+        // Three edits on the form; the entry is what the transmitter holds.
+        rig.find<QSpinBox>("spinBox_sub1")->setValue(model.sub1 == 10 ? 11 : 10);
+        rig.find<QSpinBox>("spinBox_sub2")->setValue(model.sub2 == 10 ? 11 : 10);
+        rig.find<QSpinBox>("spinBox_Atti3")->setValue(model.Atti3 == 10 ? 11 : 10);
+        list->selectionModel()->select(entries->index(0, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        auto *rows = history->findChild<QTreeWidget *>("compareRows");
+        QCOMPARE(rows->topLevelItemCount(), 3);
+        QCOMPARE(history->findChild<QLabel *>("compareSummary")->text(),
+                 QString("3 settings differ, %1 are equal.").arg(int(std::size(kNamedFields)) - 3));
+        QCOMPARE(rows->topLevelItem(0)->text(0), pilotLabel(*namedField(&ParameterSet::sub1)));
+        QCOMPARE(rows->topLevelItem(2)->text(1), QString::number(model.Atti3));
+
+        // Down to the second row and Space: sub2 stays as edited. Ctrl+C copies the selected rows.
+        rows->setFocus();
+        QTest::keyClick(rows, Qt::Key_Down);
+        QTest::keyClick(rows, Qt::Key_Space);
+        QCOMPARE(rows->topLevelItem(1)->checkState(0), Qt::Unchecked);
+        rows->topLevelItem(1)->setSelected(true);
+        QTest::keyClick(rows, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QString("%1: %2 -> 10\n").arg(pilotLabel(*namedField(&ParameterSet::sub2))).arg(model.sub2));
+        const int tokens = rig.emu.receivedTokens().size();
+        history->findChild<QPushButton *>("historyRestore")->click();
+        QCOMPARE(rig.find<QSpinBox>("spinBox_sub1")->value(), model.sub1);
+        QCOMPARE(rig.find<QSpinBox>("spinBox_sub2")->value(), model.sub2 == 10 ? 11 : 10);
+        QCOMPARE(rig.find<QSpinBox>("spinBox_Atti3")->value(), model.Atti3);
+        QVERIFY(rig.window->isWindowModified());
+        support::runFor(200);
+        for (int i = tokens; i < rig.emu.receivedTokens().size(); ++i)
+            QCOMPARE(rig.emu.receivedTokens()[i].token, QByteArray("WWW")); // only the stream's answers
+        QCOMPARE(rows->topLevelItemCount(), 1);
+
+        // A new entry (here from txconfig-cli, say) shows up while the window is open.
+        QString error;
+        QCOMPARE(HistoryStore().keep(ParameterSet{}, HistoryEvent::Read, "elsewhere", &error),
+                 HistoryStore::Kept::Written);
+        QTRY_COMPARE(entries->rowCount(), 3);
+        QCOMPARE(text(0, 2), QString("elsewhere"));
     }
 
     void aHistoryThatCannotBeKeptIsSaidOnce()

@@ -66,7 +66,8 @@ private slots:
         QCOMPARE(QFileInfo(entries[2].path).fileName(), QString("20261208-120000-005-read.txt"));
         QCOMPARE(entries[1].port, QString("/dev/ttyACM1"));
         QCOMPARE(entries[1].event, HistoryEvent::BeforeDataReset);
-        QCOMPARE(entries[1].when, kNoon.addSecs(2));
+        QCOMPARE(historyEntryTime(entries[1]), kNoon.addSecs(2));
+        QCOMPARE(historyEntryTimeText(entries[1]), QString("2026-12-08 12:00:02"));
         QCOMPARE(entries[2].transmitterVersion, QString::number(a.Vertion));
         QCOMPARE(historyEventWords(entries[0].event), QString("After DATA RESET"));
         QCOMPARE(store.entryPath(2), entries[1].path);

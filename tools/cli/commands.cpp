@@ -253,15 +253,14 @@ int runHistory(bool json, CliStreams io)
         const HistoryEntry &e = entries[i];
         if (json) {
             list.append(QJsonObject{{"number", i + 1},
-                                    {"time", e.when.toString(Qt::ISODateWithMs)},
+                                    {"time", historyEntryTime(e).toString(Qt::ISODateWithMs)},
                                     {"event", historyEventToken(e.event)},
                                     {"port", e.port},
                                     {"path", e.path}});
             continue;
         }
-        io.out << QStringLiteral("@%1").arg(i + 1).leftJustified(6)
-               << e.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) << "  "
-               << historyEventWords(e.event).leftJustified(19)
+        io.out << QStringLiteral("@%1").arg(i + 1).leftJustified(6) << historyEntryTimeText(e) << '.'
+               << e.stamp.right(3) << "  " << historyEventWords(e.event).leftJustified(19)
                << (e.port.isEmpty() ? QStringLiteral("-") : e.port) << "  " << e.path << '\n';
     }
     if (json) printJson(io, QJsonObject{{"folder", store.folder()}, {"entries", list}});
