@@ -41,12 +41,13 @@ ensure_packages() {
 }
 
 # configure_and_build [CMAKE OPTION...]; TXCONFIG_TARGETS, if set, names the only targets to build.
+# The benchmarks and other tools that no test runs are left out unless TXCONFIG_TOOLS=ON or named.
 configure_and_build() {
     local generator=()
     # Ninja for a new build folder; one made earlier keeps the generator it was made with.
     if [ ! -f "$TXCONFIG_BUILD/CMakeCache.txt" ] && command -v ninja >/dev/null; then generator=(-G Ninja); fi
     cmake -S "$TXCONFIG_ROOT" -B "$TXCONFIG_BUILD" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        "$TXCONFIG_CMAKE_QT" "$@" >/dev/null
+        "$TXCONFIG_CMAKE_QT" -DTXCONFIG_TOOLS="${TXCONFIG_TOOLS:-OFF}" "$@" >/dev/null
     # shellcheck disable=SC2086 # a list of target names
     cmake --build "$TXCONFIG_BUILD" -j"$(nproc)" ${TXCONFIG_TARGETS:+--target $TXCONFIG_TARGETS}
 }
