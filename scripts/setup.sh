@@ -20,6 +20,9 @@ TXCONFIG_CMAKE_QT="-DTXCONFIG_QT_MAJOR=$TXCONFIG_QT"
 TXCONFIG_PACKAGES=(cmake make ninja-build ccache g++ "${TXCONFIG_QT_PACKAGES[@]}" libbenchmark-dev fonts-dejavu-core xvfb xauth)
 TXCONFIG_PACKAGES+=(desktop-file-utils appstream) # the desktop validators in the tests
 TXCONFIG_PACKAGES+=(help2man) # the man pages, from each program's --help
+# CTest's parallel jobs: the tests spend most of their time waiting for frames at the link's pace (the
+# whole suite takes about a quarter of one core), so four per core run side by side.
+TXCONFIG_TEST_JOBS="${TXCONFIG_TEST_JOBS:-$((4 * $(nproc)))}"
 # Only scripts/fuzz needs these (libFuzzer comes with clang's runtime); the normal build does not.
 TXCONFIG_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # Only the memory check (scripts/memcheck) needs this.
