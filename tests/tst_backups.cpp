@@ -11,6 +11,7 @@
 #include "support/linkrig.h"
 #include "support/modalwatcher.h"
 #include "support/randomparams.h"
+#include "support/warnings.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -54,14 +55,6 @@ QStringList events(const HistoryStore &store)
     return list;
 }
 
-QStringList warnings;
-QtMessageHandler testlibHandler = nullptr;
-void keepWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (type == QtWarningMsg) warnings << text;
-    testlibHandler(type, context, text);
-}
-
 } // namespace
 
 class TestBackups : public QObject
@@ -78,14 +71,8 @@ private slots:
         params = ParameterSet{};
         dir = std::make_unique<QTemporaryDir>();
         qputenv("TXCONFIG_HISTORY_DIR", QFile::encodeName(dir->filePath("history")));
-        warnings.clear();
-        testlibHandler = qInstallMessageHandler(keepWarnings);
     }
-    void cleanup()
-    {
-        qInstallMessageHandler(testlibHandler);
-        qunsetenv("TXCONFIG_HISTORY_DIR");
-    }
+    void cleanup() { qunsetenv("TXCONFIG_HISTORY_DIR"); }
 
     void everyCommandKeepsWhatItReplacedAndWhatItLeft_data()
     {
@@ -240,6 +227,8 @@ private slots:
 
     void aHistoryThatCannotBeKeptIsSaidOnce()
     {
+        support::KeptWarnings kept;
+        kept.list().clear();
         QFile blocker(dir->filePath("history"));
         QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder would be
         blocker.close();
@@ -256,7 +245,7 @@ private slots:
         rig.button("toolButton_Send")->click();
         QCOMPARE(rig.textFrames().size(), 4); // the command ran
         QVERIFY(watcher.boxes.isEmpty());
-        QCOMPARE(warnings.filter("History not kept").size(), 1);
+        QCOMPARE(kept.list().filter("History not kept").size(), 1);
         QCOMPARE(rig.emu.model().sub2, 40);
     }
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/linkrig.h"
 #include "support/modalwatcher.h"
+#include "support/warnings.h"
 
 #include <QSpinBox>
 #include <QtTest>
@@ -20,14 +21,6 @@ int enabledCommandButtons(const LinkRig &rig)
     return n;
 }
 
-QStringList warnings;
-QtMessageHandler testlibHandler = nullptr;
-void keepWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (type == QtWarningMsg) warnings << text;
-    testlibHandler(type, context, text);
-}
-
 } // namespace
 
 // While one command runs no other can start, and a vanished device ends it without another write.
@@ -36,8 +29,6 @@ class TestCommandGate : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { testlibHandler = qInstallMessageHandler(keepWarnings); }
-    void cleanup() { qInstallMessageHandler(testlibHandler); }
 
     void readAndWritePressedDuringAWriteStartNothing()
     {
@@ -88,6 +79,8 @@ private slots:
         connect(&rig.emu, &TxEmulator::tokenReceived, [&](const QByteArray &token) {
             if (token.startsWith('G')) QTimer::singleShot(0, &rig.emu, &TxEmulator::hangUp);
         });
+        support::KeptWarnings kept;
+        QStringList &warnings = kept.list();
         warnings.clear();
         support::ModalWatcher watcher;
         watcher.answer = "Write";
