@@ -65,7 +65,9 @@ void PortWatcher::look()
         refill();
         return;
     }
-    if (box->view()->isVisible()) return; // the user is choosing from the list right now
+    // The user is choosing from the list right now. Asked of a box whose list was never dropped down,
+    // view() would make the list, which the form leaves unmade until it is needed.
+    if (form::hasPopupList(box) && box->view()->isVisible()) return;
     const Signs now = currentSigns();
     const bool changed = now != signs;
     // udev describes a new device a moment after its node appears, so look once more a second later.

@@ -174,6 +174,7 @@ private slots:
         for (const char *page : kPages)
             QTRY_VERIFY2(!deferral->isHeldBack(lazy.findChild<QWidget *>(page)), page);
         QCOMPARE(tabsOf(lazy)->currentIndex(), 0);
+        QTest::qWait(1200); // past the port watcher's first look for new ports, which must make no list
         for (QComboBox *box : lazy.findChildren<QComboBox *>())
             QVERIFY2(!form::hasPopupList(box), qPrintable(box->objectName()));
         // The pages can be polished before the lazy window's first 100 ms display pass has filled its
