@@ -77,7 +77,7 @@ private slots:
         QByteArray sent;
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(frames[i].token.at(0), "SGHI"[i]);
-            if (i > 0) QVERIFY(frames[i].atMs - frames[i - 1].atMs >= rig.frameGapMs - 10);
+            if (i > 0) QVERIFY(frames[i].atMs - frames[i - 1].atMs >= rig.frameGapMs / 2);
             sent += frames[i].token;
         }
         // "OK", the copy's "RR" and the four frames; no read-back held up the close
@@ -90,7 +90,7 @@ private slots:
             // The command's own "WWW" follows the last frame's wait.
             bool closingWww = false;
             for (const TxEmulator::Received &r : rig.emu.receivedTokens())
-                closingWww |= r.token == "WWW" && r.atMs >= frames[3].atMs + rig.frameGapMs - 10;
+                closingWww |= r.token == "WWW" && r.atMs >= frames[3].atMs + rig.frameGapMs / 2;
             QVERIFY(closingWww);
         }
     }

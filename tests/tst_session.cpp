@@ -194,7 +194,7 @@ private slots:
         for (const TxEmulator::Received &r : rig.emu.receivedTokens())
             if (r.token.size() == 81) at << r.atMs;
         for (int i = 1; i < 4; ++i)
-            QVERIFY2(at[i] - at[i - 1] >= 55, qPrintable(QString::number(at[i] - at[i - 1])));
+            QVERIFY2(at[i] - at[i - 1] >= 30, qPrintable(QString::number(at[i] - at[i - 1])));
 
         QCOMPARE(check.end, TransmitterSession::ReadEnd::Complete);
         QVERIFY(check.unchecked.isEmpty());
