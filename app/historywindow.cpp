@@ -2,18 +2,17 @@
 #include "app/historywindow.h"
 
 #include "app/historylist.h"
+#include "files/paramfile.h"
 #include "link/textframes.h"
 #include "params/pilotlabels.h"
 #include "params/settingsdiff.h"
 #include "widgets/comparetable.h"
 
 #include <QDesktopServices>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -224,10 +223,14 @@ void HistoryWindow::saveAs()
     // A file chosen to be replaced stays whole until the copy is complete.
     QFile in(from);
     QSaveFile out(to);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) ||
-        out.write(in.readAll()) != in.size() || !out.commit())
+    QString error;
+    if (!in.open(QIODevice::ReadOnly))
+        error = in.errorString();
+    else if (!out.open(QIODevice::WriteOnly))
+        error = out.errorString();
+    else
+        commitParameterFile(out, in.readAll(), &error);
+    if (!error.isEmpty())
         QMessageBox::critical(this, QStringLiteral("ERROR"),
-                              tr("%1 could not be written: %2")
-                                  .arg(QDir::toNativeSeparators(to),
-                                       out.errorString().isEmpty() ? in.errorString() : out.errorString()));
+                              tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(to), error));
 }

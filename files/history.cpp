@@ -179,10 +179,11 @@ HistoryStore::Kept HistoryStore::keep(const ParameterSet &set, HistoryEvent even
     } while (QFileInfo::exists(m_folder + QLatin1Char('/') + name));
 
     QSaveFile file(m_folder + QLatin1Char('/') + name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly)) {
         *error = file.errorString();
         return Kept::Failed;
     }
+    if (!commitParameterFile(file, bytes, error)) return Kept::Failed;
     // The entry is kept even if its index line is not: it is only the port and versions.
     QFile index(m_folder + QLatin1Char('/') + kIndexName);
     if (index.open(QIODevice::Append))

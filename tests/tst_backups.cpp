@@ -48,6 +48,14 @@ bool holds(const QString &path, const ParameterSet &model)
     return parameterFileBytes(entry) == parameterFileBytes(expected);
 }
 
+// A model as the transmitter holds one: every value within what the sanitiser lets through.
+ParameterSet validModel(QRandomGenerator &rng)
+{
+    ParameterSet p = randomValidParameters(rng);
+    sanitise(p);
+    return p;
+}
+
 QStringList events(const HistoryStore &store)
 {
     QStringList list;
@@ -91,8 +99,7 @@ private slots:
         QFETCH(QStringList, kept);
         LinkRig rig;
         QRandomGenerator rng(9);
-        ParameterSet first = randomValidParameters(rng);
-        sanitise(first);
+        const ParameterSet first = validModel(rng);
         rig.emu.setModel(first);
         QVERIFY(rig.start());
         QVERIFY(rig.openLink());
@@ -102,8 +109,7 @@ private slots:
         rig.button("toolButton_Read")->click(); // the same model again: no second entry
 
         // The model changes on the transmitter (its own menus) and the form is edited.
-        ParameterSet second = randomValidParameters(rng);
-        sanitise(second);
+        const ParameterSet second = validModel(rng);
         rig.emu.setModel(second);
         params.sub4 = second.sub4 == 50 ? 51 : 50;
         const QString file = dir->filePath("model.txt");
@@ -158,8 +164,7 @@ private slots:
     {
         LinkRig rig;
         QRandomGenerator rng(4);
-        ParameterSet model = randomValidParameters(rng);
-        sanitise(model);
+        const ParameterSet model = validModel(rng);
         rig.emu.setModel(model);
         QVERIFY(rig.start());
         QVERIFY(rig.openLink());
