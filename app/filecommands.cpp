@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/loadpreview.h"
 #include "app/mainwindow.h"
 #include "files/filedialogs.h"
 #include "files/fileslog.h"
 #include "files/loadquestion.h"
 #include "files/paramfile.h"
 #include "files/savetarget.h"
+#include "params/pilotlabels.h"
+#include "params/rules.h"
+#include "params/settingsdiff.h"
 #include "params/trimlock.h"
 
 #include "ui_mainwindow.h"
@@ -49,7 +53,7 @@ void MainWindow::on_toolButton_Save_clicked()
         return;
     }
     if (!backUpBefore(HistoryEvent::BeforeSave)) return; // the old file stays as it was
-    const FormEdits::Mark saved = document.edits.mark();
+    const FormUndo::Mark saved = document.undo.mark();
     SendData1();
     SendData2();
     SendData3();
@@ -64,6 +68,30 @@ void MainWindow::on_toolButton_Save_clicked()
     checkSend(QStringLiteral("Saved to %1; the transmitter holds every setting sent.")
                   .arg(QFileInfo(path).fileName()),
               HistoryEvent::Saved);
+}
+
+std::optional<QVector<const NamedField *>> MainWindow::transmitterValuesToKeep(const ParameterSet &fromFile,
+                                                                               const LoadedFrames &loaded,
+                                                                               const QString &path)
+{
+    const QVector<const NamedField *> none;
+    if (!document.onTransmitter) return none; // nothing to compare with: LOAD goes on as it always has
+    ParameterSet candidate = params;
+    copyLoadedFrames(fromFile, loaded, candidate);
+    selectDualRate(candidate);
+    sanitise(candidate);
+    const SettingsDiff diff = compareLoadedSettings(candidate, *document.onTransmitter);
+    if (diff.differing.isEmpty()) return none;
+    QVector<CompareTable::Row> rows;
+    for (const NamedField *f : diff.differing)
+        rows.append({pilotLabel(*f), valueText(*f, candidate), valueText(*f, *document.onTransmitter)});
+    const std::optional<QVector<int>> ticked =
+        askLoadPreview(this, QFileInfo(path).fileName(), rows, diff.equal);
+    if (!ticked) return std::nullopt;
+    QVector<const NamedField *> kept;
+    for (int i = 0; i < diff.differing.size(); ++i)
+        if (!ticked->contains(i)) kept << diff.differing[i];
+    return kept;
 }
 
 void MainWindow::on_toolButton_Load_clicked()
@@ -98,16 +126,20 @@ void MainWindow::on_toolButton_Load_clicked()
     const bool whole = loaded.s && loaded.g && loaded.h && loaded.i;
     if (!whole && !confirmPartialLoad(this, path, loaded)) return;
     if (!backUpBefore(HistoryEvent::BeforeLoad)) return;
-    const FormEdits::Mark loadedAt = document.edits.mark();
+    const std::optional<QVector<const NamedField *>> kept = transmitterValuesToKeep(fromFile, loaded, path);
+    if (!kept) return; // the pilot cancelled: nothing sent, the form as it was
     copyLoadedFrames(fromFile, loaded, params);
-    if (whole) {
-        document.source = FormSource::Model;
-        settleEdits(loadedAt);
-    }
-
+    if (document.onTransmitter) copySettings(*document.onTransmitter, *kept, params);
     // Correct what the file got wrong before it reaches the transmitter, not after.
     Dr_DataSelet();
     FalseSaveData();
+    document.undo.changed(QStringLiteral("LOAD %1").arg(QFileInfo(path).fileName()));
+    refreshMarks();
+    const FormUndo::Mark loadedAt = document.undo.mark();
+    if (whole && kept->isEmpty()) {
+        document.source = FormSource::Model;
+        settleEdits(loadedAt);
+    }
     sendForm();
     Dr_DataSelet();
     FalseSaveData();

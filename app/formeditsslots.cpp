@@ -25,8 +25,8 @@ void MainWindow::noteEdit()
 {
     // The display pass's setters re-enter the slots to store back what the editors show.
     if (showingForm) return;
-    document.edits.note();
-    setWindowModified(true);
+    document.undo.edited(sender());
+    refreshMarks();
 }
 
 // The display pass re-enters these as it sets the editors; it is asked first, the look-up being a scan.
@@ -40,13 +40,12 @@ void MainWindow::noteEdit(DoubleField field)
     if (!showingForm && carried(field)) noteEdit();
 }
 
-void MainWindow::settleEdits(FormEdits::Mark at)
+void MainWindow::settleEdits(FormUndo::Mark at)
 {
-    document.edits.settle(at);
-    setWindowModified(document.edits.pending());
+    document.undo.settle(at); // the title follows the stack's clean state
 }
 
 bool MainWindow::mayReplaceForm(const QString &consequence)
 {
-    return !document.edits.pending() || askAboutEdits(this, consequence, false) == EditsChoice::Discard;
+    return !document.undo.pending() || askAboutEdits(this, consequence, false) == EditsChoice::Discard;
 }

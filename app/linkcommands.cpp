@@ -70,6 +70,9 @@ void MainWindow::on_openButton_clicked()
     }
     rememberPortName(name);
     if (notice) notice->dismiss(); // an earlier "link lost" no longer holds
+    // Another transmitter may be on the cable now: nothing is known of it until it answers.
+    document.onTransmitter.reset();
+    refreshMarks();
 }
 
 void MainWindow::serialPort_readyRead()
@@ -128,7 +131,9 @@ bool MainWindow::backUpBefore(HistoryEvent before)
     const TransmitterSession::ReadEnd end = transmitter.read(scratch, kReadBackWaits);
     if (end == TransmitterSession::ReadEnd::Interrupted) return false; // the lost link has its notice
     if (end == TransmitterSession::ReadEnd::Complete) {
-        keepInHistory(historySettings(scratch, params, transmitter.liveTrims()), before);
+        const ParameterSet held = historySettings(scratch, params, transmitter.liveTrims());
+        keepInHistory(held, before);
+        knowTransmitter(held);
         return true;
     }
     return askFirst(this,
@@ -143,8 +148,11 @@ bool MainWindow::checkSend(const QString &doneText, HistoryEvent after)
     const TransmitterSession::SendCheck check =
         transmitter.checkSent({std::begin(kSendOrder), std::end(kSendOrder)}, kReadBackWaits);
     if (check.end == TransmitterSession::ReadEnd::Interrupted) return false; // said elsewhere, or closing
-    if (check.end == TransmitterSession::ReadEnd::Complete)
-        keepInHistory(historySettings(check.held, params, transmitter.liveTrims()), after);
+    if (check.end == TransmitterSession::ReadEnd::Complete) {
+        const ParameterSet held = historySettings(check.held, params, transmitter.liveTrims());
+        keepInHistory(held, after);
+        knowTransmitter(held); // a read-back that differs leaves the differing settings marked
+    }
     if (check.clean()) {
         noticeBar()->post(doneText);
         return true;
@@ -167,13 +175,15 @@ void MainWindow::on_toolButton_Read_clicked()
     if (!mayReplaceForm(QStringLiteral("READ replaces them with the transmitter's settings.")) ||
         !transmitter.isOpen())
         return;
-    const FormEdits::Mark before = document.edits.mark();
+    const FormUndo::Mark before = document.undo.mark();
     transmitter.read(params, kReadWaits);
+    formReplaced();
     if (!transmitter.isOpen()) return; // the lost link has its own notice
     if (transmitter.answer().complete()) {
         document.source = FormSource::Model;
         settleEdits(before);
         keepInHistory(params, HistoryEvent::Read);
+        knowTransmitter(params);
         return;
     }
     // The form now holds no model the transmitter has; WRITE asks before sending it.
@@ -192,7 +202,7 @@ void MainWindow::on_toolButton_Send_clicked()
         if (!confirmed || !linkIsOpenOrAsk()) return;
     }
     if (!backUpBefore(HistoryEvent::BeforeWrite)) return;
-    const FormEdits::Mark sent = document.edits.mark();
+    const FormUndo::Mark sent = document.undo.mark();
     sendForm();
     if (checkSend(QStringLiteral("WRITE checked: the transmitter holds every setting sent."),
                   HistoryEvent::Written)) {
@@ -222,9 +232,12 @@ void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
     // The cable may go while the question is open: then nothing is reset, as if it had been closed.
     if (!confirmFactoryReset(this) || !linkIsOpenOrAsk()) return;
     if (!backUpBefore(lockTrims ? HistoryEvent::BeforeReset : HistoryEvent::BeforeDataReset)) return;
-    const FormEdits::Mark sent = document.edits.mark();
     RestData();
     RestData2();
+    // One step, so Ctrl+Z brings the form's settings back to WRITE them again.
+    document.undo.changed(lockTrims ? QStringLiteral("RESET") : QStringLiteral("DATA RESET"));
+    refreshMarks();
+    const FormUndo::Mark sent = document.undo.mark();
     SendData1();
     SendData2();
     SendData3();

@@ -12,6 +12,8 @@
 #include <QCloseEvent>
 #include <QTimer>
 
+#include <utility>
+
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
@@ -37,8 +39,13 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(&transmitter, &TransmitterSession::readTaken, this, [this] {
         Dr_DataSelet();
         FalseSaveData();
+        // What the transmitter sent is no step of the pilot's: the next edit's step starts here.
+        if (std::exchange(settingsReceived, false)) document.undo.rebase();
     });
-    connect(&transmitter, &TransmitterSession::modelBlockDecoded, this, &MainWindow::ui_Display);
+    connect(&transmitter, &TransmitterSession::modelBlockDecoded, this, [this] {
+        settingsReceived = true;
+        ui_Display();
+    });
     portList = new PortWatcher(ui->portNameBox, this); // lists the ports as the box is first drawn
     ui->tabWidget->setCurrentIndex(0);
 
@@ -62,7 +69,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (document.edits.pending()) {
+    if (document.undo.pending()) {
         const EditsChoice choice =
             askAboutEdits(this, QStringLiteral("Closing the window loses them."), true);
         if (choice != EditsChoice::Discard) {
@@ -71,7 +78,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
             if (choice == EditsChoice::Save)
                 QTimer::singleShot(0, this, [this] {
                     on_toolButton_Save_clicked();
-                    if (!document.edits.pending()) close();
+                    if (!document.undo.pending()) close();
                 });
             return;
         }

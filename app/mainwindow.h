@@ -12,7 +12,11 @@
 #include "link/transmittersession.h"
 #include "params/parameterset.h" // the slots all work on the program-wide params
 
+class ChangesWindow;
 class HistoryWindow;
+class PendingMarks;
+class QMenu;
+class QToolButton;
 class NoticeBar;
 class PortWatcher;
 class QAbstractButton;
@@ -207,6 +211,27 @@ private:
     void setUpShortcuts();
     void setUpViews();
     void showHistory();
+    // A stored value as the form shows it: a choice's text, the alarms in volts, else the number.
+    QString formValueText(const NamedField &f, int stored) const;
+    QString valueText(const NamedField &f, const ParameterSet &set);
+
+    // What the transmitter holds against the form: the marks, the Changes view, the editors' menus.
+    void setUpChanges(QMenu *views, QToolButton *count);
+    void refreshMarks();
+    void knowTransmitter(const ParameterSet &held);
+    // The form took values that are no step of the pilot's (received, or a command's).
+    void formReplaced();
+    void showChanges();
+    void fillChanges();
+    // Copies `settings` from `from` into the form as one undo step.
+    void takeSettings(const ParameterSet &from, const QVector<const NamedField *> &settings,
+                      const QString &step);
+    void extendEditorMenu(QMenu *menu, QWidget *editor);
+    // LOAD's look before sending: the settings whose transmitter value the pilot keeps (none when the
+    // file changes nothing or the transmitter is not known), or nothing when the pilot cancels.
+    std::optional<QVector<const NamedField *>> transmitterValuesToKeep(const ParameterSet &fromFile,
+                                                                       const struct LoadedFrames &loaded,
+                                                                       const QString &path);
 
     // Link helpers behind the command slots.
     void holdOff(QAbstractButton *button);
@@ -230,7 +255,7 @@ private:
     void noteEdit();
     void noteEdit(IntField field);
     void noteEdit(DoubleField field);
-    void settleEdits(FormEdits::Mark at);
+    void settleEdits(FormUndo::Mark at);
     // Before READ or LOAD replaces the form: true unless pending edits would be lost and the pilot
     // keeps them.
     bool mayReplaceForm(const QString &consequence);
@@ -245,8 +270,11 @@ private:
     NoticeBar *notice = nullptr;   // made on first use
     HistoryStore history;
     HistoryWindow *historyWindow = nullptr; // made when first asked for
-    bool historyFailureSaid = false;        // a failure to keep is said once a session
-    bool showingForm = false;               // the display pass is setting the editors
+    ChangesWindow *changesWindow = nullptr; // made when first asked for
+    PendingMarks *marks = nullptr;
+    bool historyFailureSaid = false; // a failure to keep is said once a session
+    bool showingForm = false;        // the display pass is setting the editors
+    bool settingsReceived = false;   // a READ's block reached the form since the last take
 };
 
 // The keys that close the window: the desktop's Quit, else Ctrl+Q.

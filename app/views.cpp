@@ -7,6 +7,7 @@
 #include "ui_mainwindow.h"
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QToolButton>
 
@@ -35,7 +36,15 @@ QComboBox *choiceBoxOf(const Ui::MainWindow &ui, IntField field)
 // One button in the tab bar's free corner: the views that sit beside the form, each with its key.
 void MainWindow::setUpViews()
 {
-    auto *views = new QToolButton(ui->tabWidget);
+    auto *corner = new QWidget(ui->tabWidget);
+    auto *row = new QHBoxLayout(corner);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto *count = new QToolButton(corner);
+    count->setObjectName(QStringLiteral("pendingCount"));
+    count->setToolTip(QStringLiteral("Show the settings the transmitter does not hold (Ctrl+D)"));
+    count->setFocusPolicy(Qt::NoFocus);
+    count->hide();
+    auto *views = new QToolButton(corner);
     views->setObjectName(QStringLiteral("viewsButton"));
     views->setText(QStringLiteral("Views"));
     views->setToolTip(QStringLiteral("Windows beside the form"));
@@ -48,7 +57,16 @@ void MainWindow::setUpViews()
     history->setShortcutContext(Qt::WindowShortcut);
     addAction(history); // the key works wherever focus is in the window
     views->setMenu(menu);
-    ui->tabWidget->setCornerWidget(views, Qt::TopRightCorner);
+    row->addWidget(count);
+    row->addWidget(views);
+    ui->tabWidget->setCornerWidget(corner, Qt::TopRightCorner);
+    setUpChanges(menu, count);
+}
+
+QString MainWindow::formValueText(const NamedField &f, int stored) const
+{
+    const QComboBox *box = f.volts ? nullptr : choiceBoxOf(*ui, f.field);
+    return box && stored >= 0 && stored < box->count() ? box->itemText(stored) : pilotValue(f, stored);
 }
 
 void MainWindow::showHistory()
@@ -56,17 +74,10 @@ void MainWindow::showHistory()
     if (!historyWindow) {
         HistoryWindow::Form form;
         form.values = [] { return params; };
-        form.show = [this](const NamedField &f, int stored) {
-            const QComboBox *box = f.volts ? nullptr : choiceBoxOf(*ui, f.field);
-            return box && stored >= 0 && stored < box->count() ? box->itemText(stored)
-                                                               : pilotValue(f, stored);
-        };
+        form.show = [this](const NamedField &f, int stored) { return formValueText(f, stored); };
         // Into the form only: the title shows the edit, and WRITE sends it.
         form.restore = [this](const ParameterSet &from, const QVector<const NamedField *> &settings) {
-            copySettings(from, settings, params);
-            Dr_DataSelet();
-            ui_Display();
-            noteEdit();
+            takeSettings(from, settings, QStringLiteral("Restore from history"));
         };
         historyWindow = new HistoryWindow(history.folder(), form, this);
     }

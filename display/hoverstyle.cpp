@@ -21,9 +21,9 @@ void applyStyleSheetResource(QComboBox *box, const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return;
     const QByteArray bytes = file.readAll();
-    // The resources predate keyboard focus; the box keeps its focus mark under either.
+    // The resources predate keyboard focus and the pending tint; the box keeps both marks under either.
     box->setStyleSheet(QString::fromUtf8(bytes.constData(), int(qstrnlen(bytes.constData(), bytes.size()))) +
-                       form::focusRule(QStringLiteral("QComboBox")));
+                       form::editorMarkRules(QStringLiteral("QComboBox")));
     file.close();
 }
 

@@ -55,6 +55,9 @@ const NamedField *shownSetting(const EditorEntry &editor, const ParameterSet &p)
     const int k = selectedChannel(p);
     const bool down = p.DR_POSI != 0;
     namespace f = fields;
+    // UP and DOWN are carried for the selected channel too, but its storage is what they edit.
+    if (editor.field == &ParameterSet::DR_UP1) return k < 0 ? nullptr : namedField(f::DR_UP_CH[k]);
+    if (editor.field == &ParameterSet::DR_DOWN1) return k < 0 ? nullptr : namedField(f::DR_DOWN_CH[k]);
     if (editor.field == &ParameterSet::DR_RATE)
         return k < 0 ? nullptr : namedField(down ? f::DR_DOWN_CH[k] : f::DR_UP_CH[k]);
     if (editor.field == &ParameterSet::DR_EXP)

@@ -16,8 +16,8 @@ struct EditorEntry {
 // Every editor bound to a field (not the boxes the display pass only holds), in the form's order.
 const QVector<EditorEntry> &editorEntries();
 
-// The setting an editor shows now, or nullptr when it shows none a frame carries. The D/R rate and
-// exponential show the storage of the selected channel and position, so the answer follows `p`.
+// The setting an editor shows now, or nullptr when it shows none a frame carries. The D/R editors show
+// the storage of the selected channel (and position), so the answer follows `p`.
 const NamedField *shownSetting(const EditorEntry &editor, const ParameterSet &p);
 
 // The editor to go to for a setting: its own, or for the D/R storage the editor that shows the

@@ -3,10 +3,23 @@
 
 #include "link/textframes.h"
 
-SettingsDiff compareSettings(const ParameterSet &a, const ParameterSet &b)
+#include <algorithm>
+
+namespace {
+
+enum class Which { All, Form, Loaded };
+
+bool selectedDualRate(const NamedField &f)
+{
+    return f.field == &ParameterSet::DR_UP1 || f.field == &ParameterSet::DR_DOWN1;
+}
+
+SettingsDiff compare(const ParameterSet &a, const ParameterSet &b, Which which)
 {
     SettingsDiff diff;
     for (const NamedField &f : kNamedFields) {
+        if ((which == Which::Form && !formSetting(f)) || (which == Which::Loaded && selectedDualRate(f)))
+            continue;
         // Volts are compared as the file carries them, in tenths.
         const bool same =
             f.volts ? voltsToTenths(a.*f.volts) == voltsToTenths(b.*f.volts) : a.*f.field == b.*f.field;
@@ -16,6 +29,31 @@ SettingsDiff compareSettings(const ParameterSet &a, const ParameterSet &b)
             diff.differing.append(&f);
     }
     return diff;
+}
+
+} // namespace
+
+SettingsDiff compareSettings(const ParameterSet &a, const ParameterSet &b)
+{
+    return compare(a, b, Which::All);
+}
+
+SettingsDiff compareFormSettings(const ParameterSet &a, const ParameterSet &b)
+{
+    return compare(a, b, Which::Form);
+}
+
+SettingsDiff compareLoadedSettings(const ParameterSet &a, const ParameterSet &b)
+{
+    return compare(a, b, Which::Loaded);
+}
+
+bool formSetting(const NamedField &f)
+{
+    const auto in = [&](const auto &group) {
+        return std::find(std::begin(group), std::end(group), f.field) != std::end(group);
+    };
+    return !in(fields::StkTrim) && !selectedDualRate(f);
 }
 
 void copySettings(const ParameterSet &from, const QVector<const NamedField *> &settings, ParameterSet &to)

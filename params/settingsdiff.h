@@ -13,5 +13,13 @@ struct SettingsDiff {
 
 SettingsDiff compareSettings(const ParameterSet &a, const ParameterSet &b);
 
+// The settings the pilot changes on the form, compared the same way: not the trims, which follow
+// telemetry, nor the D/R UP and DOWN of the selected channel, which follow its storage.
+SettingsDiff compareFormSettings(const ParameterSet &a, const ParameterSet &b);
+bool formSetting(const NamedField &f);
+// What a file would change on the transmitter: every setting but the D/R UP and DOWN of the selected
+// channel (the trims go out with the file, so they count).
+SettingsDiff compareLoadedSettings(const ParameterSet &a, const ParameterSet &b);
+
 // Copies the given settings (the volts with their tenths) from `from` into `to`.
 void copySettings(const ParameterSet &from, const QVector<const NamedField *> &settings, ParameterSet &to);

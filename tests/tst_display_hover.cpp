@@ -55,8 +55,9 @@ class TestDisplayHover : public QObject
 private slots:
     void initTestCase()
     {
-        // Each with the focus mark after it.
-        const QString focus = "QComboBox:focus{\nborder-color:rgba(255,170,0,255);\n}\n";
+        // Each with the pending tint and the focus mark after it.
+        const QString focus = "QComboBox[pending=\"true\"]{\nbackground-color: rgb(110, 60, 190);\n}\n"
+                              "QComboBox:focus{\nborder-color:rgba(255,170,0,255);\n}\n";
         restingSheet = support::resourceSheet(":/comboBox_REV.qss") + focus;
         normalSheet = support::resourceSheet(":/comboBox.qss") + focus;
         QVERIFY(restingSheet.contains("QComboBox:hover"));

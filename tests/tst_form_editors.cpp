@@ -22,6 +22,7 @@ QString editorSheet(const QString &cls, int px)
                " color:rgba(255,255,255,255); padding:0px;}"
                "%1:hover{background-color:rgba(100,255,100,100); border-color:rgba(255,255,255,255);"
                " color:rgba(255,255,255,255);}"
+               "%1[pending=\"true\"]{background-color: rgb(110, 60, 190);}"
                "%1:focus{border-color:rgba(255,170,0,255);}")
         .arg(cls)
         .arg(px);

@@ -191,8 +191,7 @@ private slots:
         params.sub1 = 17;
         params.Lepa3 = 90;
         params.THCURE_Data04 = 60;
-        params.StkTrim2 = 130;
-        params.Volt = 3.9;
+        params.Volt = 3.9; // the trims are the stream's, as they were when this was recorded
         rig.emu.stopStreaming(); // no stream: every "WWW" on the line is the command's
         QTest::qWait(250);       // the form shows the new values before the pilot presses WRITE
         const int before = rig.emu.receivedTokens().size();

@@ -33,11 +33,13 @@ const QString kHover[] = {"background-color:rgba(100,255,100,100);", "border-col
                           kWhiteText};
 
 const QString kFocusColour = "rgba(255,170,0,255)";
+// A value not on the transmitter: a deeper violet-blue, still white-on-dark like every editor.
+const QString kPendingBackground = "background-color: rgb(110, 60, 190);";
 
 QString editor(const QString &cls, int px)
 {
     return rule(cls, boxed(kBlue, QString("font:bold %1px;").arg(px), kWhiteText)) +
-           rule(cls + ":hover", {kHover[0], kHover[1], kHover[2]}) + focusRule(cls);
+           rule(cls + ":hover", {kHover[0], kHover[1], kHover[2]}) + editorMarkRules(cls);
 }
 
 QString lineEdit(const QString &background, int px, const QString &color)
@@ -172,6 +174,16 @@ BarColours barColours(Look look)
 QString focusRule(const QString &className)
 {
     return rule(className + ":focus", {"border-color:" + kFocusColour + ";"});
+}
+
+QString pendingRule(const QString &className)
+{
+    return rule(className + "[pending=\"true\"]", {kPendingBackground});
+}
+
+QString editorMarkRules(const QString &className)
+{
+    return pendingRule(className) + focusRule(className);
 }
 
 QString styleSheet(Look look, const char *className)

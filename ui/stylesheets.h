@@ -43,6 +43,12 @@ enum class Look : unsigned char {
 // sheets, so a focused control keeps it under the pointer too.
 QString focusRule(const QString &className);
 
+// The tint of an editor whose value is not on the transmitter (its dynamic property "pending" set).
+// Before the focus mark and after the hover rule, so the tint stays under the pointer.
+QString pendingRule(const QString &className);
+// Both marks an editor's sheet ends with, in that order.
+QString editorMarkRules(const QString &className);
+
 // A channel bar's two colours: the groove (what is left empty) and the chunk (what is filled). Its sheet is
 // written from them, and the bars' own painter fills with them.
 struct BarColours {

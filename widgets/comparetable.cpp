@@ -29,6 +29,8 @@ CompareTable::CompareTable(QWidget *parent)
     layout->addWidget(all);
     layout->addWidget(tree);
     connect(all, &QCheckBox::clicked, this, &CompareTable::tickAll);
+    connect(tree, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem *item) { emit rowActivated(tree->indexOfTopLevelItem(item)); });
     connect(tree, &QTreeWidget::itemChanged, this, [this] {
         if (updating) return;
         const QVector<int> ticked = tickedRows();

@@ -34,6 +34,8 @@ public:
 
 signals:
     void tickedChanged();
+    // A row double-clicked or entered.
+    void rowActivated(int row);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

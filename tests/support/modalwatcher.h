@@ -4,6 +4,7 @@
 // Answers the modal boxes and file dialogs a command opens, so a test can click a button and go on.
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -50,6 +51,10 @@ public:
     QString answer;
     // Runs when a box is seen, before it is answered.
     std::function<void()> beforeAnswer;
+    // LOAD's look at what a file changes: sent as it stands unless this returns false (Cancel); it
+    // may untick rows first.
+    std::function<bool(QDialog *)> onLoadPreview;
+    int loadPreviews = 0;
 
 private:
     static QString plain(const QAbstractButton *b) { return b ? QString(b->text()).remove('&') : QString(); }
@@ -67,6 +72,10 @@ private:
                 press->click();
             else
                 box->done(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+        } else if (modal && modal->objectName() == QLatin1String("loadPreview")) {
+            auto *preview = static_cast<QDialog *>(modal);
+            ++loadPreviews;
+            preview->done(!onLoadPreview || onLoadPreview(preview) ? QDialog::Accepted : QDialog::Rejected);
         } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
             if (dialog != lastDialog)
                 dialogs.append({dialog->directory().absolutePath(), dialog->nameFilters()});

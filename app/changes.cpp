@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/changeswindow.h"
+#include "app/editormenus.h"
+#include "app/gotoeditor.h"
+#include "app/mainwindow.h"
+#include "app/pendingmarks.h"
+#include "params/pilotlabels.h"
+#include "params/rules.h"
+#include "params/settingsdiff.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QToolButton>
+
+namespace {
+
+QList<QKeySequence> keysOr(QKeySequence::StandardKey key, const QKeySequence &fallback)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    if (!keys.contains(fallback)) keys << fallback;
+    return keys;
+}
+
+} // namespace
+
+// The marks, the undo keys and the editors' menus; the Changes view is made when first asked for.
+void MainWindow::setUpChanges(QMenu *views, QToolButton *count)
+{
+    marks = new PendingMarks(
+        ui->tabWidget, ui->tabWidget, count,
+        [this](const NamedField &f, const ParameterSet &set) { return valueText(f, set); }, this);
+    connect(count, &QToolButton::clicked, this, &MainWindow::showChanges);
+    QAction *changes = views->addAction(QStringLiteral("Changes..."), this, &MainWindow::showChanges);
+    changes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    changes->setShortcutContext(Qt::WindowShortcut);
+    addAction(changes);
+
+    QUndoStack &stack = document.undo.stack();
+    QAction *undo = stack.createUndoAction(this, QStringLiteral("Undo"));
+    undo->setShortcuts(keysOr(QKeySequence::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)));
+    QAction *redo = stack.createRedoAction(this, QStringLiteral("Redo"));
+    redo->setShortcuts(keysOr(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    for (QAction *a : {undo, redo}) {
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a); // wherever focus is in the window
+        views->addAction(a);
+    }
+    connect(&stack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    document.undo.shown = [this] {
+        Dr_DataSelet();
+        ui_Display();
+        refreshMarks();
+    };
+    // A new stay in an editor starts a new step: typed digits merge only while the box keeps focus.
+    connect(qApp, &QApplication::focusChanged, this, [this] { document.undo.breakMerge(); });
+
+    auto *menus = new EditorMenus(this);
+    menus->extend = [this](QMenu *menu, QWidget *editor) { extendEditorMenu(menu, editor); };
+    for (const PendingMarks::Editor &e : marks->editors()) menus->watch(e.widget);
+}
+
+QString MainWindow::valueText(const NamedField &f, const ParameterSet &set)
+{
+    return formValueText(f, f.volts ? voltsToTenths(set.*f.volts) : set.*f.field);
+}
+
+void MainWindow::refreshMarks()
+{
+    marks->refresh(params, document.onTransmitter);
+    if (changesWindow && changesWindow->isVisible()) fillChanges();
+}
+
+void MainWindow::knowTransmitter(const ParameterSet &held)
+{
+    document.onTransmitter = held;
+    refreshMarks();
+}
+
+void MainWindow::formReplaced()
+{
+    document.undo.rebase();
+    refreshMarks();
+}
+
+void MainWindow::fillChanges()
+{
+    QVector<ChangesWindow::Change> rows;
+    const bool known = document.onTransmitter.has_value();
+    for (const NamedField *f : marks->settings())
+        rows.append({f, pilotLabel(*f), valueText(*f, params), valueText(*f, *document.onTransmitter)});
+    changesWindow->showChanges(rows, marks->equalCount(), known);
+}
+
+void MainWindow::showChanges()
+{
+    if (!changesWindow) {
+        changesWindow = new ChangesWindow(this);
+        connect(changesWindow, &ChangesWindow::goTo, this,
+                [this](const NamedField *f) { goToEditor(ui->tabWidget, marks->widgetFor(*f)); });
+        connect(changesWindow, &ChangesWindow::revert, this,
+                [this](const QVector<const NamedField *> &settings) {
+                    if (document.onTransmitter)
+                        takeSettings(*document.onTransmitter, settings,
+                                     QStringLiteral("Revert %1 settings").arg(settings.size()));
+                });
+    }
+    fillChanges();
+    changesWindow->show();
+    changesWindow->raise();
+    changesWindow->activateWindow();
+}
+
+void MainWindow::takeSettings(const ParameterSet &from, const QVector<const NamedField *> &settings,
+                              const QString &step)
+{
+    copySettings(from, settings, params);
+    Dr_DataSelet();
+    ui_Display();
+    document.undo.changed(step);
+    refreshMarks();
+}
+
+void MainWindow::extendEditorMenu(QMenu *menu, QWidget *editor)
+{
+    const PendingMarks::Editor *e = marks->editorOf(editor);
+    const NamedField *shown = e ? shownSetting(*e->entry, params) : nullptr;
+    if (!shown) return;
+    const QString label = pilotLabel(*shown);
+    if (document.onTransmitter && marks->settings().contains(shown)) {
+        const ParameterSet held = *document.onTransmitter;
+        menu->addAction(
+            QStringLiteral("Revert to the transmitter's value (%1)").arg(valueText(*shown, held)), this,
+            [this, held, shown, label] { takeSettings(held, {shown}, QStringLiteral("Revert ") + label); });
+    }
+    // What RESET would make of this setting, the rest of the form as it is.
+    ParameterSet factory = params;
+    resetFirstHalf(factory);
+    resetSecondHalf(factory);
+    selectDualRate(factory);
+    QAction *reset = menu->addAction(
+        QStringLiteral("Reset to the factory value (%1)").arg(valueText(*shown, factory)), this,
+        [this, factory, shown, label] { takeSettings(factory, {shown}, QStringLiteral("Reset ") + label); });
+    reset->setEnabled(compareFormSettings(params, factory).differing.contains(shown));
+}

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/changeswindow.h"
+
+#include "widgets/comparetable.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ChangesWindow::ChangesWindow(QWidget *parent) : QDialog(parent), m_table(new CompareTable(this))
+{
+    setObjectName(QStringLiteral("changesWindow"));
+    setWindowTitle(QStringLiteral("Changes"));
+    auto *buttons = new QDialogButtonBox(this);
+    m_revert = buttons->addButton(QStringLiteral("Revert"), QDialogButtonBox::ActionRole);
+    m_revert->setObjectName(QStringLiteral("changesRevert"));
+    m_revert->setToolTip(
+        QStringLiteral("Put the transmitter's values of the ticked settings back into the form"));
+    m_revert->setAutoDefault(false); // Enter on a row goes to its editor
+    buttons->addButton(QDialogButtonBox::Close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_table);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    connect(m_table, &CompareTable::rowActivated, this, [this](int row) {
+        if (row >= 0 && row < m_settings.size()) emit goTo(m_settings[row]);
+    });
+    connect(m_table, &CompareTable::tickedChanged, this,
+            [this] { m_revert->setEnabled(!m_table->tickedRows().isEmpty()); });
+    connect(m_revert, &QPushButton::clicked, this, [this] {
+        QVector<const NamedField *> ticked;
+        for (int row : m_table->tickedRows()) ticked << m_settings[row];
+        emit revert(ticked);
+    });
+    resize(720, 480);
+}
+
+void ChangesWindow::showChanges(const QVector<Change> &changes, int equal, bool known)
+{
+    m_settings.clear();
+    if (!known) {
+        m_table->showMessage(
+            QStringLiteral("What the transmitter holds is not known yet: READ it, or send the form to it."));
+        m_revert->setEnabled(false);
+        return;
+    }
+    QVector<CompareTable::Row> rows;
+    for (const Change &c : changes) {
+        m_settings << c.setting;
+        rows.append({c.label, c.form, c.transmitter});
+    }
+    m_table->setRows(rows, equal, QStringLiteral("Form"), QStringLiteral("Transmitter"));
+}

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/editormenus.h"
+
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+
+namespace {
+const char kEditorProperty[] = "txconfigEditor";
+}
+
+void EditorMenus::watch(QWidget *editor)
+{
+    editor->installEventFilter(this);
+    if (qobject_cast<QAbstractSpinBox *>(editor)) {
+        // The spin box builds its menu on its line edit; the menu is met as it is made.
+        if (auto *line = editor->findChild<QLineEdit *>()) {
+            line->setProperty(kEditorProperty, QVariant::fromValue(static_cast<QObject *>(editor)));
+            line->installEventFilter(this);
+        }
+    }
+}
+
+bool EditorMenus::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+        // Ignored and eaten: the text's own undo does not claim the key, so the window's shortcut runs.
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            (key->key() == Qt::Key_Z && key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier))) {
+            event->ignore();
+            return true;
+        }
+        break;
+    }
+    case QEvent::ChildAdded: {
+        auto *menu = qobject_cast<QMenu *>(static_cast<QChildEvent *>(event)->child());
+        auto *editor = qobject_cast<QWidget *>(watched->property(kEditorProperty).value<QObject *>());
+        if (menu && editor && extend) {
+            QPointer<QWidget> target(editor);
+            connect(menu, &QMenu::aboutToShow, this, [this, menu, target] {
+                if (!target || menu->property(kEditorProperty).isValid()) return;
+                menu->setProperty(kEditorProperty, true);
+                menu->addSeparator();
+                extend(menu, target);
+            });
+        }
+        break;
+    }
+    case QEvent::ContextMenu:
+        if (auto *combo = qobject_cast<QComboBox *>(watched)) {
+            if (!extend) break;
+            QMenu menu(combo);
+            extend(&menu, combo);
+            if (!menu.isEmpty()) menu.exec(static_cast<QContextMenuEvent *>(event)->globalPos());
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/pendingmarks.h"
+
+#include "params/settingsdiff.h"
+
+#include <QAbstractButton>
+#include <QPainter>
+#include <QSet>
+#include <QStyle>
+#include <QTabWidget>
+
+namespace {
+
+// A small amber dot with a dark ring: seen on the grey and on the red selected tab alike.
+QIcon markerIcon()
+{
+    QPixmap dot(14, 14);
+    dot.fill(Qt::transparent);
+    QPainter p(&dot);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(30, 30, 30), 2));
+    p.setBrush(QColor(255, 190, 40));
+    p.drawEllipse(QRectF(1.5, 1.5, 11, 11));
+    return QIcon(dot);
+}
+
+void setPending(QWidget *w, bool on)
+{
+    if (w->property("pending").toBool() == on) return;
+    w->setProperty("pending", on);
+    // A property selector is matched when the widget is polished.
+    w->style()->unpolish(w);
+    w->style()->polish(w);
+}
+
+} // namespace
+
+PendingMarks::PendingMarks(QWidget *form, QTabWidget *tabs, QAbstractButton *count,
+                           std::function<QString(const NamedField &, const ParameterSet &)> valueText,
+                           QObject *parent)
+    : QObject(parent), m_form(form), m_tabs(tabs), m_count(count), m_valueText(std::move(valueText)),
+      m_tabIcon(markerIcon())
+{
+    toolTip = [](QWidget *, const QString &onTransmitter) {
+        return onTransmitter.isEmpty() ? QString() : tr("On the transmitter: %1").arg(onTransmitter);
+    };
+}
+
+const QVector<PendingMarks::Editor> &PendingMarks::editors()
+{
+    if (m_editors.isEmpty()) {
+        for (const EditorEntry &e : editorEntries())
+            if (auto *w = m_form->findChild<QWidget *>(QLatin1String(e.objectName)))
+                m_editors.append({&e, w});
+        m_shownTips.fill(QString(), m_editors.size());
+    }
+    return m_editors;
+}
+
+const PendingMarks::Editor *PendingMarks::editorOf(const QWidget *widget)
+{
+    for (const Editor &e : editors())
+        if (e.widget == widget) return &e;
+    return nullptr;
+}
+
+QWidget *PendingMarks::widgetFor(const NamedField &setting)
+{
+    const char *name = editorFor(setting);
+    if (!name) return nullptr;
+    for (const Editor &e : editors())
+        if (qstrcmp(e.entry->objectName, name) == 0) return e.widget;
+    return nullptr;
+}
+
+void PendingMarks::refresh(const ParameterSet &form, const std::optional<ParameterSet> &onTransmitter)
+{
+    m_settings.clear();
+    m_equal = 0;
+    if (onTransmitter) {
+        const SettingsDiff diff = compareFormSettings(form, *onTransmitter);
+        m_settings = diff.differing;
+        m_equal = diff.equal;
+    }
+    const QSet<const NamedField *> differing(m_settings.cbegin(), m_settings.cend());
+    const QVector<Editor> &all = editors();
+    for (int i = 0; i < all.size(); ++i) {
+        const NamedField *shown = shownSetting(*all[i].entry, form);
+        const bool marked = shown && differing.contains(shown);
+        setPending(all[i].widget, marked);
+        // Once known, every editor's tooltip says what the transmitter holds.
+        const QString held = onTransmitter && shown ? m_valueText(*shown, *onTransmitter) : QString();
+        if (m_shownTips[i] == held) continue;
+        m_shownTips[i] = held;
+        all[i].widget->setToolTip(toolTip(all[i].widget, held));
+    }
+    markTabs();
+    m_count->setText(m_settings.size() == 1
+                         ? tr("1 setting not on the transmitter")
+                         : tr("%1 settings not on the transmitter").arg(m_settings.size()));
+    m_count->setVisible(!m_settings.isEmpty());
+    emit refreshed();
+}
+
+void PendingMarks::markTabs()
+{
+    QSet<QString> tabs;
+    for (const NamedField *f : m_settings) tabs.insert(QLatin1String(formGroupCaption(f->group)));
+    for (int i = 0; i < m_tabs->count(); ++i)
+        m_tabs->setTabIcon(i, tabs.contains(m_tabs->tabText(i)) ? m_tabIcon : QIcon());
+}
