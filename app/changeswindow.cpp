@@ -16,8 +16,8 @@ ChangesWindow::ChangesWindow(QWidget *parent) : QDialog(parent), m_table(new Com
     m_revert->setObjectName(QStringLiteral("changesRevert"));
     m_revert->setToolTip(
         QStringLiteral("Put the transmitter's values of the ticked settings back into the form"));
-    m_revert->setAutoDefault(false); // Enter on a row goes to its editor
-    buttons->addButton(QDialogButtonBox::Close);
+    // Enter on a row goes to its editor; no button may take it as the default's key.
+    for (QPushButton *b : {m_revert, buttons->addButton(QDialogButtonBox::Close)}) b->setAutoDefault(false);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addWidget(buttons);

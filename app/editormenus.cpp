@@ -38,20 +38,25 @@ bool EditorMenus::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     }
-    case QEvent::ChildAdded: {
-        auto *menu = qobject_cast<QMenu *>(static_cast<QChildEvent *>(event)->child());
-        auto *editor = qobject_cast<QWidget *>(watched->property(kEditorProperty).value<QObject *>());
-        if (menu && editor && extend) {
+    case QEvent::ChildAdded:
+        // Met while it is still being built: looked at again when it is polished, before it shows.
+        if (watched->property(kEditorProperty).isValid())
+            static_cast<QChildEvent *>(event)->child()->installEventFilter(this);
+        break;
+    case QEvent::Polish:
+        if (auto *menu = qobject_cast<QMenu *>(watched)) {
+            menu->removeEventFilter(this);
+            auto *editor =
+                qobject_cast<QWidget *>(menu->parent()->property(kEditorProperty).value<QObject *>());
             QPointer<QWidget> target(editor);
-            connect(menu, &QMenu::aboutToShow, this, [this, menu, target] {
-                if (!target || menu->property(kEditorProperty).isValid()) return;
-                menu->setProperty(kEditorProperty, true);
-                menu->addSeparator();
-                extend(menu, target);
-            });
+            if (editor && extend)
+                connect(menu, &QMenu::aboutToShow, this, [this, menu, target] {
+                    if (!target) return;
+                    menu->addSeparator();
+                    extend(menu, target);
+                });
         }
         break;
-    }
     case QEvent::ContextMenu:
         if (auto *combo = qobject_cast<QComboBox *>(watched)) {
             if (!extend) break;

@@ -84,17 +84,26 @@ void PendingMarks::refresh(const ParameterSet &form, const std::optional<Paramet
     }
     const QSet<const NamedField *> differing(m_settings.cbegin(), m_settings.cend());
     const QVector<Editor> &all = editors();
+    QSet<const NamedField *> shownMarked;
+    QSet<int> tabs;
     for (int i = 0; i < all.size(); ++i) {
         const NamedField *shown = shownSetting(*all[i].entry, form);
         const bool marked = shown && differing.contains(shown);
         setPending(all[i].widget, marked);
+        if (marked) {
+            shownMarked.insert(shown);
+            tabs.insert(tabOf(all[i].widget));
+        }
         // Once known, every editor's tooltip says what the transmitter holds.
         const QString held = onTransmitter && shown ? m_valueText(*shown, *onTransmitter) : QString();
         if (m_shownTips[i] == held) continue;
         m_shownTips[i] = held;
         all[i].widget->setToolTip(toolTip(all[i].widget, held));
     }
-    markTabs();
+    // A setting no editor shows now (another D/R channel's storage) marks the tab it belongs to.
+    for (const NamedField *f : m_settings)
+        if (!shownMarked.contains(f)) tabs.insert(tabOf(*f));
+    for (int i = 0; i < m_tabs->count(); ++i) m_tabs->setTabIcon(i, tabs.contains(i) ? m_tabIcon : QIcon());
     m_count->setText(m_settings.size() == 1
                          ? tr("1 setting not on the transmitter")
                          : tr("%1 settings not on the transmitter").arg(m_settings.size()));
@@ -102,10 +111,16 @@ void PendingMarks::refresh(const ParameterSet &form, const std::optional<Paramet
     emit refreshed();
 }
 
-void PendingMarks::markTabs()
+int PendingMarks::tabOf(const QWidget *editor) const
 {
-    QSet<QString> tabs;
-    for (const NamedField *f : m_settings) tabs.insert(QLatin1String(formGroupCaption(f->group)));
     for (int i = 0; i < m_tabs->count(); ++i)
-        m_tabs->setTabIcon(i, tabs.contains(m_tabs->tabText(i)) ? m_tabIcon : QIcon());
+        if (m_tabs->widget(i)->isAncestorOf(editor)) return i;
+    return -1;
+}
+
+int PendingMarks::tabOf(const NamedField &setting) const
+{
+    for (int i = 0; i < m_tabs->count(); ++i)
+        if (m_tabs->tabText(i) == QLatin1String(formGroupCaption(setting.group))) return i;
+    return -1;
 }

@@ -49,7 +49,8 @@ signals:
     void refreshed();
 
 private:
-    void markTabs();
+    int tabOf(const QWidget *editor) const;
+    int tabOf(const NamedField &setting) const;
 
     QWidget *m_form;
     QTabWidget *m_tabs;
