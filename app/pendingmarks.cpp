@@ -4,15 +4,17 @@
 #include "params/settingsdiff.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QPainter>
 #include <QSet>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
 
 // A small amber dot with a dark ring: seen on the grey and on the red selected tab alike.
-QIcon markerIcon()
+QPixmap markerDot()
 {
     QPixmap dot(14, 14);
     dot.fill(Qt::transparent);
@@ -21,7 +23,7 @@ QIcon markerIcon()
     p.setPen(QPen(QColor(30, 30, 30), 2));
     p.setBrush(QColor(255, 190, 40));
     p.drawEllipse(QRectF(1.5, 1.5, 11, 11));
-    return QIcon(dot);
+    return dot;
 }
 
 void setPending(QWidget *w, bool on)
@@ -39,7 +41,7 @@ PendingMarks::PendingMarks(QWidget *form, QTabWidget *tabs, QAbstractButton *cou
                            std::function<QString(const NamedField &, const ParameterSet &)> valueText,
                            QObject *parent)
     : QObject(parent), m_form(form), m_tabs(tabs), m_count(count), m_valueText(std::move(valueText)),
-      m_tabIcon(markerIcon())
+      m_tabBar(tabs->findChild<QTabBar *>())
 {
     toolTip = [](QWidget *, const QString &onTransmitter) {
         return onTransmitter.isEmpty() ? QString() : tr("On the transmitter: %1").arg(onTransmitter);
@@ -103,12 +105,35 @@ void PendingMarks::refresh(const ParameterSet &form, const std::optional<Paramet
     // A setting no editor shows now (another D/R channel's storage) marks the tab it belongs to.
     for (const NamedField *f : m_settings)
         if (!shownMarked.contains(f)) tabs.insert(tabOf(*f));
-    for (int i = 0; i < m_tabs->count(); ++i) m_tabs->setTabIcon(i, tabs.contains(i) ? m_tabIcon : QIcon());
+    markTabs(tabs);
+    // Two short lines, so the tab bar keeps room for every tab beside it.
     m_count->setText(m_settings.size() == 1
-                         ? tr("1 setting not on the transmitter")
-                         : tr("%1 settings not on the transmitter").arg(m_settings.size()));
+                         ? tr("1 setting\nnot on the transmitter")
+                         : tr("%1 settings\nnot on the transmitter").arg(m_settings.size()));
     m_count->setVisible(!m_settings.isEmpty());
     emit refreshed();
+}
+
+// A marker beside the caption rather than a tab icon: the form's icon size would widen a tab by a
+// hundred pixels and push the last tabs out of the bar.
+void PendingMarks::markTabs(const QSet<int> &tabs)
+{
+    static const QPixmap dot = markerDot();
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        QWidget *page = m_tabs->widget(i);
+        QLabel *&marker = m_tabMarkers[page];
+        const bool marked = tabs.contains(i);
+        if (marked == (m_tabBar->tabButton(i, QTabBar::LeftSide) != nullptr)) continue;
+        if (marked && !marker) {
+            marker = new QLabel;
+            marker->setObjectName(QStringLiteral("pendingTabMarker"));
+            marker->setPixmap(dot);
+            marker->setToolTip(tr("Settings on this page are not on the transmitter"));
+            marker->setAttribute(Qt::WA_TranslucentBackground);
+            marker->setStyleSheet(QStringLiteral("background: transparent;"));
+        }
+        m_tabBar->setTabButton(i, QTabBar::LeftSide, marked ? marker : nullptr);
+    }
 }
 
 int PendingMarks::tabOf(const QWidget *editor) const

@@ -3,14 +3,17 @@
 
 #include "params/editorindex.h"
 
-#include <QIcon>
+#include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QVector>
 
 #include <functional>
 #include <optional>
 
 class QAbstractButton;
+class QLabel;
+class QTabBar;
 class QTabWidget;
 class QWidget;
 
@@ -49,6 +52,7 @@ signals:
     void refreshed();
 
 private:
+    void markTabs(const QSet<int> &tabs);
     int tabOf(const QWidget *editor) const;
     int tabOf(const NamedField &setting) const;
 
@@ -60,5 +64,6 @@ private:
     QVector<QString> m_shownTips; // the transmitter's value each tooltip says, "" for none
     QVector<const NamedField *> m_settings;
     int m_equal = 0;
-    QIcon m_tabIcon;
+    QTabBar *m_tabBar;
+    QHash<QWidget *, QLabel *> m_tabMarkers; // by page: the tabs move; the bar owns them once shown
 };

@@ -7,6 +7,7 @@
 #include "ui_mainwindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QToolButton>
@@ -43,6 +44,14 @@ void MainWindow::setUpViews()
     count->setObjectName(QStringLiteral("pendingCount"));
     count->setToolTip(QStringLiteral("Show the settings the transmitter does not hold (Ctrl+D)"));
     count->setFocusPolicy(Qt::NoFocus);
+    // A small plain font, set rather than inherited (the tab captions' large bold one would win): in
+    // two lines the count leaves the tab bar room for every tab.
+    QFont plain = QApplication::font();
+    plain.setFamily(plain.family());
+    plain.setPointSize(8);
+    plain.setBold(false);
+    count->setFont(plain);
+    count->setStyleSheet(QStringLiteral("color: rgb(255, 190, 40);")); // the markers' amber
     count->hide();
     auto *views = new QToolButton(corner);
     views->setObjectName(QStringLiteral("viewsButton"));

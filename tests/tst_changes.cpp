@@ -48,8 +48,9 @@ QStringList markedTabs(MainWindow &w)
 {
     auto *tabs = w.findChild<QTabWidget *>("tabWidget");
     QStringList marked;
+    auto *bar = tabs->findChild<QTabBar *>();
     for (int i = 0; i < tabs->count(); ++i)
-        if (!tabs->tabIcon(i).isNull()) marked << tabs->tabText(i);
+        if (bar->tabButton(i, QTabBar::LeftSide)) marked << tabs->tabText(i);
     return marked;
 }
 
@@ -57,7 +58,7 @@ QStringList markedTabs(MainWindow &w)
 QString countText(MainWindow &w)
 {
     auto *count = w.findChild<QToolButton *>("pendingCount");
-    return count->isVisible() ? count->text() : QString();
+    return count->isVisible() ? count->text().replace('\n', ' ') : QString();
 }
 
 QAction *action(MainWindow &w, const QString &start)

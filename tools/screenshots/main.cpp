@@ -3,17 +3,81 @@
 // documentation; at a scale factor above 1 (QT_SCALE_FACTOR=2) the files are <page>@2x.png. Two more
 // are made only when named, under a real X server (Xvfb): "focus", the top bar with READ reached by
 // Tab, and "portlist", the port list dropped down, a separate window that only the screen shows.
+// "changes" (offscreen too) reads a model from the emulator, edits three values and renders the BASIC
+// page with its marks (marked.png) and the Changes view beside it (changes.png).
 #include "app/mainwindow.h"
+#include "txemulator.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+
+namespace {
+
+void settle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool save(const QPixmap &shot, const QString &path)
+{
+    if (!shot.save(path)) return false;
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// The emulator on a pseudo-terminal, read, and three values of the BASIC page edited.
+bool renderChanges(const QString &dir)
+{
+    TxEmulator emu;
+    if (!emu.open()) return false;
+    ParameterSet model;
+    model.sub2 = 6;
+    model.Lepa4 = 90;
+    model.FS3 = 25;
+    emu.setModel(model);
+    qputenv("TXCONFIG_EXTRA_PORTS", emu.slavePath().toLocal8Bit());
+    const QTemporaryDir history; // the READ's copy is kept, but not among the pilot's own
+    qputenv("TXCONFIG_HISTORY_DIR", history.path().toLocal8Bit());
+    MainWindow window;
+    window.show();
+    auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+    auto *box = window.findChild<QComboBox *>(QStringLiteral("portNameBox"));
+    box->grab(); // lists the ports
+    box->setCurrentIndex(box->findText(emu.slavePath()));
+    window.findChild<QPushButton *>(QStringLiteral("openButton"))->click();
+    window.findChild<QAbstractButton *>(QStringLiteral("toolButton_Read"))->click();
+    tabs->setCurrentWidget(tabs->findChild<QWidget *>(QStringLiteral("tab_2")));
+    window.findChild<QSpinBox *>(QStringLiteral("spinBox_sub2"))->setValue(-14);
+    window.findChild<QSpinBox *>(QStringLiteral("spinBox_Lepa4"))->setValue(110);
+    window.findChild<QSpinBox *>(QStringLiteral("spinBox_FS3"))->setValue(60);
+    // One edit on every other page too, so each tab shows its marker.
+    for (const char *name : {"spinBox_Atti3", "spinBox_DR_EXP", "spinBox_PRM02_Data2", "spinBox_Mode"}) {
+        auto *box = window.findChild<QSpinBox *>(QLatin1String(name));
+        box->setValue(box->value() == box->minimum() ? box->maximum() : box->minimum());
+    }
+    settle(350);
+    if (!save(window.grab(), dir + QStringLiteral("/marked.png"))) return false;
+    QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
+    auto *changes = window.findChild<QDialog *>(QStringLiteral("changesWindow"));
+    if (!changes) return false;
+    settle(200);
+    return save(changes->grab(), dir + QStringLiteral("/changes.png"));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -43,6 +107,7 @@ int main(int argc, char *argv[])
     int failures = 0;
     int rendered = 0;
     for (const auto &[page, file] : pages) {
+        if (wanted.value(0) == QLatin1String("changes")) break;
         if (!wanted.isEmpty() && !wanted.contains(QLatin1String(file))) continue;
         tabs->setCurrentWidget(tabs->findChild<QWidget *>(QLatin1String(page)));
         // a few display passes and curve repaints, so the page shows what a user would see
@@ -60,11 +125,6 @@ int main(int argc, char *argv[])
             ++failures;
         }
     }
-    auto settle = [](int ms) {
-        QEventLoop loop;
-        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-        loop.exec();
-    };
     auto *box = window.findChild<QComboBox *>(QStringLiteral("portNameBox"));
     const QRect topBar(window.mapToGlobal(QPoint(0, 0)), QSize(window.width(), 330));
     for (const char *extra : {"focus", "portlist"}) {
@@ -90,6 +150,12 @@ int main(int argc, char *argv[])
             ++failures;
         }
         box->hidePopup();
+    }
+    if (wanted.contains(QLatin1String("changes"))) {
+        if (renderChanges(dir))
+            rendered += 2;
+        else
+            ++failures;
     }
     if (rendered < wanted.size())
         std::fprintf(stderr, "unknown page among %s\n", qPrintable(wanted.join(' ')));
