@@ -51,9 +51,11 @@ PendingMarks::PendingMarks(QWidget *form, QTabWidget *tabs, QAbstractButton *cou
 const QVector<PendingMarks::Editor> &PendingMarks::editors()
 {
     if (m_editors.isEmpty()) {
+        // One walk of the form, not one search per editor: this runs while the window is built.
+        QHash<QString, QWidget *> byName;
+        for (QWidget *w : m_form->findChildren<QWidget *>()) byName.insert(w->objectName(), w);
         for (const EditorEntry &e : editorEntries())
-            if (auto *w = m_form->findChild<QWidget *>(QLatin1String(e.objectName)))
-                m_editors.append({&e, w});
+            if (QWidget *w = byName.value(QLatin1String(e.objectName))) m_editors.append({&e, w});
         m_shownTips.fill(QString(), m_editors.size());
     }
     return m_editors;
