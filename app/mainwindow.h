@@ -13,6 +13,9 @@
 #include "params/parameterset.h" // the slots all work on the program-wide params
 
 class HistoryWindow;
+class LiveMonitor;
+class MonitorWindow;
+class QMenu;
 class NoticeBar;
 class PortWatcher;
 class QAbstractButton;
@@ -207,6 +210,9 @@ private:
     void setUpShortcuts();
     void setUpViews();
     void showHistory();
+    void addMonitorActions(QMenu *menu);
+    void showMonitor();
+    void startRecording();
 
     // Link helpers behind the command slots.
     void holdOff(QAbstractButton *button);
@@ -246,6 +252,8 @@ private:
     HistoryStore history;
     HistoryWindow *historyWindow = nullptr; // made when first asked for
     bool historyFailureSaid = false;        // a failure to keep is said once a session
+    LiveMonitor *liveMonitor = nullptr;     // keeps the live frames from the start
+    MonitorWindow *monitorWindow = nullptr; // made when first asked for
     bool showingForm = false;               // the display pass is setting the editors
 };
 
