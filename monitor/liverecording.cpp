@@ -76,7 +76,11 @@ bool LiveRecording::flush()
         return false;
     }
     if (m_pending.isEmpty()) return true;
-    const qint64 written = m_file.write(m_pending);
+    // A short write says nothing of why; the next one fails with the reason.
+    qint64 written = 0, n = 0;
+    while (written < m_pending.size() &&
+           (n = m_file.write(m_pending.constData() + written, m_pending.size() - written)) > 0)
+        written += n;
     if (written != m_pending.size()) {
         const QString why = m_file.errorString();
         // Back to the last whole row: a half row would trip whatever reads the file.
