@@ -23,6 +23,7 @@ bool LiveRecording::start(const QString &path)
     stop();
     m_path = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     m_failure.clear();
+    m_error.clear();
     m_pending.clear();
     m_rows = m_rowsKept = m_pendingRows = m_bytesKept = 0;
     m_originUs = -1;
@@ -72,7 +73,8 @@ bool LiveRecording::flush()
         m_rowsKept = 0;
         fail(QStringLiteral(
                  "Recording stopped: %1 is gone (deleted, or its folder removed); no rows were kept.")
-                 .arg(shown));
+                 .arg(shown),
+             QStringLiteral("the file is gone (deleted, or its folder removed)"));
         return false;
     }
     if (m_pending.isEmpty()) return true;
@@ -86,7 +88,8 @@ bool LiveRecording::flush()
         // Back to the last whole row: a half row would trip whatever reads the file.
         m_file.resize(m_bytesKept);
         fail(QStringLiteral("Recording stopped: cannot write %1 (%2); %3 %4 kept.")
-                 .arg(shown, why, rowCountText(m_rowsKept), m_rowsKept == 1 ? "was" : "were"));
+                 .arg(shown, why, rowCountText(m_rowsKept), m_rowsKept == 1 ? "was" : "were"),
+             why);
         return false;
     }
     m_bytesKept += written;
@@ -96,9 +99,10 @@ bool LiveRecording::flush()
     return true;
 }
 
-void LiveRecording::fail(const QString &notice)
+void LiveRecording::fail(const QString &notice, const QString &reason)
 {
     m_failure = notice;
+    m_error = reason;
     m_flushTimer.stop();
     m_file.close();
     m_pending.clear();

@@ -42,8 +42,10 @@ public:
     qint64 rows() const { return m_rows; }         // taken since the start
     qint64 rowsKept() const { return m_rowsKept; } // whole in the file
     qint64 elapsedMs() const { return m_clock.isValid() ? m_clock.elapsed() : 0; }
-    // Why the last start or the recording failed; empty when it did not.
+    // Why the last start or the recording failed, as a notice; empty when it did not. errorString()
+    // is the system's reason alone.
     QString failure() const { return m_failure; }
+    QString errorString() const { return m_error; }
 
 signals:
     // The recording stopped by itself; `notice` says why and how many rows the file keeps.
@@ -53,7 +55,7 @@ signals:
 
 private:
     bool flush();
-    void fail(const QString &notice);
+    void fail(const QString &notice, const QString &reason);
 
     QFile m_file;
     QString m_path;
@@ -66,6 +68,7 @@ private:
     qint64 m_pendingRows = 0;
     qint64 m_bytesKept = 0;
     QString m_failure;
+    QString m_error;
 };
 
 // "N rows" / "1 row".
