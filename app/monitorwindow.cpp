@@ -179,11 +179,12 @@ void MonitorWindow::setPaused(bool pause)
 void MonitorWindow::advance()
 {
     if (paused) return;
-    const qint64 nowUs = LinkPump::lineClockUs();
-    // Only once the axis has moved by a column: a long span needs fewer repaints.
-    const qint64 columnUs = qint64(spanBox->value()) * 1000000 / std::max(1, channels->plotArea().width());
-    if (nowUs - endUs < columnUs) return;
-    showView(nowUs);
+    const qint64 spanUs = qint64(spanBox->value()) * 1000000, nowUs = LinkPump::lineClockUs();
+    // The plots move only once the axis has moved by a whole column.
+    channels->follow(nowUs, spanUs);
+    telemetry->follow(nowUs, spanUs);
+    endUs = channels->viewToUs();
+    if (const auto at = channels->cursorUs()) showCursor(*at);
 }
 
 void MonitorWindow::showView(qint64 end)

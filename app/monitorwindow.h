@@ -18,7 +18,7 @@ class QSpinBox;
 // The live values over the last seconds beside the form: the eight outputs above, the voltages and
 // the signal below, on one time axis. Pause freezes the picture while the rings go on filling; the
 // pointer over a plot reads every value at its time. It repaints only while shown and running, at
-// most kFramesPerSecond times a second and only when the time axis has moved by a pixel.
+// most kFramesPerSecond times a second and only when the time axis has moved by a column.
 class MonitorWindow : public QDialog
 {
     Q_OBJECT

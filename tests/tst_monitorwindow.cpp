@@ -60,7 +60,11 @@ private slots:
         const auto *live = rig.window->findChild<LiveMonitor *>();
         QVERIFY(support::runUntil([&] { return channelSamples(*live) > 20; }, 3000));
         MonitorPlot *plot = monitor->channelPlot();
-        QCOMPARE(plot->viewToUs() - plot->viewFromUs(), qint64(MonitorWindow::kDefaultSpanSeconds) * 1000000);
+        // The span, to a whole number of columns.
+        const qint64 columnUs =
+            qint64(MonitorWindow::kDefaultSpanSeconds) * 1000000 / plot->plotArea().width();
+        QCOMPARE(plot->viewToUs() - plot->viewFromUs(), columnUs * plot->plotArea().width());
+        QCOMPARE(monitor->telemetryPlot()->plotArea().width(), plot->plotArea().width());
 
         QTest::keyClick(monitor, Qt::Key_Space);
         QVERIFY(monitor->isPaused());
@@ -100,7 +104,9 @@ private slots:
         QCOMPARE(span->minimum(), 2);
         QCOMPARE(span->maximum(), 60);
         span->setValue(30);
-        QCOMPARE(plot->viewToUs() - plot->viewFromUs(), qint64(30) * 1000000);
+        support::runFor(100);
+        QCOMPARE(plot->viewToUs() - plot->viewFromUs(),
+                 qint64(30) * 1000000 / plot->plotArea().width() * plot->plotArea().width());
 
         // Hidden, it repaints no more.
         monitor->hide();

@@ -9,7 +9,7 @@
 #include <cmath>
 
 namespace {
-constexpr int kScaleWidth = 46, kTopMargin = 16, kBottomMargin = 18, kEdge = 8;
+constexpr int kScaleWidth = 46, kTopMargin = 16, kBottomMargin = 20;
 
 int yOf(double figure, const MonitorPlot::Scale &scale, const QRect &area)
 {
@@ -71,33 +71,85 @@ void MonitorPlot::setView(qint64 fromUs, qint64 toUs)
     update();
 }
 
+bool MonitorPlot::follow(qint64 nowUs, qint64 spanUs)
+{
+    const QRect area = plotArea();
+    const int columns = std::max(1, area.width());
+    const qint64 columnUs = std::max<qint64>(1, spanUs / columns);
+    const qint64 toUs = nowUs / columnUs * columnUs;
+    const qint64 fromUs = toUs - columnUs * columns;
+    if (toUs == m_toUs && fromUs == m_fromUs) return false;
+    const qint64 moved = toUs - m_toUs;
+    const bool sameGrid = fromUs - m_fromUs == moved && moved % columnUs == 0;
+    m_fromUs = fromUs;
+    m_toUs = toUs;
+    const qint64 dx = moved / columnUs;
+    // The cursor's line stays where the pointer is: it needs the whole plot painted again.
+    if (!sameGrid || dx <= 0 || dx >= columns || m_cursorUs || !isVisible()) {
+        update();
+        return true;
+    }
+    scroll(int(-dx), 0, area);
+    const int redraw = int(std::min<qint64>(columns, dx + kLateUs / columnUs + 1));
+    update(QRect(area.right() + 1 - redraw, area.top(), redraw, area.height()));
+    return true;
+}
+
 void MonitorPlot::setCursorUs(std::optional<qint64> atUs)
 {
     m_cursorUs = atUs;
     update();
 }
 
+// Room for a scale on either side, used or not, so that plots one above the other share their columns.
 QRect MonitorPlot::plotArea() const
 {
-    bool right = false;
-    for (const Series &s : m_series) right = right || s.axis == 1;
     return QRect(QPoint(kScaleWidth, kTopMargin),
-                 QPoint(width() - 1 - (right ? kScaleWidth : kEdge), height() - 1 - kBottomMargin));
+                 QPoint(width() - 1 - kScaleWidth, height() - 1 - kBottomMargin));
 }
 
-void MonitorPlot::paintEvent(QPaintEvent *)
+void MonitorPlot::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    const QRect dirty = event->rect();
+    painter.fillRect(dirty, Qt::white);
     const QRect area = plotArea();
     if (area.width() < 2 || area.height() < 2) return;
-    const int columns = area.width();
+    const int firstColumn = std::clamp(dirty.left() - area.left(), 0, area.width());
+    const int endColumn = std::clamp(dirty.right() + 1 - area.left(), 0, area.width());
+    const bool whole = firstColumn == 0 && endColumn == area.width();
+    if (whole)
+        for (int axis = 0; axis < 2; ++axis) m_shownHigh[axis] = m_scales[axis].high;
+    const double highBefore[2] = {m_shownHigh[0], m_shownHigh[1]};
+    paintSeries(painter, area, firstColumn, endColumn);
+    // A value above the top seen in the new columns alone: everything is drawn again to the new scale.
+    if (!whole && (m_shownHigh[0] != highBefore[0] || m_shownHigh[1] != highBefore[1])) {
+        update();
+        return;
+    }
+    // The scales and the time axis lie outside the plot area: a move paints none of them.
+    if (!area.contains(dirty)) {
+        painter.setClipping(false);
+        Scale scales[2] = {m_scales[0], m_scales[1]};
+        for (int axis = 0; axis < 2; ++axis) scales[axis].high = m_shownHigh[axis];
+        paintScales(painter, area, scales);
+        paintTimeAxis(painter, area);
+    }
+}
 
+// The columns [firstColumn, endColumn): the scales' grid lines, each series' spans, the cursor.
+void MonitorPlot::paintSeries(QPainter &painter, const QRect &area, int firstColumn, int endColumn)
+{
+    if (endColumn <= firstColumn) return;
+    const int columns = area.width();
+    const qint64 fromUs = columnStartUs(firstColumn, m_fromUs, m_toUs, columns);
+    const qint64 toUs = columnStartUs(endColumn, m_fromUs, m_toUs, columns);
+    const int count = endColumn - firstColumn;
     QVector<ColumnSpan> spans[2];
     for (const Series &s : m_series)
         if (s.shown && m_rings && spans[s.telemetry].isEmpty())
-            spans[s.telemetry] = plotColumns(s.telemetry ? m_rings->telemetry() : m_rings->channels(),
-                                             m_fromUs, m_toUs, columns);
+            spans[s.telemetry] =
+                plotColumns(s.telemetry ? m_rings->telemetry() : m_rings->channels(), fromUs, toUs, count);
     auto spanOf = [&](const Series &s, int c) -> const ColumnSpan * {
         const QVector<ColumnSpan> &all = spans[s.telemetry];
         const int width = (s.telemetry ? m_rings->telemetry() : m_rings->channels()).width();
@@ -105,36 +157,43 @@ void MonitorPlot::paintEvent(QPaintEvent *)
     };
 
     // A scale that grows takes in the highest figure shown, a step at a time.
-    Scale scales[2] = {m_scales[0], m_scales[1]};
     for (const Series &s : m_series) {
-        Scale &scale = scales[s.axis];
+        const Scale &scale = m_scales[s.axis];
         if (!s.shown || !scale.growHigh) continue;
         FigureMemo figure(s);
-        for (int c = 0; c < columns; ++c) {
+        for (int c = 0; c < count; ++c) {
             const ColumnSpan *span = spanOf(s, c);
             if (!span || !span->drawn) continue;
-            if (const auto f = figure(span->high); f && *f > scale.high)
-                scale.high = std::ceil(*f / scale.step) * scale.step;
+            if (const auto f = figure(span->high); f && *f > m_shownHigh[s.axis])
+                m_shownHigh[s.axis] = std::ceil(*f / scale.step) * scale.step;
         }
     }
-    paintScales(painter, area, scales);
-    paintTimeAxis(painter, area);
+    Scale scales[2] = {m_scales[0], m_scales[1]};
+    for (int axis = 0; axis < 2; ++axis) scales[axis].high = m_shownHigh[axis];
 
-    painter.setClipRect(area);
+    const int left = area.left() + firstColumn, right = area.left() + endColumn - 1;
+    painter.setClipRect(QRect(QPoint(left, area.top()), QPoint(right, area.bottom())));
+    painter.setPen(QColor(225, 225, 225));
+    const Scale &grid = scales[0];
+    const int steps = int(std::lround((grid.high - grid.low) / grid.step));
+    for (int i = 0; i <= steps; ++i) {
+        const int y = yOf(grid.low + i * grid.step, grid, area);
+        painter.drawLine(left, y, right, y);
+    }
     QVector<QLine> lines;
-    lines.reserve(columns);
+    lines.reserve(count);
     for (const Series &s : m_series) {
         if (!s.shown) continue;
         FigureMemo figure(s);
         lines.resize(0);
-        for (int c = 0; c < columns; ++c) {
+        for (int c = 0; c < count; ++c) {
             const ColumnSpan *span = spanOf(s, c);
             if (!span || !span->drawn) continue;
             std::optional<double> low = figure(span->low), high = figure(span->high);
             if (!low) low = high;
             if (!high) high = low;
             if (!low) continue;
-            const int x = area.left() + c;
+            const int x = left + c;
             lines.append(QLine(x, yOf(*low, scales[s.axis], area), x, yOf(*high, scales[s.axis], area)));
         }
         painter.setPen(QPen(s.colour, 1));
@@ -159,10 +218,6 @@ void MonitorPlot::paintScales(QPainter &painter, const QRect &area, const Scale 
         for (int i = 0; i <= steps; ++i) {
             const double v = scale.low + i * scale.step;
             const int y = yOf(v, scale, area);
-            if (axis == 0) {
-                painter.setPen(QColor(225, 225, 225));
-                painter.drawLine(area.left(), y, area.right(), y);
-            }
             painter.setPen(Qt::darkGray);
             const QString text = QString::number(v);
             const int x = axis == 0 ? area.left() - 4 - metrics.horizontalAdvance(text) : area.right() + 4;
@@ -182,13 +237,13 @@ void MonitorPlot::paintTimeAxis(QPainter &painter, const QRect &area)
     for (int s = 0;; s += step) {
         const qint64 atUs = m_toUs - qint64(s) * 1000000;
         if (atUs < m_fromUs) break;
+        // A tick under the plot, not a line through it: the plot moves, the axis stays.
         const int x = area.left() + columnAt(atUs, m_fromUs, m_toUs, area.width());
-        painter.setPen(QColor(225, 225, 225));
-        painter.drawLine(x, area.top(), x, area.bottom());
         painter.setPen(Qt::darkGray);
+        painter.drawLine(x, area.bottom() + 1, x, area.bottom() + 3);
         const QString text = s == 0 ? QStringLiteral("0 s") : QStringLiteral("-%1 s").arg(s);
         const int w = metrics.horizontalAdvance(text);
-        painter.drawText(std::clamp(x - w / 2, 0, width() - w), area.bottom() + 2 + metrics.ascent(), text);
+        painter.drawText(std::clamp(x - w / 2, 0, width() - w), area.bottom() + 3 + metrics.ascent(), text);
     }
 }
 
