@@ -56,7 +56,7 @@ MonitorWindow::MonitorWindow(LiveMonitor &m, std::function<void()> recordFile, Q
     setObjectName(QStringLiteral("monitorWindow"));
     setWindowTitle(QStringLiteral("Monitor"));
     setModal(false);
-    resize(860, 620);
+    resize(980, 640); // the cursor's read-out on one line
     buildPlots();
 
     pauseButton->setObjectName(QStringLiteral("pauseButton"));
@@ -81,8 +81,11 @@ MonitorWindow::MonitorWindow(LiveMonitor &m, std::function<void()> recordFile, Q
             record();
     });
     recordStatus->setObjectName(QStringLiteral("recordStatus"));
+    recordStatus->setWordWrap(true); // a failure's notice is long
     cursorText->setObjectName(QStringLiteral("cursorReadout"));
     cursorText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The read-out changes with the pointer; it must not widen the window as it does.
+    cursorText->setWordWrap(true);
 
     auto *bar = new QHBoxLayout;
     bar->addWidget(pauseButton);

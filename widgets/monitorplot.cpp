@@ -9,7 +9,7 @@
 #include <cmath>
 
 namespace {
-constexpr int kScaleWidth = 46, kTopMargin = 16, kBottomMargin = 20;
+constexpr int kScaleWidth = 46, kTopMargin = 24, kBottomMargin = 20;
 
 int yOf(double figure, const MonitorPlot::Scale &scale, const QRect &area)
 {
@@ -224,7 +224,7 @@ void MonitorPlot::paintScales(QPainter &painter, const QRect &area, const Scale 
             painter.drawText(x, y + metrics.ascent() / 2 - 1, text);
         }
         const int x = axis == 0 ? area.left() - 4 - metrics.horizontalAdvance(scale.unit) : area.right() + 4;
-        painter.drawText(x, area.top() - 4, scale.unit);
+        painter.drawText(x, area.top() - 4 - metrics.ascent() / 2, scale.unit); // above the top figure
     }
     painter.setPen(Qt::gray);
     painter.drawRect(area.adjusted(-1, -1, 0, 0));

@@ -3,11 +3,17 @@
 // documentation; at a scale factor above 1 (QT_SCALE_FACTOR=2) the files are <page>@2x.png. Two more
 // are made only when named, under a real X server (Xvfb): "focus", the top bar with READ reached by
 // Tab, and "portlist", the port list dropped down, a separate window that only the screen shows.
+// "monitor", also only when named: the Monitor window after 12 s of the emulator's stream, with the
+// cursor's read-out.
 #include "app/mainwindow.h"
+#include "txemulator.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QTabWidget>
@@ -90,6 +96,26 @@ int main(int argc, char *argv[])
             ++failures;
         }
         box->hidePopup();
+    }
+    if (wanted.contains(QLatin1String("monitor"))) {
+        TxEmulator emulator;
+        if (!emulator.open() || !window.session().open(emulator.slavePath())) return 1;
+        window.findChild<QAction *>(QStringLiteral("monitorAction"))->trigger();
+        settle(12000); // a full 10 s span of moving channels
+        auto *monitor = window.findChild<QDialog *>(QStringLiteral("monitorWindow"));
+        auto *plot = monitor->findChild<QWidget *>(QStringLiteral("channelPlot"));
+        QMouseEvent move(QEvent::MouseMove, QPointF(plot->width() * 0.6, plot->height() / 2.0), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(plot, &move);
+        settle(100);
+        const QString path = dir + QStringLiteral("/monitor.png");
+        if (monitor->grab().save(path)) {
+            std::printf("%s\n", qPrintable(path));
+            ++rendered;
+        } else {
+            ++failures;
+        }
+        window.session().close();
     }
     if (rendered < wanted.size())
         std::fprintf(stderr, "unknown page among %s\n", qPrintable(wanted.join(' ')));
