@@ -5,6 +5,7 @@
 
 #include "app/livemonitor.h"
 #include "app/monitorwindow.h"
+#include "app/noticebar.h"
 #include "support/eventwait.h"
 #include "support/linkrig.h"
 #include "support/modalwatcher.h"
@@ -144,6 +145,21 @@ private slots:
         const qint64 rows = live->recording().rowsKept();
         QCOMPARE(csvLines(dir.filePath("first.csv")).size(), int(rows) + 2);
 
+        // A failure is told at the foot of the form and in the monitor; the link goes on.
+        QVERIFY(QDir().mkpath(dir.filePath("flight")));
+        watcher.answerFileDialog(dir.filePath("flight/gone.csv"));
+        record->trigger();
+        QVERIFY(live->recording().isRecording());
+        QVERIFY(QDir(dir.filePath("flight")).removeRecursively());
+        QVERIFY(support::runUntil([&] { return !live->recording().isRecording(); }, 3000));
+        const QString notice = live->recording().failure();
+        QVERIFY(notice.startsWith("Recording stopped: "));
+        auto *bar = rig.window->findChild<NoticeBar *>();
+        QVERIFY(bar && bar->isVisible());
+        QCOMPARE(bar->text(), notice);
+        QCOMPARE(status->text(), notice);
+        QCOMPARE(rig.openButton()->text(), QString("CLOSE"));
+
         watcher.answerFileDialog(dir.filePath("second.csv"));
         record->trigger();
         QVERIFY(live->recording().isRecording());
@@ -154,8 +170,8 @@ private slots:
         QCOMPARE(status->text(), QStringLiteral("Recorded %1 rows to %2")
                                      .arg(live->recording().rowsKept())
                                      .arg(dir.filePath("second.csv")));
-        QCOMPARE(watcher.dialogs.size(), 2);
-        QCOMPARE(watcher.dialogs.last().folder, dir.path()); // the folder of the last file
+        QCOMPARE(watcher.dialogs.size(), 3);
+        QCOMPARE(watcher.dialogs[1].folder, dir.path()); // the folder of the last file
     }
 };
 

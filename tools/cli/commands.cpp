@@ -287,9 +287,15 @@ int runRecord(const QString &port, const QString &output, int seconds, CliStream
         link);
     endProgress(io);
     if (!recorded.failure.isEmpty()) {
-        say(io, port,
-            recorded.failure +
-                QStringLiteral("; %1 kept in %2").arg(rowCountText(recording.rowsKept()), output));
+        // A file of the header alone would only be litter; rows recorded before a loss are kept.
+        if (recording.rowsKept() == 0) {
+            QFile::remove(output);
+            say(io, port, recorded.failure);
+        } else {
+            say(io, port,
+                recorded.failure +
+                    QStringLiteral("; %1 kept in %2").arg(rowCountText(recording.rowsKept()), output));
+        }
         return kError;
     }
     if (!recording.failure().isEmpty()) {
