@@ -14,6 +14,8 @@
 
 class ChangesWindow;
 class HistoryWindow;
+class LiveMonitor;
+class MonitorWindow;
 class PendingMarks;
 class QMenu;
 class QToolButton;
@@ -232,6 +234,9 @@ private:
     std::optional<QVector<const NamedField *>> transmitterValuesToKeep(const ParameterSet &fromFile,
                                                                        const struct LoadedFrames &loaded,
                                                                        const QString &path);
+    void addMonitorActions(QMenu *menu);
+    void showMonitor();
+    void startRecording();
 
     // Link helpers behind the command slots.
     void holdOff(QAbstractButton *button);
@@ -272,9 +277,11 @@ private:
     HistoryWindow *historyWindow = nullptr; // made when first asked for
     ChangesWindow *changesWindow = nullptr; // made when first asked for
     PendingMarks *marks = nullptr;
-    bool historyFailureSaid = false; // a failure to keep is said once a session
-    bool showingForm = false;        // the display pass is setting the editors
-    bool settingsReceived = false;   // a READ's block reached the form since the last take
+    bool historyFailureSaid = false;        // a failure to keep is said once a session
+    LiveMonitor *liveMonitor = nullptr;     // keeps the live frames from the start
+    MonitorWindow *monitorWindow = nullptr; // made when first asked for
+    bool showingForm = false;               // the display pass is setting the editors
+    bool settingsReceived = false;          // a READ's block reached the form since the last take
 };
 
 // The keys that close the window: the desktop's Quit, else Ctrl+Q.

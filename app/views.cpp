@@ -65,6 +65,7 @@ void MainWindow::setUpViews()
     history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     history->setShortcutContext(Qt::WindowShortcut);
     addAction(history); // the key works wherever focus is in the window
+    addMonitorActions(menu);
     views->setMenu(menu);
     row->addWidget(count);
     row->addWidget(views);

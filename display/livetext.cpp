@@ -39,6 +39,15 @@ QString rssiText(int rssiRaw)
     return text;
 }
 
+QString readoutFigure(const QString &readout)
+{
+    if (readout == QLatin1String("null")) return QString();
+    QString figure = readout.trimmed();
+    for (const char *unit : {"dBm", "V"})
+        if (figure.endsWith(QLatin1String(unit))) figure.chop(int(qstrlen(unit)));
+    return figure.trimmed();
+}
+
 ChannelBars channelBars(int output)
 {
     ChannelBars bars{10, 1000};

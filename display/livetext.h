@@ -13,6 +13,9 @@ QString hundredthsVoltageText(int hundredths);
 // Signal strength: "null" for no signal, "-05dBm" .. "-99dBm"; above 100 a positive level
 // "+05dBm" .. "+155dBm".
 QString rssiText(int rssiRaw);
+// A read-out's figure without its blanks and unit, as a recording writes it and the monitor plots it:
+// "12.3 V" -> "12.3", " 7.4V" -> "7.4", "-05dBm" -> "-05"; "null" (no signal) -> "".
+QString readoutFigure(const QString &readout);
 
 // The two halves of a channel's centre-split bar.
 struct ChannelBars {

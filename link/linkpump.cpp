@@ -95,6 +95,7 @@ LinkPump::Mode LinkPump::start(QSerialPort &port, Mode wanted)
         {
             const std::lock_guard<std::mutex> hold(m_lock);
             m_in.append(chunk);
+            m_inAtUs.append(lineClockUs());
         }
         m_port->write("WWW");
         emit readyRead();
@@ -122,6 +123,7 @@ void LinkPump::stop(bool flushFirst, const QByteArray &lastWords)
     }
     const std::lock_guard<std::mutex> hold(m_lock);
     m_in.clear();
+    m_inAtUs.clear();
     m_out.clear();
     m_failure.clear();
     m_stopping = false;
@@ -147,11 +149,20 @@ void LinkPump::write(const QByteArray &bytes)
     if (left) wakeReader();
 }
 
-QList<QByteArray> LinkPump::take()
+QList<QByteArray> LinkPump::take(QVector<qint64> *readAtUs)
 {
     const std::lock_guard<std::mutex> hold(m_lock);
     m_handOffPending = false;
+    if (readAtUs)
+        *readAtUs = std::exchange(m_inAtUs, {});
+    else
+        m_inAtUs.resize(0);
     return std::exchange(m_in, {});
+}
+
+qint64 LinkPump::lineClockUs()
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now().time_since_epoch()).count();
 }
 
 QString LinkPump::failure() const
@@ -215,12 +226,16 @@ void LinkPump::run()
         const short seen = fds[0].revents;
         if (seen & POLLNVAL) return fail(qt_error_string(EBADF));
         QByteArray chunk;
+        qint64 readAtUs = 0;
         if (seen & (POLLIN | POLLHUP | POLLERR)) {
             const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
             if (n < 0 && errno != EAGAIN && errno != EINTR) return fail(qt_error_string(errno));
             // With VMIN 0 a read may return nothing for a line that is fine; with a hang-up it always does.
             if (n == 0 && (seen & (POLLHUP | POLLERR))) return fail(QStringLiteral("the device hung up"));
-            if (n > 0) chunk = QByteArray(buffer, int(n));
+            if (n > 0) {
+                chunk = QByteArray(buffer, int(n));
+                readAtUs = lineClockUs(); // outside the lock: the window's take waits for nothing
+            }
         }
         bool announce = false;
         int refused = 0;
@@ -228,6 +243,7 @@ void LinkPump::run()
             const std::lock_guard<std::mutex> hold(m_lock);
             if (!chunk.isEmpty() && !m_stopping) {
                 m_in.append(chunk);
+                m_inAtUs.append(readAtUs);
                 m_out.append(kAnswer);
                 unannounced = true;
             }

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 #include <mutex>
 #include <thread>
@@ -46,8 +47,11 @@ public:
 
     // Queues `bytes` behind everything written before. Dropped when not running.
     void write(const QByteArray &bytes);
-    // Every read since the last take, each as it came off the line.
-    QList<QByteArray> take();
+    // Every read since the last take, each as it came off the line; with `readAtUs`, also when each
+    // came (lineClockUs()), one time per read.
+    QList<QByteArray> take(QVector<qint64> *readAtUs = nullptr);
+    // The steady clock reads are stamped with, in microseconds.
+    static qint64 lineClockUs();
     // Why the line failed; empty while it works.
     QString failure() const;
 
@@ -70,6 +74,7 @@ private:
 
     mutable std::mutex m_lock; // guards everything below
     QList<QByteArray> m_in;
+    QVector<qint64> m_inAtUs; // when each of m_in was read
     QByteArray m_out;
     QString m_failure;
     bool m_stopping = false;

@@ -7,7 +7,10 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QMetaMethod>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 // A read looks at what has come this often, without waiting for the pump's next hand-off.
@@ -175,14 +178,24 @@ TransmitterSession::SendCheck TransmitterSession::checkSent(const QVector<TextFr
 // the line, so the model sees the same steps whether one read or forty wait.
 void TransmitterSession::takeReceived()
 {
-    for (const QByteArray &chunk : m_pump.take()) {
+    static const QMetaMethod liveSignal = QMetaMethod::fromSignal(&TransmitterSession::liveFrames);
+    const bool gather = isSignalConnected(liveSignal);
+    QVector<qint64> readAtUs;
+    const QList<QByteArray> reads = m_pump.take(gather ? &readAtUs : nullptr);
+    for (int i = 0; i < reads.size(); ++i) {
         m_receiver.setAwaited(m_answer.awaitedNumbers());
-        for (const QByteArray &frame : m_receiver.feed(chunk)) handleFrame(frame);
+        for (const QByteArray &frame : m_receiver.feed(reads[i])) {
+            const FrameKind kind = handleFrame(frame);
+            if (gather && (kind == FrameKind::Channel || kind == FrameKind::Telemetry))
+                m_live.append(liveSampleOf(*m_model, kind, readAtUs.value(i)));
+        }
         emit readTaken();
     }
+    // Taken out first: a listener's nested event loop may take the next reads meanwhile.
+    if (!m_live.isEmpty()) emit liveFrames(std::exchange(m_live, {}));
 }
 
-void TransmitterSession::handleFrame(const QByteArray &frame)
+FrameKind TransmitterSession::handleFrame(const QByteArray &frame)
 {
     const DecodedFrame id = identifyFrame(frame);
     ++m_received[size_t(id.kind)];
@@ -190,7 +203,7 @@ void TransmitterSession::handleFrame(const QByteArray &frame)
     case FrameKind::ParamBlock:
     case FrameKind::AuxBlock:
         handleBlock(frame, id.number, id.kind == FrameKind::ParamBlock);
-        return;
+        return id.kind;
     case FrameKind::Telemetry:
         m_liveTrims = telemetryTrims(frame);
         break;
@@ -198,6 +211,7 @@ void TransmitterSession::handleFrame(const QByteArray &frame)
         break;
     }
     decodeFrame(frame, *m_model);
+    return id.kind;
 }
 
 // Blocks come only in answer to "RR": one at any other time is noise that happens to look like a

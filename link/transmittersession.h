@@ -2,6 +2,7 @@
 #pragma once
 
 #include "link/linkpump.h"
+#include "link/livesample.h"
 #include "link/porterrors.h"
 #include "link/readanswer.h"
 #include "link/readback.h"
@@ -123,9 +124,12 @@ signals:
     void modelBlockDecoded();
     // How many distinct frame numbers the running read has.
     void readProgress(int received);
+    // Every channel and telemetry frame decoded since the last take, in order, each with the live
+    // values after it. Gathered only while something listens.
+    void liveFrames(const QVector<LiveSample> &samples);
 
 private:
-    void handleFrame(const QByteArray &frame);
+    FrameKind handleFrame(const QByteArray &frame);
     void handleBlock(const QByteArray &frame, int number, bool paramBlock);
     void onPortError(QSerialPort::SerialPortError error);
     void loseLink(const QString &reason);
@@ -142,6 +146,7 @@ private:
     std::optional<std::array<int, 4>> m_liveTrims;
     std::array<QString, 4> m_frames;
     std::array<quint64, 5> m_received = {};
+    QVector<LiveSample> m_live; // the take's live frames
     QString m_portName;
     QString m_failure;
     OpenFailure m_openFailure;

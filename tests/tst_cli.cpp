@@ -403,6 +403,45 @@ private slots:
         QCOMPARE(diff(saved, missing).code, 2);
     }
 
+    // The live stream to CSV, as the window records it: every frame taken a row, then "DIS"; the
+    // progress line only where asked for (a terminal).
+    void recordWritesARowPerLiveFrame()
+    {
+        TxEmulator emu;
+        QVERIFY(emu.open());
+        emu.keepLiveFrames();
+        const QString path = dir.filePath("live.csv");
+        const Run r = run([&](CliStreams io) { return runRecord(emu.slavePath(), path, 1, io, {}, kQuick); });
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.out, QString());
+        QVERIFY(saidGoodbye(emu));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArrayList lines = file.readAll().split('\n');
+        QCOMPARE(lines.first(), QByteArray("time_ms,ch1,ch2,ch3,ch4,ch5,ch6,ch7,ch8,tx_v,rx_v,ext_v,rssi"));
+        QCOMPARE(lines.last(), QByteArray());
+        // Every frame sent before "DIS" reached the file, but those on the line at that moment.
+        const int rows = int(lines.size()) - 2;
+        QVERIFY2(rows > 0 && rows <= emu.liveFramesSent().size() && rows >= emu.liveFramesSent().size() - 5,
+                 qPrintable(QStringLiteral("%1 rows, %2 sent").arg(rows).arg(emu.liveFramesSent().size())));
+        QCOMPARE(lines[1].left(2), QByteArray("0,"));
+        QVERIFY(lines[rows].left(lines[rows].indexOf(',')).toInt() > 800);
+
+        // On a terminal: a line of progress, rewritten in place; Ctrl+C ends it as its time would.
+        QString err;
+        QTextStream out(&err), progress(&err);
+        int ticks = 0;
+        const int code = runRecord(
+            emu.slavePath(), dir.filePath("tty.csv"), 0, {out, progress, true}, [&] { return ++ticks > 5; },
+            kQuick);
+        progress.flush();
+        QCOMPARE(code, 0);
+        QVERIFY2(err.startsWith(QString("\rrecording %1: opening").arg(emu.slavePath())), qPrintable(err));
+        QVERIFY2(err.contains(QRegularExpression("\\rrecording [^:]+: 0 s, \\d+ rows")), qPrintable(err));
+        QVERIFY(err.endsWith('\n'));
+    }
+
     void portsThatCannotBeUsed()
     {
         TxEmulator emu;
@@ -446,6 +485,21 @@ private slots:
              QString("txconfig-cli: %1: no such file\n").arg(dir.filePath("none"))},
             {{"fly", a}, 2, "", "txconfig-cli: unknown command 'fly' (see --help)\n"},
             {{"read", "-o", a}, 2, "", "txconfig-cli: read needs --port PORT (see --help)\n"},
+            {{"record", "--port", "/dev/null"}, 2, "", "txconfig-cli: record needs -o FILE (see --help)\n"},
+            {{"read", "--port", "p", "-o", a, "--seconds", "3"},
+             2,
+             "",
+             "txconfig-cli: read has no option --seconds (see --help)\n"},
+            {{"record", "--port", "p", "-o", a, "--seconds", "1.5"},
+             2,
+             "",
+             "txconfig-cli: --seconds takes a whole number above 0, not '1.5' (see --help)\n"},
+            // Not a terminal: no line of progress, only the reason.
+            {{"record", "--port", dir.filePath("ttyUSB9"), "-o", dir.filePath("never.csv"), "--seconds", "1"},
+             2,
+             "",
+             QString("txconfig-cli: %1: no such port (is the transmitter plugged in?)\n")
+                 .arg(dir.filePath("ttyUSB9"))},
         };
         for (const Case &c : cases) {
             QProcess p;
@@ -456,6 +510,7 @@ private slots:
             QCOMPARE(QString::fromLocal8Bit(p.readAllStandardOutput()), c.out);
             QCOMPARE(QString::fromLocal8Bit(p.readAllStandardError()), c.err);
         }
+        QVERIFY(!QFileInfo::exists(dir.filePath("never.csv"))); // no header-only file left behind
     }
 };
 

@@ -9,14 +9,19 @@
 // read, "WWW", no Qt), measured over a span of the same length under the same load; the ratio of the
 // two is the program's cost over what taking the stream costs at all.
 //
+// With --monitor the span is cut into slices of kSliceMs, the Monitor window closed and shown in turn
+// (closed first), and the program's CPU in each state is printed with their ratio.
+//
 // The window runs in this process exactly as main() runs it, so that OPEN can be pressed without a
 // desktop; the emulators are processes of their own (build/txemu), so their work is not counted.
 #include "app/mainwindow.h"
 #include "link/blocks.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -37,6 +42,7 @@ constexpr int kFrameBytes = 20; // channel and telemetry frames alike
 // The first seconds of moving bars fill Qt's caches (glyphs, style rules, pixmaps): growth before that
 // is the program settling, not a leak.
 constexpr int kWarmUpMs = 10000;
+constexpr int kSliceMs = 10000;
 
 double cpuSeconds()
 {
@@ -146,8 +152,10 @@ bool stopStream(Helper &emulator, Tally &tally)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const int seconds = argc > 1 ? QString(argv[1]).toInt() : 600;
-    if (seconds <= 0) return fail("usage: bench_soak [SECONDS]");
+    QStringList args = QCoreApplication::arguments().mid(1);
+    const bool withMonitor = args.removeAll(QStringLiteral("--monitor")) > 0;
+    const int seconds = args.isEmpty() ? 600 : args.first().toInt();
+    if (seconds <= 0) return fail("usage: bench_soak [SECONDS] [--monitor]");
 
     Helper emulator, floorEmulator, floor;
     const QString port = startEmulator(emulator), floorPort = startEmulator(floorEmulator);
@@ -172,7 +180,28 @@ int main(int argc, char *argv[])
     const double cpuStart = cpuSeconds(), rssStart = rssMiB();
     QElapsedTimer wall;
     wall.start();
-    runFor(seconds * 1000);
+    // Per state of the monitor: CPU and wall seconds.
+    double monitorCpu[2] = {}, monitorWall[2] = {};
+    if (withMonitor) {
+        QAction *showMonitor = window.findChild<QAction *>("monitorAction");
+        if (!showMonitor) return fail("the window has no monitor");
+        const int slices = std::max(2, seconds * 1000 / kSliceMs / 2 * 2);
+        for (int i = 0; i < slices; ++i) {
+            const bool shown = i % 2 == 1;
+            if (shown)
+                showMonitor->trigger();
+            else if (auto *monitor = window.findChild<QDialog *>("monitorWindow"))
+                monitor->close();
+            const double sliceCpu = cpuSeconds();
+            QElapsedTimer slice;
+            slice.start();
+            runFor(seconds * 1000 / slices);
+            monitorCpu[shown] += cpuSeconds() - sliceCpu;
+            monitorWall[shown] += slice.elapsed() / 1000.0;
+        }
+    } else {
+        runFor(seconds * 1000);
+    }
     const double cpu = cpuSeconds() - cpuStart, elapsed = wall.elapsed() / 1000.0, rssEnd = rssMiB();
 
     // Stop the stream without closing the port, so every frame already sent can still arrive.
@@ -210,6 +239,13 @@ int main(int argc, char *argv[])
                 static_cast<long long>(floorSent) - static_cast<long long>(floorFrames));
     std::printf("ratio:      %.2f (program / floor, CPU per second)\n",
                 (cpu / elapsed) / (floorCpu / floorSpan));
+
+    if (withMonitor) {
+        const double closed = monitorCpu[0] / monitorWall[0], shown = monitorCpu[1] / monitorWall[1];
+        std::printf("monitor:    closed %.2f %%, shown %.2f %% of one core (%.0f s each, in %d s slices "
+                    "taking turns); shown / closed %.2f\n",
+                    100 * closed, 100 * shown, monitorWall[0], kSliceMs / 1000, shown / closed);
+    }
 
     open->click(); // CLOSE
     for (Helper *h : {&emulator, &floorEmulator}) h->signal(SIGTERM);

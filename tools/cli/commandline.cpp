@@ -16,18 +16,22 @@ Commands:
                               compare (--no-verify skips the check); the model it replaces is read
                               first and kept in the history (--no-backup skips that)
   history [--json]            the models kept in the history, newest first, numbered
+  record --port PORT -o FILE.csv [--seconds N]
+                              the live channel outputs, voltages and signal to a CSV file, one
+                              row per frame, for N seconds or until interrupted (Ctrl+C)
 
 FILE may be @N, the N-th newest entry of the history (@1 the newest).
 
 Exit codes: 0 success (diff: the files are equal); 1 diff: they differ, read: blocks missing
 (no file written), write: the transmitter does not hold what was sent; 2 an error (a message on
-stderr names the file or port and why).)";
+stderr names the file or port and why; a recording keeps the rows written until then).)";
 
 struct Shape {
     const char *name;
     CliRequest::Command command;
     int files;
     bool port, output, json, partial; // --partial, --no-verify and --no-backup go together: all write's
+    bool seconds = false;
 };
 
 constexpr Shape kShapes[] = {
@@ -36,6 +40,7 @@ constexpr Shape kShapes[] = {
     {"read", CliRequest::Command::Read, 0, true, true, false, false},
     {"write", CliRequest::Command::Write, 1, true, false, false, true},
     {"history", CliRequest::Command::History, 0, false, false, true, false},
+    {"record", CliRequest::Command::Record, 0, true, true, false, false, true},
 };
 
 ParsedCommandLine usageError(const QString &text)
@@ -52,15 +57,17 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption portOpt("port", "The transmitter's serial port (read, write).", "port");
-    const QCommandLineOption outputOpt({"o", "output"}, "The parameter file to write (read).", "file");
+    const QCommandLineOption outputOpt({"o", "output"},
+                                       "The parameter file (read) or CSV file (record) to write.", "file");
+    const QCommandLineOption secondsOpt("seconds", "How many seconds to record (record).", "N");
     const QCommandLineOption jsonOpt("json", "One JSON object instead of lines (dump, diff).");
     const QCommandLineOption partialOpt("partial",
                                         "Send the frames that are in place even if others are not (write).");
     const QCommandLineOption noVerifyOpt("no-verify", "Do not read the model back after sending it (write).");
     const QCommandLineOption noBackupOpt(
         "no-backup", "Do not read and keep the transmitter's model before sending (write).");
-    parser.addOptions({portOpt, outputOpt, jsonOpt, partialOpt, noVerifyOpt, noBackupOpt});
-    parser.addPositionalArgument("command", "dump, diff, read, write or history.");
+    parser.addOptions({portOpt, outputOpt, secondsOpt, jsonOpt, partialOpt, noVerifyOpt, noBackupOpt});
+    parser.addPositionalArgument("command", "dump, diff, read, write, history or record.");
     parser.addPositionalArgument("files", "The parameter files the command works on.", "[files...]");
 
     if (!parser.parse(arguments)) return usageError(parser.errorText());
@@ -78,13 +85,14 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
 
     if (positional.size() != shape->files) {
         static const char *const counts[] = {"no file", "one file", "two files"};
-        const QString count = shape->output ? QStringLiteral("no file (read writes -o FILE)")
+        const QString count = shape->output ? QStringLiteral("no file (%1 writes -o FILE)").arg(name)
                                             : QLatin1String(counts[shape->files]);
         return usageError(QStringLiteral("%1 takes %2").arg(name, count));
     }
     const std::pair<const QCommandLineOption *, bool> allowed[] = {
         {&portOpt, shape->port},       {&outputOpt, shape->output},    {&jsonOpt, shape->json},
-        {&partialOpt, shape->partial}, {&noVerifyOpt, shape->partial}, {&noBackupOpt, shape->partial}};
+        {&partialOpt, shape->partial}, {&noVerifyOpt, shape->partial}, {&noBackupOpt, shape->partial},
+        {&secondsOpt, shape->seconds}};
     for (const auto &[option, ok] : allowed)
         if (parser.isSet(*option) && !ok)
             return usageError(QStringLiteral("%1 has no option --%2").arg(name, option->names().last()));
@@ -101,5 +109,12 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     r.backup = !parser.isSet(noBackupOpt);
     if (shape->port && r.port.isEmpty()) return usageError(name + QStringLiteral(" needs --port PORT"));
     if (shape->output && r.output.isEmpty()) return usageError(name + QStringLiteral(" needs -o FILE"));
+    if (parser.isSet(secondsOpt)) {
+        bool number = false;
+        r.seconds = parser.value(secondsOpt).toInt(&number);
+        if (!number || r.seconds <= 0)
+            return usageError(QStringLiteral("--seconds takes a whole number above 0, not '%1'")
+                                  .arg(parser.value(secondsOpt)));
+    }
     return parsed;
 }

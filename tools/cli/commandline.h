@@ -8,11 +8,12 @@ inline constexpr char kCliName[] = "txconfig-cli";
 
 // What the command line asks for, checked: which command, its files and options.
 struct CliRequest {
-    enum class Command { Dump, Diff, Read, Write, History };
+    enum class Command { Dump, Diff, Read, Write, History, Record };
     Command command = Command::Dump;
     QStringList files;    // dump: one, diff: two, write: one; "@N" is the N-th newest history entry
-    QString port;         // read, write
-    QString output;       // read
+    QString port;         // read, write, record
+    QString output;       // read, record
+    int seconds = 0;      // record: how long, 0 until interrupted
     bool json = false;    // dump, diff
     bool partial = false; // write
     bool verify = true;   // write: read the model back and compare

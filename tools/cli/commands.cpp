@@ -267,7 +267,47 @@ int runHistory(bool json, CliStreams io)
     return kOk;
 }
 
-int runCommand(const CliRequest &r, CliStreams io)
+int runRecord(const QString &port, const QString &output, int seconds, CliStreams io,
+              const std::function<bool()> &interrupted, const CliLink &link)
+{
+    LiveRecording recording;
+    if (!recording.start(output)) {
+        say(io, output, QStringLiteral("cannot write: ") + recording.errorString());
+        return kError;
+    }
+    progressLine(io, QStringLiteral("recording %1: opening").arg(port));
+    const RecordOutcome recorded = recordTransmitter(
+        port, recording, seconds, interrupted,
+        [&] {
+            progressLine(io, QStringLiteral("recording %1: %2 s, %3")
+                                 .arg(port)
+                                 .arg(recording.elapsedMs() / 1000)
+                                 .arg(rowCountText(recording.rows())));
+        },
+        link);
+    endProgress(io);
+    if (!recorded.failure.isEmpty()) {
+        // A file of the header alone would only be litter; rows recorded before a loss are kept.
+        if (recording.rowsKept() == 0) {
+            QFile::remove(output);
+            say(io, port, recorded.failure);
+        } else {
+            say(io, port,
+                recorded.failure +
+                    QStringLiteral("; %1 kept in %2").arg(rowCountText(recording.rowsKept()), output));
+        }
+        return kError;
+    }
+    if (!recording.failure().isEmpty()) {
+        say(io, output,
+            QStringLiteral("cannot write: %1; %2 kept")
+                .arg(recording.errorString(), rowCountText(recording.rowsKept())));
+        return kError;
+    }
+    return kOk;
+}
+
+int runCommand(const CliRequest &r, CliStreams io, const std::function<bool()> &interrupted)
 {
     switch (r.command) {
     case CliRequest::Command::Dump:
@@ -280,6 +320,8 @@ int runCommand(const CliRequest &r, CliStreams io)
         return runWrite(r.port, r.files.at(0), r.partial, r.verify, r.backup, io);
     case CliRequest::Command::History:
         return runHistory(r.json, io);
+    case CliRequest::Command::Record:
+        return runRecord(r.port, r.output, r.seconds, io, interrupted);
     }
     return kError;
 }

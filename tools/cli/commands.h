@@ -6,6 +6,8 @@
 
 #include <QTextStream>
 
+#include <functional>
+
 // Where a command writes: results on `out`, one line per error or note on `err`, and the progress
 // line (on `err`, rewritten in place) only when `progress` is set, that is when stderr is a terminal.
 struct CliStreams {
@@ -14,8 +16,8 @@ struct CliStreams {
     bool progress = false;
 };
 
-// Runs one checked request; returns the exit code.
-int runCommand(const CliRequest &request, CliStreams io);
+// Runs one checked request; returns the exit code. `interrupted` ends a recording early (Ctrl+C).
+int runCommand(const CliRequest &request, CliStreams io, const std::function<bool()> &interrupted = {});
 
 int runDump(const QString &path, bool json, CliStreams io);
 int runDiff(const QString &pathA, const QString &pathB, bool json, CliStreams io);
@@ -24,3 +26,5 @@ int runRead(const QString &port, const QString &output, CliStreams io, const Cli
 int runWrite(const QString &port, const QString &path, bool partial, bool verify, bool backup, CliStreams io,
              const CliLink &link = {});
 int runHistory(bool json, CliStreams io);
+int runRecord(const QString &port, const QString &output, int seconds, CliStreams io,
+              const std::function<bool()> &interrupted = {}, const CliLink &link = {});

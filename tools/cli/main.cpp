@@ -9,8 +9,17 @@
 #include <QLoggingCategory>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
 #include <unistd.h>
+
+namespace {
+volatile std::sig_atomic_t interruptedBySignal = 0;
+void noteInterrupt(int)
+{
+    interruptedBySignal = 1;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -27,5 +36,9 @@ int main(int argc, char *argv[])
         (parsed.exitCode == 0 ? out : err) << parsed.text << '\n';
         return parsed.exitCode;
     }
-    return runCommand(parsed.request, {out, err, ::isatty(STDERR_FILENO) == 1});
+    // Ctrl+C (or a kill) ends a recording with its file whole, as its end would.
+    std::signal(SIGINT, noteInterrupt);
+    std::signal(SIGTERM, noteInterrupt);
+    return runCommand(parsed.request, {out, err, ::isatty(STDERR_FILENO) == 1},
+                      [] { return interruptedBySignal != 0; });
 }

@@ -3,6 +3,8 @@
 
 #include "files/history.h"
 
+#include <QElapsedTimer>
+
 namespace {
 
 QString lostLine(const TransmitterSession &session)
@@ -89,5 +91,37 @@ WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const Q
         return outcome;
     }
     session.close();
+    return outcome;
+}
+
+RecordOutcome recordTransmitter(const QString &portName, LiveRecording &recording, int seconds,
+                                const std::function<bool()> &stop, const std::function<void()> &tick,
+                                const CliLink &link)
+{
+    RecordOutcome outcome;
+    TransmitterSession session;
+    session.timing = link.timing;
+    ParameterSet live; // the values a row repeats from the other kind of frame
+    session.setModel(&live);
+    QObject::connect(&session, &TransmitterSession::liveFrames, &recording, &LiveRecording::add);
+    if (!session.open(portName)) {
+        outcome.failure = openFailureLine(session.openFailure());
+        recording.stop();
+        return outcome;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    while (session.isOpen() && recording.isRecording() && !(stop && stop()) &&
+           (seconds <= 0 || clock.elapsed() < qint64(seconds) * 1000)) {
+        TransmitterSession::pause(100);
+        if (tick) tick();
+    }
+    if (!session.isOpen()) {
+        outcome.failure = lostLine(session);
+    } else {
+        session.takeReceived(); // what has come is recorded before "DIS"
+        session.close();
+    }
+    recording.stop();
     return outcome;
 }

@@ -5,6 +5,7 @@
 #include "link/readback.h"
 #include "link/textframes.h"
 #include "link/transmittersession.h"
+#include "monitor/liverecording.h"
 #include "params/parameterset.h"
 
 #include <QString>
@@ -60,3 +61,13 @@ WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const Q
                               bool verify, bool backup,
                               const std::function<void(TextFrame, int, int)> &progress = {},
                               const CliLink &link = {});
+
+// The live stream recorded as the window does it: "OK", every channel and telemetry frame a row of
+// `recording` (started by the caller) until `seconds` have passed (0: no limit), `stop` holds, the
+// recording fails or the link goes; then "DIS" and the recording stopped. `tick` runs every 100 ms.
+struct RecordOutcome {
+    QString failure; // the port could not be opened or went away
+};
+RecordOutcome recordTransmitter(const QString &portName, LiveRecording &recording, int seconds,
+                                const std::function<bool()> &stop, const std::function<void()> &tick = {},
+                                const CliLink &link = {});

@@ -5,13 +5,17 @@
 // Tab, and "portlist", the port list dropped down, a separate window that only the screen shows.
 // "changes" (offscreen too) reads a model from the emulator, edits three values and renders the BASIC
 // page with its marks (marked.png) and the Changes view beside it (changes.png).
+// "monitor", also only when named: the Monitor window after 12 s of the emulator's stream, with the
+// cursor's read-out.
 #include "app/mainwindow.h"
 #include "txemulator.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -156,6 +160,26 @@ int main(int argc, char *argv[])
             rendered += 2;
         else
             ++failures;
+    }
+    if (wanted.contains(QLatin1String("monitor"))) {
+        TxEmulator emulator;
+        if (!emulator.open() || !window.session().open(emulator.slavePath())) return 1;
+        window.findChild<QAction *>(QStringLiteral("monitorAction"))->trigger();
+        settle(12000); // a full 10 s span of moving channels
+        auto *monitor = window.findChild<QDialog *>(QStringLiteral("monitorWindow"));
+        auto *plot = monitor->findChild<QWidget *>(QStringLiteral("channelPlot"));
+        QMouseEvent move(QEvent::MouseMove, QPointF(plot->width() * 0.6, plot->height() / 2.0), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(plot, &move);
+        settle(100);
+        const QString path = dir + QStringLiteral("/monitor.png");
+        if (monitor->grab().save(path)) {
+            std::printf("%s\n", qPrintable(path));
+            ++rendered;
+        } else {
+            ++failures;
+        }
+        window.session().close();
     }
     if (rendered < wanted.size())
         std::fprintf(stderr, "unknown page among %s\n", qPrintable(wanted.join(' ')));

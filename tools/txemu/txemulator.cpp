@@ -202,7 +202,7 @@ void TxEmulator::sendChannelFrame()
     // frames that are due by now: the first at once, then m_channelHz a second on average.
     const qint64 due = m_streamClock.elapsed() * m_channelHz / 1000 + 1;
     while (m_streamChannelFrames < due) {
-        send(channelFrameAt(m_model, m_clock.elapsed(), m_channelFrames, m_adversarial));
+        sendLive(channelFrameAt(m_model, m_clock.elapsed(), m_channelFrames, m_adversarial));
         ++m_channelFrames;
         ++m_streamChannelFrames;
         if (m_telemetryEvery > 0 && m_streamChannelFrames % m_telemetryEvery == 0) sendTelemetryFrame();
@@ -211,8 +211,14 @@ void TxEmulator::sendChannelFrame()
 
 void TxEmulator::sendTelemetryFrame()
 {
-    send(telemetryFrameAt(m_model, m_clock.elapsed(), m_telemetryFrames, m_adversarial));
+    sendLive(telemetryFrameAt(m_model, m_clock.elapsed(), m_telemetryFrames, m_adversarial));
     ++m_telemetryFrames;
+}
+
+void TxEmulator::sendLive(const QByteArray &frame)
+{
+    if (m_keepLive && isOpen()) m_liveSent.append(frame);
+    send(frame);
 }
 
 void TxEmulator::send(const QByteArray &frame)

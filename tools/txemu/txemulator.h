@@ -72,6 +72,9 @@ public:
     QVector<Received> receivedTokens() const { return m_tokens; }
     int writesMade() const { return m_writes; }
     int channelFramesSent() const { return m_channelFrames; }
+    // Keeps every live frame from now on, in the order sent: a test's record of the stream.
+    void keepLiveFrames() { m_keepLive = true; }
+    const QVector<QByteArray> &liveFramesSent() const { return m_liveSent; }
     int telemetryFramesSent() const { return m_telemetryFrames; }
     qint64 elapsedMs() const { return m_clock.elapsed(); }
 
@@ -84,6 +87,7 @@ private:
     void readMaster();
     void handleToken(const QByteArray &token);
     void send(const QByteArray &frame);
+    void sendLive(const QByteArray &frame);
     void writeNext();
     void sendChannelFrame();
     void sendTelemetryFrame();
@@ -120,4 +124,6 @@ private:
     int m_writes = 0;
     int m_channelFrames = 0;
     int m_telemetryFrames = 0;
+    bool m_keepLive = false;
+    QVector<QByteArray> m_liveSent;
 };

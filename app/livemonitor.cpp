@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/livemonitor.h"
+
+#include "link/transmittersession.h"
+
+LiveMonitor::LiveMonitor(TransmitterSession &session, QObject *parent) : QObject(parent)
+{
+    connect(&session, &TransmitterSession::liveFrames, this, [this](const QVector<LiveSample> &samples) {
+        for (const LiveSample &s : samples) m_rings.add(s);
+        m_recording.add(samples);
+        emit framesAdded();
+    });
+    connect(&session, &TransmitterSession::stateChanged, this, [this](bool open) {
+        if (!open) m_recording.stop();
+    });
+}

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/livemonitor.h"
+#include "app/mainwindow.h"
+#include "app/monitorwindow.h"
+#include "app/noticebar.h"
+#include "app/usersettings.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+
+// The monitor's entries in the views menu. The rings start keeping frames now, shown or not.
+void MainWindow::addMonitorActions(QMenu *menu)
+{
+    liveMonitor = new LiveMonitor(transmitter, this);
+    connect(&liveMonitor->recording(), &LiveRecording::failed, this,
+            [this](const QString &why) { noticeBar()->post(why, NoticeBar::Tone::Warning, 0); });
+
+    QAction *monitor = menu->addAction(QStringLiteral("Monitor..."), this, &MainWindow::showMonitor);
+    monitor->setObjectName(QStringLiteral("monitorAction"));
+    monitor->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    monitor->setShortcutContext(Qt::WindowShortcut);
+    addAction(monitor); // the key works wherever focus is in the window
+    QAction *record = menu->addAction(QStringLiteral("Record..."), this, &MainWindow::startRecording);
+    record->setObjectName(QStringLiteral("recordAction"));
+    QAction *stop =
+        menu->addAction(QStringLiteral("Stop recording"), this, [this] { liveMonitor->recording().stop(); });
+    stop->setObjectName(QStringLiteral("stopRecordingAction"));
+    auto showState = [this, record, stop] {
+        const bool on = liveMonitor->recording().isRecording();
+        record->setEnabled(!on);
+        stop->setEnabled(on);
+    };
+    connect(menu, &QMenu::aboutToShow, this, showState);
+    showState();
+}
+
+void MainWindow::showMonitor()
+{
+    if (!monitorWindow)
+        monitorWindow = new MonitorWindow(
+            *liveMonitor, [this] { startRecording(); }, this);
+    monitorWindow->show();
+    monitorWindow->raise();
+    monitorWindow->activateWindow();
+}
+
+// Asks for the file (in the folder of the last one), then records into it; the monitor shows the
+// time and rows while it runs.
+void MainWindow::startRecording()
+{
+    LiveRecording &recording = liveMonitor->recording();
+    if (recording.isRecording()) return;
+    const QString suggested = QDir(fileDialogFolder())
+                                  .filePath(QDateTime::currentDateTime().toString(
+                                      QStringLiteral("'txconfig-'yyyyMMdd-HHmmss'.csv'")));
+    QWidget *parent =
+        monitorWindow && monitorWindow->isVisible() ? static_cast<QWidget *>(monitorWindow) : this;
+    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Record"), suggested,
+                                                QStringLiteral("CSV file (*.csv)"));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+    rememberFileFolder(path);
+    if (!recording.start(path)) {
+        noticeBar()->post(recording.failure(), NoticeBar::Tone::Warning, 0);
+        return;
+    }
+    showMonitor();
+}
