@@ -29,6 +29,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
                              ui->pushButton_Reset2, ui->toolButton_Save, ui->toolButton_Load});
     setUpShortcuts();
     setUpViews();
+    setUpToolTips();
     transmitter.setModel(&params);
     transmitter.stopRequested = [this] { return commandGate.closeRequested(); };
     connect(&transmitter, &TransmitterSession::stateChanged, this, &MainWindow::showLinkState);

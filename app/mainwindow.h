@@ -207,6 +207,7 @@ private:
     void setUpShortcuts();
     void setUpViews();
     void showHistory();
+    void setUpToolTips();
 
     // Link helpers behind the command slots.
     void holdOff(QAbstractButton *button);
