@@ -3,7 +3,7 @@
 
 namespace {
 
-// A '#' in a key stands for the number in the name, which %1 in the text and label then repeats
+// A '#' in a key stands for any number in the name, which %1 in the text and label then repeats
 // ("sub#" is sub1..sub8; "PRM0#_Mix" is PRM01_Mix..PRM04_Mix).
 struct MeaningRow {
     const char *key;
@@ -22,7 +22,10 @@ constexpr MeaningRow kMeanings[] = {
     {"FS#", "%", "Fail-safe of channel %1: the position the servo goes to when the receiver loses the signal.", ""},
     {"delay#", "%", "Servo delay of channel %1: slows the servo, for gear doors or flaps that should move gently.", ""},
     {"AUX#", "", "Control that drives channel %1: switch SwA or SwB, knob VrA, VrB/SwC, Lock-C, or none (NULL).", ""},
-    {"comboBox_AUX#", "", "Channel %1 follows its stick; it has no control to choose (NC).", "BASIC / AUX-CH / CH%1"},
+    {"comboBox_AUX1", "", "Channel 1 follows its stick; it has no control to choose (NC).", "BASIC / AUX-CH / CH1"},
+    {"comboBox_AUX2", "", "Channel 2 follows its stick; it has no control to choose (NC).", "BASIC / AUX-CH / CH2"},
+    {"comboBox_AUX3", "", "Channel 3 follows its stick; it has no control to choose (NC).", "BASIC / AUX-CH / CH3"},
+    {"comboBox_AUX4", "", "Channel 4 follows its stick; it has no control to choose (NC).", "BASIC / AUX-CH / CH4"},
     // ADVANCE1
     {"DR_MIX", "", "Dual rate on or off: when on, switch SWA picks the UP or the DOWN rate of each D/R channel.", ""},
     {"DR_CH", "", "Which dual-rate channel (CH1 to CH4) the D/R rows show and edit.", ""},

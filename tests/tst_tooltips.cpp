@@ -84,6 +84,9 @@ private slots:
             QVERIFY2(lines[1].size() > 20, qPrintable(name + ": " + lines[1]));
 
             const NamedField *shown = shownBy(editor);
+            // An editor of its own setting explains that setting, not another row's.
+            if (shown && name.endsWith(QLatin1Char('_') + QLatin1String(shown->name)))
+                QCOMPARE(lines[1], meaningOf(shown->name).text);
             const SanitiseRule *rule = shown ? ruleFor(shown->field) : nullptr;
             const double scale = shown && shown->volts ? 10.0 : 1.0;
             const QString range = lineStarting(lines, "Range: ");
