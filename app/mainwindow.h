@@ -13,6 +13,8 @@
 #include "params/parameterset.h" // the slots all work on the program-wide params
 
 class HistoryWindow;
+class QMenu;
+class SettingFinder;
 class NoticeBar;
 class PortWatcher;
 class QAbstractButton;
@@ -208,6 +210,8 @@ private:
     void setUpViews();
     void showHistory();
     void setUpToolTips();
+    void setUpFindAndSheet(QMenu *views); // Find... and Export sheet... with their keys
+    void exportSheet();
 
     // Link helpers behind the command slots.
     void holdOff(QAbstractButton *button);
@@ -248,6 +252,7 @@ private:
     HistoryWindow *historyWindow = nullptr; // made when first asked for
     bool historyFailureSaid = false;        // a failure to keep is said once a session
     bool showingForm = false;               // the display pass is setting the editors
+    SettingFinder *finder = nullptr;        // over the form, shown by Find
 };
 
 // The keys that close the window: the desktop's Quit, else Ctrl+Q.

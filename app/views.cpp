@@ -47,6 +47,7 @@ void MainWindow::setUpViews()
     history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     history->setShortcutContext(Qt::WindowShortcut);
     addAction(history); // the key works wherever focus is in the window
+    setUpFindAndSheet(menu);
     views->setMenu(menu);
     ui->tabWidget->setCornerWidget(views, Qt::TopRightCorner);
 }

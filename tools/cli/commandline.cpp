@@ -16,6 +16,8 @@ Commands:
                               compare (--no-verify skips the check); the model it replaces is read
                               first and kept in the history (--no-backup skips that)
   history [--json]            the models kept in the history, newest first, numbered
+  sheet FILE -o OUT           a printable sheet of the model: every setting with its value and
+                              factory value, as OUT.pdf or, by its extension, OUT.html
 
 FILE may be @N, the N-th newest entry of the history (@1 the newest).
 
@@ -36,6 +38,7 @@ constexpr Shape kShapes[] = {
     {"read", CliRequest::Command::Read, 0, true, true, false, false},
     {"write", CliRequest::Command::Write, 1, true, false, false, true},
     {"history", CliRequest::Command::History, 0, false, false, true, false},
+    {"sheet", CliRequest::Command::Sheet, 1, false, true, false, false},
 };
 
 ParsedCommandLine usageError(const QString &text)
@@ -52,7 +55,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption portOpt("port", "The transmitter's serial port (read, write).", "port");
-    const QCommandLineOption outputOpt({"o", "output"}, "The parameter file to write (read).", "file");
+    const QCommandLineOption outputOpt(
+        {"o", "output"}, "The parameter file to write (read), the sheet to write (sheet).", "file");
     const QCommandLineOption jsonOpt("json", "One JSON object instead of lines (dump, diff).");
     const QCommandLineOption partialOpt("partial",
                                         "Send the frames that are in place even if others are not (write).");
@@ -60,7 +64,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption noBackupOpt(
         "no-backup", "Do not read and keep the transmitter's model before sending (write).");
     parser.addOptions({portOpt, outputOpt, jsonOpt, partialOpt, noVerifyOpt, noBackupOpt});
-    parser.addPositionalArgument("command", "dump, diff, read, write or history.");
+    parser.addPositionalArgument("command", "dump, diff, read, write, history or sheet.");
     parser.addPositionalArgument("files", "The parameter files the command works on.", "[files...]");
 
     if (!parser.parse(arguments)) return usageError(parser.errorText());
@@ -78,8 +82,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
 
     if (positional.size() != shape->files) {
         static const char *const counts[] = {"no file", "one file", "two files"};
-        const QString count = shape->output ? QStringLiteral("no file (read writes -o FILE)")
-                                            : QLatin1String(counts[shape->files]);
+        const QString count = shape->output && !shape->files ? QStringLiteral("no file (read writes -o FILE)")
+                                                             : QLatin1String(counts[shape->files]);
         return usageError(QStringLiteral("%1 takes %2").arg(name, count));
     }
     const std::pair<const QCommandLineOption *, bool> allowed[] = {

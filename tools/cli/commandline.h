@@ -8,11 +8,11 @@ inline constexpr char kCliName[] = "txconfig-cli";
 
 // What the command line asks for, checked: which command, its files and options.
 struct CliRequest {
-    enum class Command { Dump, Diff, Read, Write, History };
+    enum class Command { Dump, Diff, Read, Write, History, Sheet };
     Command command = Command::Dump;
-    QStringList files;    // dump: one, diff: two, write: one; "@N" is the N-th newest history entry
+    QStringList files;    // dump, write, sheet: one; diff: two; "@N" is the N-th newest history entry
     QString port;         // read, write
-    QString output;       // read
+    QString output;       // read, sheet
     bool json = false;    // dump, diff
     bool partial = false; // write
     bool verify = true;   // write: read the model back and compare

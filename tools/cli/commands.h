@@ -24,3 +24,5 @@ int runRead(const QString &port, const QString &output, CliStreams io, const Cli
 int runWrite(const QString &port, const QString &path, bool partial, bool verify, bool backup, CliStreams io,
              const CliLink &link = {});
 int runHistory(bool json, CliStreams io);
+// A PDF sheet needs a QGuiApplication; an HTML one does not.
+int runSheet(const QString &path, const QString &output, CliStreams io);
