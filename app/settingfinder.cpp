@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
@@ -19,7 +20,8 @@ constexpr int kListRows = 12;
 } // namespace
 
 SettingFinder::SettingFinder(QTabWidget *tabs)
-    : QFrame(tabs), tabs(tabs), field(new QLineEdit(this)), list(new QListWidget(this))
+    : QFrame(tabs), tabs(tabs), field(new QLineEdit(this)), list(new QListWidget(this)),
+      meaning(new QLabel(this))
 {
     setObjectName(QStringLiteral("settingFinder"));
     setFrameShape(QFrame::StyledPanel);
@@ -27,7 +29,8 @@ SettingFinder::SettingFinder(QTabWidget *tabs)
     // Its own plain look: the form's sheets are all per widget, so none reaches it.
     setStyleSheet(QStringLiteral(
         "#settingFinder { background: rgb(235, 235, 235); border: 2px solid rgb(255, 170, 0); }"
-        "QLineEdit, QListWidget { font: 15px; color: black; background: white; }"));
+        "QLineEdit, QListWidget { font: 15px; color: black; background: white; }"
+        "#findMeaning { font: 14px; color: black; background: rgb(235, 235, 235); }"));
     field->setObjectName(QStringLiteral("findField"));
     field->setPlaceholderText(QStringLiteral("Find a setting: label, meaning or name"));
     field->setClearButtonEnabled(true);
@@ -39,6 +42,13 @@ SettingFinder::SettingFinder(QTabWidget *tabs)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(field);
     layout->addWidget(list);
+    // What the chosen setting does, so a terse caption need not be guessed at before going there.
+    meaning->setWordWrap(true);
+    meaning->setFixedHeight(44); // two lines of the 14 px text
+    meaning->setObjectName(QStringLiteral("findMeaning"));
+    layout->addWidget(meaning);
+    connect(list, &QListWidget::currentItemChanged, this,
+            [this](QListWidgetItem *item) { meaning->setText(item ? item->toolTip() : QString()); });
     filter(QString());
     list->setFixedHeight(list->sizeHintForRow(0) * kListRows + 2 * list->frameWidth());
     connect(field, &QLineEdit::textChanged, this, &SettingFinder::filter);
@@ -88,7 +98,7 @@ void SettingFinder::filter(const QString &query)
     for (const FindEntry *e : findSettings(query)) {
         auto *item = new QListWidgetItem(e->label, list);
         item->setData(Qt::UserRole, e->editor);
-        item->setToolTip(e->meaning + QStringLiteral("\n(") + e->name + QLatin1Char(')'));
+        item->setToolTip(e->meaning + QStringLiteral(" (") + e->name + QLatin1Char(')'));
     }
     list->setCurrentRow(0);
 }

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QPointer>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -32,5 +33,6 @@ private:
     QTabWidget *tabs;
     QLineEdit *field;
     QListWidget *list;
+    QLabel *meaning;
     QPointer<QWidget> focusBefore;
 };

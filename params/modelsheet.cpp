@@ -79,11 +79,13 @@ QString modelSheetHtml(const ParameterSet &model, const QVector<const NamedField
         if (at.tab != previous.tab || at.group != previous.group) {
             if (tableOpen) html += QStringLiteral("</table>");
             if (at.tab != previous.tab) html += QStringLiteral("<h2>%1</h2>").arg(at.tab.toHtmlEscaped());
-            html += QStringLiteral("<h3>%1</h3>"
-                                   "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"
-                                   "<tr><th align=\"left\">Setting</th><th align=\"left\">Name</th>"
-                                   "<th align=\"left\">Value</th><th align=\"left\">Factory</th></tr>")
-                        .arg(at.group.toHtmlEscaped());
+            html +=
+                QStringLiteral("<h3>%1</h3>"
+                               // thead: a table that runs onto the next page repeats its head there
+                               "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"
+                               "<thead><tr><th align=\"left\">Setting</th><th align=\"left\">Name</th>"
+                               "<th align=\"left\">Value</th><th align=\"left\">Factory</th></tr></thead>")
+                    .arg(at.group.toHtmlEscaped());
             tableOpen = true;
             previous = at;
         }

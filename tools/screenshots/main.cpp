@@ -2,14 +2,18 @@
 // Renders every page of the main window, or the pages named after <dir>, to <dir>/<page>.png for the
 // documentation; at a scale factor above 1 (QT_SCALE_FACTOR=2) the files are <page>@2x.png. Two more
 // are made only when named, under a real X server (Xvfb): "focus", the top bar with READ reached by
-// Tab, and "portlist", the port list dropped down, a separate window that only the screen shows.
+// Tab, and "portlist", the port list dropped down, a separate window that only the screen shows; and
+// "finder", the finder open, and "sheet", the model sheet of an edited form as <dir>/sheet.pdf.
 #include "app/mainwindow.h"
+#include "files/sheetfile.h"
+#include "params/modelsheet.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QPixmap>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -90,6 +94,38 @@ int main(int argc, char *argv[])
             ++failures;
         }
         box->hidePopup();
+    }
+    auto saved = [&](bool ok, const QString &path) {
+        if (ok) std::printf("%s\n", qPrintable(path));
+        ok ? ++rendered : ++failures;
+    };
+    // The finder over BASIC with two words typed, as Ctrl+F opens it.
+    if (wanted.contains(QLatin1String("finder"))) {
+        tabs->setCurrentWidget(tabs->findChild<QWidget *>(QStringLiteral("tab_2")));
+        window.activateWindow();
+        settle(300);
+        QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("dual rate"));
+        settle(200);
+        const QString path = dir + QStringLiteral("/finder.png");
+        saved(window.grab().save(path), path);
+    }
+    // The sheet of a form with a few edits, as a PDF; scripts/screenshots makes its page images.
+    if (wanted.contains(QLatin1String("sheet"))) {
+        const std::pair<const char *, int> edits[] = {{"spinBox_Lepa1", 110},
+                                                      {"spinBox_sub3", -12},
+                                                      {"spinBox_THCURE_Data04", 45},
+                                                      {"spinBox_Atti2", 35}};
+        for (const auto &[name, value] : edits)
+            window.findChild<QSpinBox *>(QLatin1String(name))->setValue(value);
+        window.findChild<QComboBox *>(QStringLiteral("comboBox_rev2"))->setCurrentIndex(1);
+        QVector<const NamedField *> all;
+        for (const NamedField &f : kNamedFields) all.append(&f);
+        SheetHeading heading{QStringLiteral("example model"), QDateTime::currentDateTime(),
+                             QStringLiteral("ttyUSB0"), QStringLiteral("50")};
+        const QString path = dir + QStringLiteral("/sheet.pdf");
+        QString error;
+        saved(writeSheetFile(path, modelSheetHtml(params, all, heading), &error), path);
     }
     if (rendered < wanted.size())
         std::fprintf(stderr, "unknown page among %s\n", qPrintable(wanted.join(' ')));
