@@ -34,6 +34,8 @@ SettingFinder::SettingFinder(QTabWidget *tabs)
     field->setObjectName(QStringLiteral("findField"));
     field->setPlaceholderText(QStringLiteral("Find a setting: label, meaning or name"));
     field->setClearButtonEnabled(true);
+    // Reached by Find alone; Tab keeps running through the form as it always has.
+    field->setFocusPolicy(Qt::ClickFocus);
     field->setAccessibleName(QStringLiteral("Find a setting"));
     list->setObjectName(QStringLiteral("findList"));
     list->setFocusPolicy(Qt::NoFocus); // the keys stay in the field; Up and Down move the selection
