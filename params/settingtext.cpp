@@ -5,6 +5,9 @@
 #include "params/meanings.h"
 #include "params/rules.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 bool isTrim(const NamedField &f)
