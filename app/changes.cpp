@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/changeswindow.h"
 #include "app/editormenus.h"
+#include "app/editortips.h"
 #include "app/gotoeditor.h"
 #include "app/mainwindow.h"
 #include "app/pendingmarks.h"
@@ -31,6 +32,8 @@ void MainWindow::setUpChanges(QMenu *views, QToolButton *count)
     marks = new PendingMarks(
         ui->tabWidget, ui->tabWidget, count,
         [this](const NamedField &f, const ParameterSet &set) { return valueText(f, set); }, this);
+    // Each editor's own tooltip, with the transmitter's value first once it is known.
+    marks->toolTip = [](QWidget *editor, const QString &held) { return editorToolTip(editor, params, held); };
     connect(count, &QToolButton::clicked, this, &MainWindow::showChanges);
     QAction *changes = views->addAction(QStringLiteral("Changes..."), this, &MainWindow::showChanges);
     changes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));

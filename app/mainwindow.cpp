@@ -4,6 +4,7 @@
 #include "app/portwatcher.h"
 #include "display/barpaint.h"
 #include "display/opaquepaint.h"
+#include "display/readoutfit.h"
 #include "display/readoutpaint.h"
 #include "ui/drawnicon.h"
 
@@ -26,11 +27,13 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     setWindowIcon(form::drawnIcon(QStringLiteral(":/myImage/images/app.png")));
     makeServoFrameOpaque(*ui);
     paintChannelBarsDirectly(*ui);
+    fitServoReadouts(*ui);
     paintServoReadoutsDirectly(*ui);
     commandGate.setControls({ui->openButton, ui->toolButton_Read, ui->toolButton_Send, ui->toolButton_Reset,
                              ui->pushButton_Reset2, ui->toolButton_Save, ui->toolButton_Load});
     setUpShortcuts();
     setUpViews();
+    setUpToolTips();
     transmitter.setModel(&params);
     transmitter.stopRequested = [this] { return commandGate.closeRequested(); };
     connect(&transmitter, &TransmitterSession::stateChanged, this, &MainWindow::showLinkState);

@@ -19,6 +19,7 @@ class MonitorWindow;
 class PendingMarks;
 class QMenu;
 class QToolButton;
+class SettingFinder;
 class NoticeBar;
 class PortWatcher;
 class QAbstractButton;
@@ -237,6 +238,9 @@ private:
     void addMonitorActions(QMenu *menu);
     void showMonitor();
     void startRecording();
+    void setUpToolTips();
+    void setUpFindAndSheet(QMenu *views); // Find... and Export sheet... with their keys
+    void exportSheet();
 
     // Link helpers behind the command slots.
     void holdOff(QAbstractButton *button);
@@ -282,6 +286,7 @@ private:
     MonitorWindow *monitorWindow = nullptr; // made when first asked for
     bool showingForm = false;               // the display pass is setting the editors
     bool settingsReceived = false;          // a READ's block reached the form since the last take
+    SettingFinder *finder = nullptr;        // over the form, shown by Find
 };
 
 // The keys that close the window: the desktop's Quit, else Ctrl+Q.

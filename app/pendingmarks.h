@@ -32,7 +32,7 @@ public:
     };
 
     // `valueText` says a stored value as the form shows it; `toolTip` makes an editor's tooltip from
-    // the transmitter's value ("" when unknown).
+    // the transmitter's value ("" when unknown), which it must put first.
     PendingMarks(QWidget *form, QTabWidget *tabs, QAbstractButton *count,
                  std::function<QString(const NamedField &, const ParameterSet &)> valueText,
                  QObject *parent = nullptr);

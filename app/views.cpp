@@ -66,6 +66,7 @@ void MainWindow::setUpViews()
     history->setShortcutContext(Qt::WindowShortcut);
     addAction(history); // the key works wherever focus is in the window
     addMonitorActions(menu);
+    setUpFindAndSheet(menu);
     views->setMenu(menu);
     row->addWidget(count);
     row->addWidget(views);

@@ -170,6 +170,14 @@ void resetSecondHalf(ParameterSet &p)
     restoreInitial(p, f::StkTrim);
 }
 
+ParameterSet factorySet()
+{
+    ParameterSet p;
+    resetFirstHalf(p);
+    resetSecondHalf(p);
+    return p;
+}
+
 void sanitise(ParameterSet &p)
 {
     for (const SanitiseRule &r : rules())

@@ -19,6 +19,8 @@ void editDrExp(ParameterSet &p, int v);
 // Factory reset in two halves; RESET and DATA RESET run both, first half first.
 void resetFirstHalf(ParameterSet &p);
 void resetSecondHalf(ParameterSet &p);
+// The factory settings: what both halves of the reset make of a set.
+ParameterSet factorySet();
 
 // Forces every model setting outside its accepted range back to its fallback. Runs after anything
 // that came from outside (a received chunk, a loaded file).

@@ -3,6 +3,7 @@
 // style sheet: for every output the display pass can show they must show what Qt's own painting shows,
 // over the frame as on screen, and a read-out in a state the painter does not know is left to Qt.
 #include "app/mainwindow.h"
+#include "display/readoutfit.h"
 #include "display/readoutpaint.h"
 #include "ui/formbuilder.h"
 
@@ -44,7 +45,14 @@ class TestReadoutPaint : public QObject
              form::entry(form::Slot(byQt, "byQt"), form::at(frame, g.x() + 203, 300, g.width(), g.height()),
                          form::Look::ServoValue)});
         QCOMPARE(direct->styleSheet(), model->styleSheet());
-        for (QLineEdit *edit : {direct, byQt}) edit->setFocusPolicy(model->focusPolicy());
+        // Fitted as the window fits its read-outs: the line over the border, the font narrowed if need be.
+        QStringList fourDigits;
+        for (QChar d : QStringLiteral("0123456789")) fourDigits << QString(4, d);
+        for (QLineEdit *edit : {direct, byQt}) {
+            edit->setFocusPolicy(model->focusPolicy());
+            fitReadoutText(edit, fourDigits);
+        }
+        QCOMPARE(direct->textMargins(), model->textMargins());
         direct->installEventFilter(&leftToQt);
         paintReadoutDirectly(direct);
         direct->installEventFilter(&all);

@@ -19,6 +19,8 @@ Commands:
   record --port PORT -o FILE.csv [--seconds N]
                               the live channel outputs, voltages and signal to a CSV file, one
                               row per frame, for N seconds or until interrupted (Ctrl+C)
+  sheet FILE -o OUT           a printable sheet of the model: every setting with its value and
+                              factory value, as OUT.pdf or, by its extension, OUT.html
 
 FILE may be @N, the N-th newest entry of the history (@1 the newest).
 
@@ -41,6 +43,7 @@ constexpr Shape kShapes[] = {
     {"write", CliRequest::Command::Write, 1, true, false, false, true},
     {"history", CliRequest::Command::History, 0, false, false, true, false},
     {"record", CliRequest::Command::Record, 0, true, true, false, false, true},
+    {"sheet", CliRequest::Command::Sheet, 1, false, true, false, false},
 };
 
 ParsedCommandLine usageError(const QString &text)
@@ -57,8 +60,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption portOpt("port", "The transmitter's serial port (read, write).", "port");
-    const QCommandLineOption outputOpt({"o", "output"},
-                                       "The parameter file (read) or CSV file (record) to write.", "file");
+    const QCommandLineOption outputOpt(
+        {"o", "output"}, "The parameter file (read), CSV file (record) or sheet (sheet) to write.", "file");
     const QCommandLineOption secondsOpt("seconds", "How many seconds to record (record).", "N");
     const QCommandLineOption jsonOpt("json", "One JSON object instead of lines (dump, diff).");
     const QCommandLineOption partialOpt("partial",
@@ -67,7 +70,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption noBackupOpt(
         "no-backup", "Do not read and keep the transmitter's model before sending (write).");
     parser.addOptions({portOpt, outputOpt, secondsOpt, jsonOpt, partialOpt, noVerifyOpt, noBackupOpt});
-    parser.addPositionalArgument("command", "dump, diff, read, write, history or record.");
+    parser.addPositionalArgument("command", "dump, diff, read, write, history, record or sheet.");
     parser.addPositionalArgument("files", "The parameter files the command works on.", "[files...]");
 
     if (!parser.parse(arguments)) return usageError(parser.errorText());
@@ -85,8 +88,9 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
 
     if (positional.size() != shape->files) {
         static const char *const counts[] = {"no file", "one file", "two files"};
-        const QString count = shape->output ? QStringLiteral("no file (%1 writes -o FILE)").arg(name)
-                                            : QLatin1String(counts[shape->files]);
+        const QString count = shape->output && !shape->files
+                                  ? QStringLiteral("no file (%1 writes -o FILE)").arg(name)
+                                  : QLatin1String(counts[shape->files]);
         return usageError(QStringLiteral("%1 takes %2").arg(name, count));
     }
     const std::pair<const QCommandLineOption *, bool> allowed[] = {

@@ -8,11 +8,11 @@ inline constexpr char kCliName[] = "txconfig-cli";
 
 // What the command line asks for, checked: which command, its files and options.
 struct CliRequest {
-    enum class Command { Dump, Diff, Read, Write, History, Record };
+    enum class Command { Dump, Diff, Read, Write, History, Record, Sheet };
     Command command = Command::Dump;
-    QStringList files;    // dump: one, diff: two, write: one; "@N" is the N-th newest history entry
+    QStringList files;    // dump, write, sheet: one; diff: two; "@N" is the N-th newest history entry
     QString port;         // read, write, record
-    QString output;       // read, record
+    QString output;       // read, record, sheet
     int seconds = 0;      // record: how long, 0 until interrupted
     bool json = false;    // dump, diff
     bool partial = false; // write

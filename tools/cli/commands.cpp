@@ -4,6 +4,8 @@
 #include "fileinput.h"
 #include "files/history.h"
 #include "files/savetarget.h"
+#include "files/sheetfile.h"
+#include "params/modelsheet.h"
 #include "params/rules.h"
 #include "report.h"
 #include "transmitter.h"
@@ -244,6 +246,34 @@ int runWrite(const QString &port, const QString &path, bool partial, bool verify
     return written.differences.isEmpty() && written.uncheckedFrames.isEmpty() ? kOk : kDiffer;
 }
 
+int runSheet(const QString &path, const QString &output, CliStreams io)
+{
+    FileInput in;
+    if (!readInput(io, path, &in)) return kError;
+    SheetHeading heading;
+    heading.source = path;
+    heading.made = QDateTime::currentDateTime();
+    // A history entry knows where it was read and what the transmitter said its version was.
+    bool number = false;
+    const int n = path.startsWith(QLatin1Char('@')) ? path.mid(1).toInt(&number) : 0;
+    if (number && n >= 1) {
+        const QVector<HistoryEntry> entries = HistoryStore().entries();
+        if (n <= entries.size()) {
+            const HistoryEntry &e = entries[n - 1];
+            heading.source = QStringLiteral("%1, %2 %3 (%4)")
+                                 .arg(path, historyEventWords(e.event), historyEntryTimeText(e), e.path);
+            heading.port = e.port;
+            if (e.transmitterVersion != QLatin1String("0")) heading.transmitterVersion = e.transmitterVersion;
+        }
+    }
+    QString error;
+    if (!writeSheetFile(output, modelSheetHtml(in.set, presentFields(in.loaded), heading), &error)) {
+        say(io, output, QStringLiteral("cannot write: ") + error);
+        return kError;
+    }
+    return in.leftOut.isEmpty() ? kOk : kError;
+}
+
 int runHistory(bool json, CliStreams io)
 {
     const HistoryStore store;
@@ -322,6 +352,8 @@ int runCommand(const CliRequest &r, CliStreams io, const std::function<bool()> &
         return runHistory(r.json, io);
     case CliRequest::Command::Record:
         return runRecord(r.port, r.output, r.seconds, io, interrupted);
+    case CliRequest::Command::Sheet:
+        return runSheet(r.files.at(0), r.output, io);
     }
     return kError;
 }

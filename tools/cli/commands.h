@@ -28,3 +28,5 @@ int runWrite(const QString &port, const QString &path, bool partial, bool verify
 int runHistory(bool json, CliStreams io);
 int runRecord(const QString &port, const QString &output, int seconds, CliStreams io,
               const std::function<bool()> &interrupted = {}, const CliLink &link = {});
+// A PDF sheet needs a QGuiApplication; an HTML one does not.
+int runSheet(const QString &path, const QString &output, CliStreams io);

@@ -6,11 +6,14 @@
 #include "commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QTextStream>
 
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -23,7 +26,12 @@ void noteInterrupt(int)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // A PDF sheet lays its text out with the fonts of a GUI application, which needs no display offscreen.
+    bool sheet = false;
+    for (int i = 1; i < argc; ++i) sheet = sheet || std::strcmp(argv[i], "sheet") == 0;
+    if (sheet && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app(sheet ? new QGuiApplication(argc, argv)
+                                                      : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QLatin1String(kCliName));
     QCoreApplication::setApplicationVersion(QLatin1String(kProgramVersion));
     // The link's and the file reader's debug lines are for the window's log, not for a terminal.

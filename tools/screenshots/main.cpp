@@ -4,10 +4,13 @@
 // are made only when named, under a real X server (Xvfb): "focus", the top bar with READ reached by
 // Tab, and "portlist", the port list dropped down, a separate window that only the screen shows.
 // "changes" (offscreen too) reads a model from the emulator, edits three values and renders the BASIC
-// page with its marks (marked.png) and the Changes view beside it (changes.png).
+// page with its marks (marked.png) and the Changes view beside it (changes.png); "finder", the finder
+// open, and "sheet", the model sheet of an edited form as <dir>/sheet.pdf.
 // "monitor", also only when named: the Monitor window after 12 s of the emulator's stream, with the
 // cursor's read-out.
 #include "app/mainwindow.h"
+#include "files/sheetfile.h"
+#include "params/modelsheet.h"
 #include "txemulator.h"
 
 #include <QAction>
@@ -180,6 +183,38 @@ int main(int argc, char *argv[])
             ++failures;
         }
         window.session().close();
+    }
+    auto saved = [&](bool ok, const QString &path) {
+        if (ok) std::printf("%s\n", qPrintable(path));
+        ok ? ++rendered : ++failures;
+    };
+    // The finder over BASIC with two words typed, as Ctrl+F opens it.
+    if (wanted.contains(QLatin1String("finder"))) {
+        tabs->setCurrentWidget(tabs->findChild<QWidget *>(QStringLiteral("tab_2")));
+        window.activateWindow();
+        settle(300);
+        QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("dual rate"));
+        settle(200);
+        const QString path = dir + QStringLiteral("/finder.png");
+        saved(window.grab().save(path), path);
+    }
+    // The sheet of a form with a few edits, as a PDF; scripts/screenshots makes its page images.
+    if (wanted.contains(QLatin1String("sheet"))) {
+        const std::pair<const char *, int> edits[] = {{"spinBox_Lepa1", 110},
+                                                      {"spinBox_sub3", -12},
+                                                      {"spinBox_THCURE_Data04", 45},
+                                                      {"spinBox_Atti2", 35}};
+        for (const auto &[name, value] : edits)
+            window.findChild<QSpinBox *>(QLatin1String(name))->setValue(value);
+        window.findChild<QComboBox *>(QStringLiteral("comboBox_rev2"))->setCurrentIndex(1);
+        QVector<const NamedField *> all;
+        for (const NamedField &f : kNamedFields) all.append(&f);
+        SheetHeading heading{QStringLiteral("example model"), QDateTime::currentDateTime(),
+                             QStringLiteral("ttyUSB0"), QStringLiteral("50")};
+        const QString path = dir + QStringLiteral("/sheet.pdf");
+        QString error;
+        saved(writeSheetFile(path, modelSheetHtml(params, all, heading), &error), path);
     }
     if (rendered < wanted.size())
         std::fprintf(stderr, "unknown page among %s\n", qPrintable(wanted.join(' ')));

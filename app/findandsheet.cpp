@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/mainwindow.h"
+#include "app/noticebar.h"
+#include "app/settingfinder.h"
+#include "app/usersettings.h"
+#include "files/sheetfile.h"
+#include "params/modelsheet.h"
+
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace {
+
+const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
+const QString kHtmlFilter = QStringLiteral("HTML (*.html *.htm)");
+
+// The desktop's Find key, and Ctrl+F where the desktop names another or none.
+QList<QKeySequence> findKeys()
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Find);
+    const QKeySequence ctrlF(Qt::CTRL | Qt::Key_F);
+    if (!keys.contains(ctrlF)) keys.append(ctrlF);
+    return keys;
+}
+
+QAction *addWindowAction(QWidget *window, QMenu *menu, const QString &text, const QList<QKeySequence> &keys)
+{
+    QAction *action = menu->addAction(text);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(action); // the key works wherever focus is in the window
+    return action;
+}
+
+QVector<const NamedField *> everySetting()
+{
+    QVector<const NamedField *> all;
+    for (const NamedField &f : kNamedFields) all.append(&f);
+    return all;
+}
+
+} // namespace
+
+void MainWindow::setUpFindAndSheet(QMenu *views)
+{
+    finder = new SettingFinder(ui->tabWidget);
+    connect(addWindowAction(this, views, QStringLiteral("Find..."), findKeys()), &QAction::triggered, finder,
+            &SettingFinder::open);
+    connect(
+        addWindowAction(this, views, QStringLiteral("Export sheet..."), {QKeySequence(Qt::CTRL | Qt::Key_P)}),
+        &QAction::triggered, this, &MainWindow::exportSheet);
+}
+
+void MainWindow::exportSheet()
+{
+    QString filter = kPdfFilter;
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export sheet"),
+                                                fileDialogFolder() + QStringLiteral("/model-sheet.pdf"),
+                                                kPdfFilter + QStringLiteral(";;") + kHtmlFilter, &filter);
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += filter == kHtmlFilter ? QStringLiteral(".html") : QStringLiteral(".pdf");
+
+    SheetHeading heading;
+    heading.source = QStringLiteral("the form of %1").arg(windowTitle().remove(QStringLiteral("[*]")));
+    heading.made = QDateTime::currentDateTime();
+    if (transmitter.isOpen()) heading.port = transmitter.portName();
+    // The transmitter reports its version with the model; before a READ it is not known.
+    if (params.Vertion > 0) heading.transmitterVersion = QString::number(params.Vertion);
+    QString error;
+    if (!writeSheetFile(path, modelSheetHtml(params, everySetting(), heading), &error)) {
+        QMessageBox::critical(this, QStringLiteral("ERROR"),
+                              QStringLiteral("The sheet could not be written to %1: %2").arg(path, error));
+        return;
+    }
+    noticeBar()->post(QStringLiteral("Sheet written to %1").arg(QDir::toNativeSeparators(path)));
+}

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "params/modelsheet.h"
+
+#include "params/pilotlabels.h"
+#include "params/rules.h"
+#include "params/settingtext.h"
+
+namespace {
+
+// "SYSTEM / VERSION / MODE / TRIM-1": the tab, the group (which may hold a slash itself) and the row.
+struct LabelParts {
+    QString tab, group, row;
+};
+LabelParts partsOf(const QString &label)
+{
+    QStringList parts = label.split(QStringLiteral(" / "));
+    LabelParts p;
+    p.tab = parts.takeFirst();
+    p.row = parts.isEmpty() ? QString() : parts.takeLast();
+    p.group = parts.join(QStringLiteral(" / "));
+    return p;
+}
+
+bool sameValue(const NamedField &f, const ParameterSet &a, const ParameterSet &b)
+{
+    // The alarms as the form shows them, to the tenth.
+    if (f.volts) return qRound(a.*f.volts * 10) == qRound(b.*f.volts * 10);
+    return a.*f.field == b.*f.field;
+}
+
+QString cell(const QString &text, bool bold)
+{
+    const QString escaped = text.toHtmlEscaped();
+    return QStringLiteral("<td>%1</td>").arg(bold ? QStringLiteral("<b>%1</b>").arg(escaped) : escaped);
+}
+
+QString headingLine(const QString &what, const QString &value)
+{
+    return QStringLiteral("<tr><td>%1:</td><td>%2</td></tr>").arg(what, value.toHtmlEscaped());
+}
+
+} // namespace
+
+QString sheetValue(const NamedField &f, const ParameterSet &p)
+{
+    const QString shown = settingText(f, p);
+    if (f.volts) return shown;
+    const QString stored = QString::number(p.*f.field);
+    return shown.section(QLatin1Char(' '), 0, 0) == stored ? shown
+                                                           : QStringLiteral("%1 (%2)").arg(shown, stored);
+}
+
+QString modelSheetHtml(const ParameterSet &model, const QVector<const NamedField *> &settings,
+                       const SheetHeading &heading)
+{
+    const ParameterSet factory = factorySet();
+    int differing = 0;
+    for (const NamedField *f : settings) differing += !sameValue(*f, model, factory);
+
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"><title>Model sheet</title></head>"
+                                  "<body style=\"font-family: sans-serif; font-size: 10pt; color: black;\">"
+                                  "<h1>Model sheet</h1><table cellpadding=\"2\">");
+    html += headingLine(QStringLiteral("Model"), heading.source);
+    html += headingLine(QStringLiteral("Made"), heading.made.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    html +=
+        headingLine(QStringLiteral("Port"), heading.port.isEmpty() ? QStringLiteral("none") : heading.port);
+    html += headingLine(QStringLiteral("Transmitter version"), heading.transmitterVersion.isEmpty()
+                                                                   ? QStringLiteral("not known")
+                                                                   : heading.transmitterVersion);
+    html += QStringLiteral("</table><p>%1 of %2 settings differ from the factory values; they are in "
+                           "<b>bold</b>.</p>")
+                .arg(differing)
+                .arg(settings.size());
+
+    LabelParts previous;
+    bool tableOpen = false;
+    for (const NamedField *f : settings) {
+        const LabelParts at = partsOf(pilotLabel(*f));
+        if (at.tab != previous.tab || at.group != previous.group) {
+            if (tableOpen) html += QStringLiteral("</table>");
+            if (at.tab != previous.tab) html += QStringLiteral("<h2>%1</h2>").arg(at.tab.toHtmlEscaped());
+            html +=
+                QStringLiteral("<h3>%1</h3>"
+                               // thead: a table that runs onto the next page repeats its head there
+                               "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"
+                               "<thead><tr><th align=\"left\">Setting</th><th align=\"left\">Name</th>"
+                               "<th align=\"left\">Value</th><th align=\"left\">Factory</th></tr></thead>")
+                    .arg(at.group.toHtmlEscaped());
+            tableOpen = true;
+            previous = at;
+        }
+        const bool differs = !sameValue(*f, model, factory);
+        html += QStringLiteral("<tr>") + cell(at.row, differs) + cell(QLatin1String(f->name), false) +
+                cell(sheetValue(*f, model), differs) + cell(settingText(*f, factory), false) +
+                QStringLiteral("</tr>");
+    }
+    if (tableOpen) html += QStringLiteral("</table>");
+    return html + QStringLiteral("</body></html>");
+}
