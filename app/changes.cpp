@@ -57,7 +57,8 @@ void MainWindow::setUpChanges(QMenu *views, QToolButton *count)
         refreshMarks();
     };
     // A new stay in an editor starts a new step: typed digits merge only while the box keeps focus.
-    connect(qApp, &QApplication::focusChanged, this, [this] { document.undo.breakMerge(); });
+    // Tied to the stack's owner, not the window: focus still moves while the window's members go.
+    connect(qApp, &QApplication::focusChanged, &document.undo, &FormUndo::breakMerge);
 
     auto *menus = new EditorMenus(this);
     menus->extend = [this](QMenu *menu, QWidget *editor) { extendEditorMenu(menu, editor); };
