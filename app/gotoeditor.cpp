@@ -2,9 +2,8 @@
 #include "app/gotoeditor.h"
 
 #include <QGraphicsColorizeEffect>
-#include <QPointer>
-#include <QPropertyAnimation>
 #include <QTabWidget>
+#include <QTimer>
 
 void goToEditor(QTabWidget *tabs, QWidget *editor)
 {
@@ -14,18 +13,12 @@ void goToEditor(QTabWidget *tabs, QWidget *editor)
     editor->window()->activateWindow();
     editor->setFocus(Qt::OtherFocusReason);
     // An effect rather than a sheet: the editors' sheets carry their marks, which a flash must not touch.
+    // A timer owned by the editor takes it off, so nothing outlives an editor that goes first.
     if (editor->graphicsEffect()) return; // already flashing
     auto *flash = new QGraphicsColorizeEffect(editor);
     flash->setColor(QColor(255, 170, 0));
+    flash->setStrength(0.7);
     editor->setGraphicsEffect(flash);
-    auto *fade = new QPropertyAnimation(flash, "strength", editor);
-    fade->setDuration(900);
-    fade->setKeyValueAt(0, 1.0);
-    fade->setKeyValueAt(0.5, 0.8);
-    fade->setKeyValueAt(1, 0.0);
-    QPointer<QWidget> target(editor);
-    QObject::connect(fade, &QPropertyAnimation::finished, editor, [target] {
-        if (target) target->setGraphicsEffect(nullptr); // deletes the effect
-    });
-    fade->start(QAbstractAnimation::DeleteWhenStopped);
+    QTimer::singleShot(250, flash, [flash] { flash->setStrength(0.35); });
+    QTimer::singleShot(500, editor, [editor] { editor->setGraphicsEffect(nullptr); });
 }
