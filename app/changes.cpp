@@ -29,9 +29,7 @@ QList<QKeySequence> keysOr(QKeySequence::StandardKey key, const QKeySequence &fa
 // The marks, the undo keys and the editors' menus; the Changes view is made when first asked for.
 void MainWindow::setUpChanges(QMenu *views, QToolButton *count)
 {
-    marks = new PendingMarks(
-        ui->tabWidget, ui->tabWidget, count,
-        [this](const NamedField &f, const ParameterSet &set) { return valueText(f, set); }, this);
+    marks = new PendingMarks(ui->tabWidget, ui->tabWidget, count, this);
     // Each editor's own tooltip, with the transmitter's value first once it is known.
     marks->toolTip = [](QWidget *editor, const QString &held) { return editorToolTip(editor, params, held); };
     connect(count, &QToolButton::clicked, this, &MainWindow::showChanges);
@@ -65,11 +63,6 @@ void MainWindow::setUpChanges(QMenu *views, QToolButton *count)
     for (const PendingMarks::Editor &e : marks->editors()) menus->watch(e.widget);
 }
 
-QString MainWindow::valueText(const NamedField &f, const ParameterSet &set)
-{
-    return formValueText(f, f.volts ? voltsToTenths(set.*f.volts) : set.*f.field);
-}
-
 void MainWindow::refreshMarks()
 {
     marks->refresh(params, document.onTransmitter);
@@ -93,7 +86,7 @@ void MainWindow::fillChanges()
     QVector<ChangesWindow::Change> rows;
     const bool known = document.onTransmitter.has_value();
     for (const NamedField *f : marks->settings())
-        rows.append({f, pilotLabel(*f), valueText(*f, params), valueText(*f, *document.onTransmitter)});
+        rows.append({f, pilotLabel(*f), pilotValue(*f, params), pilotValue(*f, *document.onTransmitter)});
     changesWindow->showChanges(rows, marks->equalCount(), known);
 }
 
@@ -135,16 +128,13 @@ void MainWindow::extendEditorMenu(QMenu *menu, QWidget *editor)
     if (document.onTransmitter && marks->settings().contains(shown)) {
         const ParameterSet held = *document.onTransmitter;
         menu->addAction(
-            QStringLiteral("Revert to the transmitter's value (%1)").arg(valueText(*shown, held)), this,
+            QStringLiteral("Revert to the transmitter's value (%1)").arg(pilotValue(*shown, held)), this,
             [this, held, shown, label] { takeSettings(held, {shown}, QStringLiteral("Revert ") + label); });
     }
-    // What RESET would make of this setting, the rest of the form as it is.
-    ParameterSet factory = params;
-    resetFirstHalf(factory);
-    resetSecondHalf(factory);
-    selectDualRate(factory);
+    // The factory set the tooltips name: what RESET makes of the setting.
+    static const ParameterSet factory = factorySet();
     QAction *reset = menu->addAction(
-        QStringLiteral("Reset to the factory value (%1)").arg(valueText(*shown, factory)), this,
-        [this, factory, shown, label] { takeSettings(factory, {shown}, QStringLiteral("Reset ") + label); });
-    reset->setEnabled(compareFormSettings(params, factory).differing.contains(shown));
+        QStringLiteral("Reset to the factory value (%1)").arg(pilotValue(*shown, factory)), this,
+        [this, shown, label] { takeSettings(factory, {shown}, QStringLiteral("Reset ") + label); });
+    reset->setEnabled(!sameSetting(*shown, params, factory));
 }

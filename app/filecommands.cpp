@@ -84,7 +84,7 @@ std::optional<QVector<const NamedField *>> MainWindow::transmitterValuesToKeep(c
     if (diff.differing.isEmpty()) return none;
     QVector<CompareTable::Row> rows;
     for (const NamedField *f : diff.differing)
-        rows.append({pilotLabel(*f), valueText(*f, candidate), valueText(*f, *document.onTransmitter)});
+        rows.append({pilotLabel(*f), pilotValue(*f, candidate), pilotValue(*f, *document.onTransmitter)});
     const std::optional<QVector<int>> ticked =
         askLoadPreview(this, QFileInfo(path).fileName(), rows, diff.equal);
     if (!ticked) return std::nullopt;

@@ -15,20 +15,12 @@ struct SettingChange {
 
 namespace {
 
-bool same(const NamedField &f, const ParameterSet &a, const ParameterSet &b)
-{
-    // Volts count as the frame carries them, in tenths.
-    return f.volts ? voltsToTenths(a.*f.volts) == voltsToTenths(b.*f.volts) : a.*f.field == b.*f.field;
-}
-
 QVector<SettingChange> changesBetween(const ParameterSet &from, const ParameterSet &to)
 {
     QVector<SettingChange> changes;
-    for (const NamedField &f : kNamedFields) {
-        if (!formSetting(f) || same(f, from, to)) continue;
-        changes.append(
-            {&f, from.*f.field, to.*f.field, f.volts ? from.*f.volts : 0.0, f.volts ? to.*f.volts : 0.0});
-    }
+    for (const NamedField *f : compareFormSettings(from, to).differing)
+        changes.append({f, from.*f->field, to.*f->field, f->volts ? from.*f->volts : 0.0,
+                        f->volts ? to.*f->volts : 0.0});
     return changes;
 }
 

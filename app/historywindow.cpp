@@ -3,7 +3,6 @@
 
 #include "app/historylist.h"
 #include "files/paramfile.h"
-#include "link/textframes.h"
 #include "params/pilotlabels.h"
 #include "params/settingsdiff.h"
 #include "widgets/comparetable.h"
@@ -189,11 +188,8 @@ void HistoryWindow::showChoice()
     }
     const SettingsDiff diff = compareSettings(*first.set, other);
     QVector<CompareTable::Row> tableRows;
-    auto value = [this](const NamedField *f, const ParameterSet &p) {
-        return form.show(*f, f->volts ? voltsToTenths(p.*f->volts) : p.*f->field);
-    };
     for (const NamedField *f : diff.differing)
-        tableRows.append({pilotLabel(*f), value(f, *first.set), value(f, other)});
+        tableRows.append({pilotLabel(*f), pilotValue(*f, *first.set), pilotValue(*f, other)});
     table->setRows(tableRows, diff.equal, historyEntryTimeText(rows->entry(chosen[0])), otherName);
     // Only an entry against the form can be restored into it.
     if (chosen.size() == 1) shownSettings = diff.differing;

@@ -29,7 +29,6 @@ public:
     // What the window needs of the form.
     struct Form {
         std::function<ParameterSet()> values;
-        std::function<QString(const NamedField &, int)> show; // a stored value as the form shows it
         std::function<void(const ParameterSet &, const QVector<const NamedField *> &)> restore;
     };
 

@@ -214,9 +214,6 @@ private:
     void setUpShortcuts();
     void setUpViews();
     void showHistory();
-    // A stored value as the form shows it: a choice's text, the alarms in volts, else the number.
-    QString formValueText(const NamedField &f, int stored) const;
-    QString valueText(const NamedField &f, const ParameterSet &set);
 
     // What the transmitter holds against the form: the marks, the Changes view, the editors' menus.
     void setUpChanges(QMenu *views, QToolButton *count);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/pendingmarks.h"
 
+#include "params/pilotlabels.h"
 #include "params/settingsdiff.h"
 
 #include <QAbstractButton>
@@ -37,11 +38,8 @@ void setPending(QWidget *w, bool on)
 
 } // namespace
 
-PendingMarks::PendingMarks(QWidget *form, QTabWidget *tabs, QAbstractButton *count,
-                           std::function<QString(const NamedField &, const ParameterSet &)> valueText,
-                           QObject *parent)
-    : QObject(parent), m_form(form), m_tabs(tabs), m_count(count), m_valueText(std::move(valueText)),
-      m_tabBar(tabs->findChild<QTabBar *>())
+PendingMarks::PendingMarks(QWidget *form, QTabWidget *tabs, QAbstractButton *count, QObject *parent)
+    : QObject(parent), m_form(form), m_tabs(tabs), m_count(count), m_tabBar(tabs->findChild<QTabBar *>())
 {
     toolTip = [](QWidget *, const QString &onTransmitter) {
         return onTransmitter.isEmpty() ? QString() : tr("On the transmitter: %1").arg(onTransmitter);
@@ -99,7 +97,7 @@ void PendingMarks::refresh(const ParameterSet &form, const std::optional<Paramet
             tabs.insert(tabOf(all[i].widget));
         }
         // Once known, every editor's tooltip says what the transmitter holds.
-        const QString held = onTransmitter && shown ? m_valueText(*shown, *onTransmitter) : QString();
+        const QString held = onTransmitter && shown ? pilotValue(*shown, *onTransmitter) : QString();
         if (m_shownTips[i] == held) continue;
         m_shownTips[i] = held;
         all[i].widget->setToolTip(toolTip(all[i].widget, held));

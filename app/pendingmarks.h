@@ -31,11 +31,9 @@ public:
         QWidget *widget;
     };
 
-    // `valueText` says a stored value as the form shows it; `toolTip` makes an editor's tooltip from
-    // the transmitter's value ("" when unknown), which it must put first.
-    PendingMarks(QWidget *form, QTabWidget *tabs, QAbstractButton *count,
-                 std::function<QString(const NamedField &, const ParameterSet &)> valueText,
-                 QObject *parent = nullptr);
+    // `toolTip` makes an editor's tooltip from the transmitter's value ("" when unknown), which it must
+    // put first.
+    PendingMarks(QWidget *form, QTabWidget *tabs, QAbstractButton *count, QObject *parent = nullptr);
 
     std::function<QString(QWidget *editor, const QString &onTransmitter)> toolTip;
 
@@ -59,7 +57,6 @@ private:
     QWidget *m_form;
     QTabWidget *m_tabs;
     QAbstractButton *m_count;
-    std::function<QString(const NamedField &, const ParameterSet &)> m_valueText;
     QVector<Editor> m_editors;    // found on first use
     QVector<QString> m_shownTips; // the transmitter's value each tooltip says, "" for none
     QVector<const NamedField *> m_settings;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/historywindow.h"
 #include "app/mainwindow.h"
-#include "params/editorbindings.h"
 #include "params/pilotlabels.h"
 #include "params/settingsdiff.h"
 #include "ui_mainwindow.h"
@@ -11,28 +10,6 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QToolButton>
-
-namespace {
-
-// The combo box that shows a field, if one does: its item texts are the values as the pilot knows them.
-QComboBox *choiceBoxOf(const Ui::MainWindow &ui, IntField field)
-{
-#define TX_BOX(group, prefix, name, f) TX_BOX_##prefix(name, f)
-#define TX_BOX_comboBox(name, f)                                                                             \
-    if (field == &ParameterSet::f) return ui.comboBox_##name;
-#define TX_BOX_spinBox(name, f)
-#define TX_BOX_doubleSpinBox(name, f)
-#define TX_NO_BOX(...)
-    TX_EDITOR_BINDINGS(TX_BOX, TX_BOX, TX_BOX, TX_NO_BOX)
-#undef TX_NO_BOX
-#undef TX_BOX_doubleSpinBox
-#undef TX_BOX_spinBox
-#undef TX_BOX_comboBox
-#undef TX_BOX
-    return nullptr;
-}
-
-} // namespace
 
 // One button in the tab bar's free corner: the views that sit beside the form, each with its key.
 void MainWindow::setUpViews()
@@ -74,18 +51,11 @@ void MainWindow::setUpViews()
     setUpChanges(menu, count);
 }
 
-QString MainWindow::formValueText(const NamedField &f, int stored) const
-{
-    const QComboBox *box = f.volts ? nullptr : choiceBoxOf(*ui, f.field);
-    return box && stored >= 0 && stored < box->count() ? box->itemText(stored) : pilotValue(f, stored);
-}
-
 void MainWindow::showHistory()
 {
     if (!historyWindow) {
         HistoryWindow::Form form;
         form.values = [] { return params; };
-        form.show = [this](const NamedField &f, int stored) { return formValueText(f, stored); };
         // Into the form only: the title shows the edit, and WRITE sends it.
         form.restore = [this](const ParameterSet &from, const QVector<const NamedField *> &settings) {
             takeSettings(from, settings, QStringLiteral("Restore from history"));

@@ -3,6 +3,7 @@
 
 #include "params/pilotlabels.h"
 #include "params/rules.h"
+#include "params/settingsdiff.h"
 #include "params/settingtext.h"
 
 namespace {
@@ -19,13 +20,6 @@ LabelParts partsOf(const QString &label)
     p.row = parts.isEmpty() ? QString() : parts.takeLast();
     p.group = parts.join(QStringLiteral(" / "));
     return p;
-}
-
-bool sameValue(const NamedField &f, const ParameterSet &a, const ParameterSet &b)
-{
-    // The alarms as the form shows them, to the tenth.
-    if (f.volts) return qRound(a.*f.volts * 10) == qRound(b.*f.volts * 10);
-    return a.*f.field == b.*f.field;
 }
 
 QString cell(const QString &text, bool bold)
@@ -55,7 +49,7 @@ QString modelSheetHtml(const ParameterSet &model, const QVector<const NamedField
 {
     const ParameterSet factory = factorySet();
     int differing = 0;
-    for (const NamedField *f : settings) differing += !sameValue(*f, model, factory);
+    for (const NamedField *f : settings) differing += !sameSetting(*f, model, factory);
 
     QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"><title>Model sheet</title></head>"
                                   "<body style=\"font-family: sans-serif; font-size: 10pt; color: black;\">"
@@ -89,7 +83,7 @@ QString modelSheetHtml(const ParameterSet &model, const QVector<const NamedField
             tableOpen = true;
             previous = at;
         }
-        const bool differs = !sameValue(*f, model, factory);
+        const bool differs = !sameSetting(*f, model, factory);
         html += QStringLiteral("<tr>") + cell(at.row, differs) + cell(QLatin1String(f->name), false) +
                 cell(sheetValue(*f, model), differs) + cell(settingText(*f, factory), false) +
                 QStringLiteral("</tr>");

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "params/pilotlabels.h"
 
+#include "link/textframes.h"
+#include "params/choicelists.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -65,7 +68,14 @@ QString pilotLabel(const NamedField &f)
 QString pilotValue(const NamedField &f, int stored)
 {
     if (f.volts) return QString::number(stored / 10.0, 'f', 1) + QStringLiteral(" V");
+    if (const auto *list = choices::forField(f.field))
+        if (stored >= 0 && stored < int(list->size())) return QLatin1String(list->at(size_t(stored)));
     return QString::number(stored);
+}
+
+QString pilotValue(const NamedField &f, const ParameterSet &set)
+{
+    return pilotValue(f, f.volts ? voltsToTenths(set.*f.volts) : set.*f.field);
 }
 
 const NamedField *namedField(IntField field)

@@ -9,8 +9,11 @@
 // "BASIC / SUB-TRIM / CH3". Where a row has no caption of its own the code's name stands in.
 QString pilotLabel(const NamedField &f);
 
-// A stored value as the form shows it: the alarms in volts, everything else as the number it is.
+// A stored value as the form shows it: a choice by its item's text, the alarms in volts, everything else
+// as the number it is.
 QString pilotValue(const NamedField &f, int stored);
+// The setting's value in `set`, the same way.
+QString pilotValue(const NamedField &f, const ParameterSet &set);
 
 // The named parameter stored in `field`, or nullptr.
 const NamedField *namedField(IntField field);

@@ -20,10 +20,7 @@ SettingsDiff compare(const ParameterSet &a, const ParameterSet &b, Which which)
     for (const NamedField &f : kNamedFields) {
         if ((which == Which::Form && !formSetting(f)) || (which == Which::Loaded && selectedDualRate(f)))
             continue;
-        // Volts are compared as the file carries them, in tenths.
-        const bool same =
-            f.volts ? voltsToTenths(a.*f.volts) == voltsToTenths(b.*f.volts) : a.*f.field == b.*f.field;
-        if (same)
+        if (sameSetting(f, a, b))
             ++diff.equal;
         else
             diff.differing.append(&f);
@@ -32,6 +29,11 @@ SettingsDiff compare(const ParameterSet &a, const ParameterSet &b, Which which)
 }
 
 } // namespace
+
+bool sameSetting(const NamedField &f, const ParameterSet &a, const ParameterSet &b)
+{
+    return f.volts ? voltsToTenths(a.*f.volts) == voltsToTenths(b.*f.volts) : a.*f.field == b.*f.field;
+}
 
 SettingsDiff compareSettings(const ParameterSet &a, const ParameterSet &b)
 {

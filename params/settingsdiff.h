@@ -13,6 +13,9 @@ struct SettingsDiff {
 
 SettingsDiff compareSettings(const ParameterSet &a, const ParameterSet &b);
 
+// One setting in two models, as a frame carries it: the alarms' volts to the tenth.
+bool sameSetting(const NamedField &f, const ParameterSet &a, const ParameterSet &b);
+
 // The settings the pilot changes on the form, compared the same way: not the trims, which follow
 // telemetry, nor the D/R UP and DOWN of the selected channel, which follow its storage.
 SettingsDiff compareFormSettings(const ParameterSet &a, const ParameterSet &b);

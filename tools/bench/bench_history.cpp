@@ -46,7 +46,6 @@ double openMs(const QString &folder)
     } watch;
     HistoryWindow::Form form;
     form.values = [] { return ParameterSet{}; };
-    form.show = [](const NamedField &f, int v) { return pilotValue(f, v); };
     form.restore = [](const ParameterSet &, const QVector<const NamedField *> &) {};
     QElapsedTimer clock;
     clock.start();
