@@ -52,22 +52,31 @@ void MainWindow::on_toolButton_Save_clicked()
         showFileError(this, fileReason(path, file.errorString()));
         return;
     }
-    if (!backUpBefore(HistoryEvent::BeforeSave)) return; // the old file stays as it was
-    const FormUndo::Mark saved = document.undo.mark();
-    SendData1();
-    SendData2();
-    SendData3();
-    SendData4();
-    QString error;
-    if (!commitParameterFile(file, transmitter.framesBytes(), &error)) {
-        showFileError(this, fileReason(path, error));
-        return;
-    }
-    settleEdits(saved);
-    // The frames went to the transmitter too: check them there, now that the file is safe.
-    checkSend(QStringLiteral("Saved to %1; the transmitter holds every setting sent.")
-                  .arg(QFileInfo(path).fileName()),
-              HistoryEvent::Saved);
+    // Without a copy kept, when the pilot will not send, the old file stays as it was.
+    ReplaceRequest request{QStringLiteral("SAVE"), HistoryEvent::BeforeSave, HistoryEvent::Saved};
+    request.store = false; // a SAVE's frames are not followed by "WWW"
+    FormUndo::Mark saved;
+    bool committed = false;
+    ReplaceHooks hooks;
+    hooks.beforeSending = [&] {
+        saved = document.undo.mark();
+        return true;
+    };
+    hooks.afterSending = [&] {
+        QString error;
+        if (!commitParameterFile(file, transmitter.framesBytes(), &error)) {
+            showFileError(this, fileReason(path, error));
+            return false;
+        }
+        committed = true;
+        settleEdits(saved);
+        return true;
+    };
+    const ReplaceOutcome done = replaceOnTransmitter(request, hooks);
+    // The frames went to the transmitter too: they were checked there once the file was safe.
+    if (committed)
+        sayReadBack(done, QStringLiteral("Saved to %1; the transmitter holds every setting sent.")
+                              .arg(QFileInfo(path).fileName()));
 }
 
 std::optional<QVector<const NamedField *>> MainWindow::transmitterValuesToKeep(const ParameterSet &fromFile,
@@ -125,27 +134,35 @@ void MainWindow::on_toolButton_Load_clicked()
     }
     const bool whole = loaded.s && loaded.g && loaded.h && loaded.i;
     if (!whole && !confirmPartialLoad(this, path, loaded)) return;
-    if (!backUpBefore(HistoryEvent::BeforeLoad)) return;
-    const std::optional<QVector<const NamedField *>> kept = transmitterValuesToKeep(fromFile, loaded, path);
-    if (!kept) return; // the pilot cancelled: nothing sent, the form as it was
-    copyLoadedFrames(fromFile, loaded, params);
-    if (document.onTransmitter) copySettings(*document.onTransmitter, *kept, params);
-    // Correct what the file got wrong before it reaches the transmitter, not after.
-    Dr_DataSelet();
-    FalseSaveData();
-    document.undo.changed(QStringLiteral("LOAD %1").arg(QFileInfo(path).fileName()));
-    refreshMarks();
-    const FormUndo::Mark loadedAt = document.undo.mark();
-    if (whole && kept->isEmpty()) {
-        document.source = FormSource::Model;
-        settleEdits(loadedAt);
-    }
-    sendForm();
-    Dr_DataSelet();
-    FalseSaveData();
+    FormUndo::Mark loadedAt;
+    ReplaceHooks hooks;
+    hooks.beforeSending = [&] {
+        const std::optional<QVector<const NamedField *>> kept =
+            transmitterValuesToKeep(fromFile, loaded, path);
+        if (!kept) return false; // the pilot cancelled: nothing sent, the form as it was
+        copyLoadedFrames(fromFile, loaded, params);
+        if (document.onTransmitter) copySettings(*document.onTransmitter, *kept, params);
+        // Correct what the file got wrong before it reaches the transmitter, not after.
+        Dr_DataSelet();
+        FalseSaveData();
+        document.undo.changed(QStringLiteral("LOAD %1").arg(QFileInfo(path).fileName()));
+        refreshMarks();
+        loadedAt = document.undo.mark();
+        if (whole && kept->isEmpty()) {
+            document.source = FormSource::Model;
+            settleEdits(loadedAt);
+        }
+        return true;
+    };
+    hooks.afterSending = [this] {
+        Dr_DataSelet();
+        FalseSaveData();
+        return true;
+    };
+    const ReplaceOutcome done =
+        replaceOnTransmitter({QStringLiteral("LOAD"), HistoryEvent::BeforeLoad, HistoryEvent::Loaded}, hooks);
     // A partial load leaves earlier values beside the file's; the transmitter holding them all settles them.
-    if (checkSend(QStringLiteral("Loaded %1; the transmitter holds every setting sent.")
-                      .arg(QFileInfo(path).fileName()),
-                  HistoryEvent::Loaded))
+    if (sayReadBack(done, QStringLiteral("Loaded %1; the transmitter holds every setting sent.")
+                              .arg(QFileInfo(path).fileName())))
         settleEdits(loadedAt);
 }

@@ -145,3 +145,16 @@ void FormUndo::settle(Mark at)
     m_stack.setClean();
     m_stack.setIndex(now);
 }
+
+QVector<const NamedField *> FormUndo::pendingSettings() const
+{
+    const int now = m_stack.index();
+    const int clean = m_stack.cleanIndex();
+    const int from = clean < 0 ? 0 : qMin(clean, now);
+    const int to = clean < 0 ? m_stack.count() : qMax(clean, now);
+    QVector<const NamedField *> settings;
+    for (int i = from; i < to; ++i)
+        for (const SettingChange &c : static_cast<const FormStep *>(m_stack.command(i))->changes)
+            if (!settings.contains(c.setting)) settings.append(c.setting);
+    return settings;
+}

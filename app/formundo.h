@@ -44,6 +44,9 @@ public:
     Mark mark();
     void settle(Mark at);
     bool pending() const { return !m_stack.isClean(); }
+    // The settings the steps between the clean state and now changed (all steps' when the clean state
+    // was dropped).
+    QVector<const NamedField *> pendingSettings() const;
 
 private:
     friend class FormStep;

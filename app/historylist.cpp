@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/historylist.h"
 
+#include "files/journal.h"
+#include "files/statefolder.h"
+
 #include <QApplication>
 #include <QPalette>
 
@@ -9,6 +12,14 @@ void HistoryList::setEntries(const QVector<HistoryEntry> &list)
     beginResetModel();
     entries = list;
     counted = QVector<Counted>(list.size());
+    // The two entries an unfinished command names: the pilot finds them without the journal.
+    interrupted.clear();
+    const CommandJournal::Found open = CommandJournal(stateFolder()).find();
+    if (open.state == CommandJournal::State::Open) {
+        if (!open.entry.before.isEmpty())
+            interrupted.insert(open.entry.before, tr("before the interrupted %1").arg(open.entry.command));
+        interrupted.insert(open.entry.sending, tr("sent by the interrupted %1").arg(open.entry.command));
+    }
     endResetModel();
 }
 
@@ -38,8 +49,11 @@ QVariant HistoryList::data(const QModelIndex &index, int role) const
     switch (index.column()) {
     case When:
         return historyEntryTimeText(e);
-    case Event:
-        return historyEventWords(e.event);
+    case Event: {
+        const QString note = interrupted.value(e.path);
+        return note.isEmpty() ? historyEventWords(e.event)
+                              : QStringLiteral("%1 (%2)").arg(historyEventWords(e.event), note);
+    }
     case Port:
         return e.port;
     case Differ:

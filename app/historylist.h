@@ -4,6 +4,7 @@
 #include "files/history.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QVector>
 
 // The history's entries as rows (time, event, port, how they differ from the form). Texts are made
@@ -34,4 +35,5 @@ private:
     };
     QVector<HistoryEntry> entries;
     QVector<Counted> counted;
+    QHash<QString, QString> interrupted; // path -> what it was to an interrupted command
 };

@@ -8,7 +8,6 @@
 #include "app/writequestion.h"
 #include "files/fileslog.h"
 #include "link/blocks.h"
-#include "link/readbacknote.h"
 #include "params/trimlock.h"
 #include "ui/drawnicon.h"
 #include "ui_mainwindow.h"
@@ -17,8 +16,6 @@ namespace {
 
 // READ's own waits: the whole first 500 ms, as it always has.
 constexpr TransmitterSession::ReadWaits kReadWaits{};
-// A read-back ends as soon as the answer and a telemetry frame (the trims) are in.
-constexpr TransmitterSession::ReadWaits kReadBackWaits{500, 500, 300, true, true};
 
 } // namespace
 
@@ -73,6 +70,7 @@ void MainWindow::on_openButton_clicked()
     // Another transmitter may be on the cable now: nothing is known of it until it answers.
     document.onTransmitter.reset();
     refreshMarks();
+    offerRecovery(); // a command cut off before: asked before anything else is sent
 }
 
 void MainWindow::serialPort_readyRead()
@@ -102,63 +100,11 @@ void MainWindow::SendData4()
     transmitter.sendFrame(TextFrame::I, params);
 }
 
-// Each frame is built from the form at its own moment: edits made during the waits go out.
-void MainWindow::sendForm()
-{
-    SendData1();
-    SendData2();
-    SendData3();
-    SendData4();
-    transmitter.endSend();
-}
-
 void MainWindow::keepInHistory(const ParameterSet &set, HistoryEvent event)
 {
     QString error;
-    if (history.keep(set, event, transmitter.portName(), &error) != HistoryStore::Kept::Failed ||
-        historyFailureSaid)
-        return;
-    // The command goes on: a copy not kept must not cost the pilot the command.
-    historyFailureSaid = true;
-    qCWarning(lcFiles, "History not kept in %s: %s", qPrintable(history.folder()), qPrintable(error));
-    noticeBar()->post(QStringLiteral("History not kept: ") + error, NoticeBar::Tone::Warning);
-}
-
-bool MainWindow::backUpBefore(HistoryEvent before)
-{
-    if (!transmitter.isOpen()) return true; // nothing on the transmitter is replaced
-    ParameterSet scratch;
-    const TransmitterSession::ReadEnd end = transmitter.read(scratch, kReadBackWaits);
-    if (end == TransmitterSession::ReadEnd::Interrupted) return false; // the lost link has its notice
-    if (end == TransmitterSession::ReadEnd::Complete) {
-        const ParameterSet held = historySettings(scratch, params, transmitter.liveTrims());
-        keepInHistory(held, before);
-        knowTransmitter(held);
-        return true;
-    }
-    return askFirst(this,
-                    QStringLiteral("The transmitter's current settings could not be read, so no copy of them "
-                                   "can be kept before they are replaced."),
-                    QStringLiteral("Send anyway")) &&
-           linkIsOpenOrAsk();
-}
-
-bool MainWindow::checkSend(const QString &doneText, HistoryEvent after)
-{
-    const TransmitterSession::SendCheck check =
-        transmitter.checkSent({std::begin(kSendOrder), std::end(kSendOrder)}, kReadBackWaits);
-    if (check.end == TransmitterSession::ReadEnd::Interrupted) return false; // said elsewhere, or closing
-    if (check.end == TransmitterSession::ReadEnd::Complete) {
-        const ParameterSet held = historySettings(check.held, params, transmitter.liveTrims());
-        keepInHistory(held, after);
-        knowTransmitter(held); // a read-back that differs leaves the differing settings marked
-    }
-    if (check.clean()) {
-        noticeBar()->post(doneText);
-        return true;
-    }
-    note(readBackNote(check, transmitter.answer()));
-    return false;
+    if (history.keep(set, event, transmitter.portName(), &error) == HistoryStore::Kept::Failed)
+        warnOnce(QStringLiteral("History not kept"), error);
 }
 
 NoticeBar *MainWindow::noticeBar()
@@ -201,11 +147,15 @@ void MainWindow::on_toolButton_Send_clicked()
         const bool confirmed = confirmWrite(this, document.source);
         if (!confirmed || !linkIsOpenOrAsk()) return;
     }
-    if (!backUpBefore(HistoryEvent::BeforeWrite)) return;
-    const FormUndo::Mark sent = document.undo.mark();
-    sendForm();
-    if (checkSend(QStringLiteral("WRITE checked: the transmitter holds every setting sent."),
-                  HistoryEvent::Written)) {
+    FormUndo::Mark sent;
+    ReplaceHooks hooks;
+    hooks.beforeSending = [&] {
+        sent = document.undo.mark();
+        return true;
+    };
+    const ReplaceOutcome done = replaceOnTransmitter(
+        {QStringLiteral("WRITE"), HistoryEvent::BeforeWrite, HistoryEvent::Written}, hooks);
+    if (sayReadBack(done, QStringLiteral("WRITE checked: the transmitter holds every setting sent."))) {
         document.source = FormSource::Model;
         settleEdits(sent);
     }
@@ -231,22 +181,29 @@ void MainWindow::resetTransmitter(QAbstractButton *button, bool lockTrims)
     if (!linkIsOpenOrAsk()) return;
     // The cable may go while the question is open: then nothing is reset, as if it had been closed.
     if (!confirmFactoryReset(this) || !linkIsOpenOrAsk()) return;
-    if (!backUpBefore(lockTrims ? HistoryEvent::BeforeReset : HistoryEvent::BeforeDataReset)) return;
-    RestData();
-    RestData2();
-    // One step, so Ctrl+Z brings the form's settings back to WRITE them again.
-    document.undo.changed(lockTrims ? QStringLiteral("RESET") : QStringLiteral("DATA RESET"));
-    refreshMarks();
-    const FormUndo::Mark sent = document.undo.mark();
-    SendData1();
-    SendData2();
-    SendData3();
-    for (IntField f : fields::StkTrim) params.*f = 120;
-    SendData4();
-    transmitter.endSend();
+    const QString name = lockTrims ? QStringLiteral("RESET") : QStringLiteral("DATA RESET");
+    FormUndo::Mark sent;
+    ReplaceHooks hooks;
+    hooks.beforeSending = [&] {
+        RestData();
+        RestData2();
+        // One step, so Ctrl+Z brings the form's settings back to WRITE them again.
+        document.undo.changed(name);
+        refreshMarks();
+        sent = document.undo.mark();
+        return true;
+    };
+    hooks.beforeFrame = [&](TextFrame frame, int, int) {
+        if (frame == TextFrame::I)
+            for (IntField f : fields::StkTrim) params.*f = 120;
+    };
+    const ReplaceOutcome done =
+        replaceOnTransmitter({name, lockTrims ? HistoryEvent::BeforeReset : HistoryEvent::BeforeDataReset,
+                              lockTrims ? HistoryEvent::Reset : HistoryEvent::DataReset},
+                             hooks);
+    if (done.stage != ReplaceOutcome::Stage::Sent) return;
     document.source = FormSource::Model; // the factory set, on the form and sent
-    if (checkSend(QStringLiteral("%1 checked: the transmitter holds the factory settings.")
-                      .arg(lockTrims ? QStringLiteral("RESET") : QStringLiteral("DATA RESET")),
-                  lockTrims ? HistoryEvent::Reset : HistoryEvent::DataReset))
+    if (sayReadBack(done,
+                    QStringLiteral("%1 checked: the transmitter holds the factory settings.").arg(name)))
         settleEdits(sent);
 }

@@ -2,10 +2,14 @@
 #include "app/commandline.h"
 #include "app/logoutput.h"
 #include "app/mainwindow.h"
+#ifdef Q_OS_UNIX
+#include "app/signalexit.h"
+#endif
 #include "app/version.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QSessionManager>
 #include <cstdio>
 
 namespace {
@@ -51,6 +55,16 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("txconfig"));
     QCoreApplication::setApplicationName(QStringLiteral("txconfig"));
     MainWindow window;
+#ifdef Q_OS_UNIX
+    // A logout or a kill from the shell ends the program as a close would, without a question.
+    const SignalExit signalExit([&window] { window.endWithoutAsking(); });
+#endif
+    // The desktop's logout: the edits are kept as a draft, and no question holds the logout up.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    app.setFallbackSessionManagementEnabled(false);
+#endif
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager &) { window.keepDraftForLogout(); });
     // Too large for the screen (a high scale on a small screen): maximised, so the window manager
     // fits it between the panels, and the form scrolls.
     if (window.fitInto(window.screen()->availableGeometry().size()))

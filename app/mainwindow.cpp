@@ -34,6 +34,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     setUpShortcuts();
     setUpViews();
     setUpToolTips();
+    setUpDrafts();
     transmitter.setModel(&params);
     transmitter.stopRequested = [this] { return commandGate.closeRequested(); };
     connect(&transmitter, &TransmitterSession::stateChanged, this, &MainWindow::showLinkState);
@@ -61,6 +62,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
 MainWindow::~MainWindow()
 {
+    // Ended without a close (a test's window, a quit from outside): only a signal or logout keeps them.
+    if (!keepDraftAtExit) drafts.remove();
     // The form goes first; the session then closes the port without sending anything.
     delete ui;
 }
@@ -85,6 +88,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
                 });
             return;
         }
+        drafts.remove(); // discarded: nothing to offer at the next start
     }
     QMainWindow::closeEvent(event);
 }

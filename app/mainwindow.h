@@ -4,11 +4,16 @@
 #include <QByteArray>
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QSet>
 
 #include "app/commandgate.h"
 #include "app/modeldocument.h"
 #include "display/hovercounters.h"
+#include "files/drafts.h"
 #include "files/history.h"
+#include "files/journal.h"
+#include "files/statefolder.h"
+#include "link/replacemodel.h"
 #include "link/transmittersession.h"
 #include "params/parameterset.h" // the slots all work on the program-wide params
 
@@ -45,6 +50,12 @@ public:
     // When the window at its start-up size does not fit `available` (the screen's free area), the form
     // moves into a scroll area and the window shrinks to fit; true then. Otherwise nothing changes.
     bool fitInto(const QSize &available);
+
+    // A signal or the desktop's end ends the program without a question: the edits stay as a draft,
+    // what is on the line finishes, the port says goodbye, and the application quits with status 0.
+    void endWithoutAsking();
+    // The desktop's logout asks for the state: the draft is written now and kept at exit.
+    void keepDraftForLogout();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -245,16 +256,21 @@ private:
     void showLinkState(bool open);
     void onLinkLost(const QString &reason);
     void resetTransmitter(QAbstractButton *button, bool lockTrims);
-    void sendForm(); // the four frames from the form, then "WWW"
-    // After a send: reads the model back and tells the pilot whether the transmitter holds what was
-    // sent, and keeps what it holds as `after` when the read-back is complete. True when it holds
-    // what was sent.
-    bool checkSend(const QString &doneText, HistoryEvent after);
-    // Before a command replaces the model: reads the transmitter into a scratch copy and keeps it as
-    // `before`. False when the pilot cancels because it could not be read, or the link went.
-    bool backUpBefore(HistoryEvent before);
+    // Replaces the model on the transmitter with the window's question for a pre-read that failed,
+    // its marks and its notices; the hooks given are the command's own.
+    ReplaceOutcome replaceOnTransmitter(ReplaceRequest request, ReplaceHooks hooks);
+    // Tells the pilot how the read-back went; true when the transmitter holds what was sent.
+    bool sayReadBack(const ReplaceOutcome &done, const QString &doneText);
     void keepInHistory(const ParameterSet &set, HistoryEvent event);
+    void warnOnce(const QString &what, const QString &why); // one notice a session for each `what`
     NoticeBar *noticeBar();
+
+    // Recovery: a command cut off (asked at OPEN) and edits left by an instance that ended.
+    void sayUnfinishedCommand();
+    void offerRecovery();
+    void setUpDrafts();
+    void keepDraft();
+    void offerDrafts();
 
     // The pilot's edits. The editors' slots note them; what the display pass shows and what the
     // transmitter sends are not edits, nor are fields that no frame carries.
@@ -278,7 +294,11 @@ private:
     HistoryWindow *historyWindow = nullptr; // made when first asked for
     ChangesWindow *changesWindow = nullptr; // made when first asked for
     PendingMarks *marks = nullptr;
-    bool historyFailureSaid = false;        // a failure to keep is said once a session
+    QSet<QString> warned; // failures to keep a copy, a journal, a draft: said once
+    DraftStore drafts{stateFolder() + QStringLiteral("/drafts")};
+    QTimer *draftTimer = nullptr;
+    bool keepDraftAtExit = false; // ended by a signal or the desktop: the edits stay as a draft
+    bool endingWithoutAsking = false;
     LiveMonitor *liveMonitor = nullptr;     // keeps the live frames from the start
     MonitorWindow *monitorWindow = nullptr; // made when first asked for
     bool showingForm = false;               // the display pass is setting the editors

@@ -33,6 +33,8 @@ constexpr EventName kEvents[] = {
     {HistoryEvent::Reset, "reset", "After RESET"},
     {HistoryEvent::BeforeDataReset, "before-data-reset", "Before DATA RESET"},
     {HistoryEvent::DataReset, "data-reset", "After DATA RESET"},
+    {HistoryEvent::Sending, "sending", "Being sent"},
+    {HistoryEvent::Interrupted, "interrupted", "Interrupted"},
 };
 
 const QString kIndexName = QStringLiteral("index.tsv");
@@ -163,12 +165,32 @@ QStringList HistoryStore::entryNames() const
 HistoryStore::Kept HistoryStore::keep(const ParameterSet &set, HistoryEvent event, const QString &port,
                                       QString *error, const QDateTime &when)
 {
+    QString path;
+    return keep(set, event, port, error, when, &path);
+}
+
+HistoryStore::Kept HistoryStore::keep(const ParameterSet &set, HistoryEvent event, const QString &port,
+                                      QString *error, QString *path)
+{
+    return keep(set, event, port, error, QDateTime::currentDateTime(), path);
+}
+
+HistoryStore::Kept HistoryStore::keep(const ParameterSet &set, HistoryEvent event, const QString &port,
+                                      QString *error, const QDateTime &when, QString *path)
+{
     if (!makeFolder(error)) return Kept::Failed;
     ParameterSet copy = set; // building the frames recomputes the raw voltages
     const QByteArray bytes = parameterFileBytes(copy);
-    const QStringList names = entryNames();
-    if (!names.isEmpty() && fileBytes(m_folder + QLatin1Char('/') + names.last()) == bytes)
+    // A model being sent is the journal's, gone once the command is done: the model it leaves on the
+    // transmitter is kept as an entry of its own even when the two are equal.
+    QStringList names = entryNames();
+    while (!names.isEmpty() && parseEntryName(names.last()) == HistoryEvent::Sending &&
+           event != HistoryEvent::Sending)
+        names.removeLast();
+    if (!names.isEmpty() && fileBytes(m_folder + QLatin1Char('/') + names.last()) == bytes) {
+        *path = m_folder + QLatin1Char('/') + names.last();
         return Kept::SameAsNewest;
+    }
 
     QDateTime at = when;
     QString name;
@@ -184,6 +206,7 @@ HistoryStore::Kept HistoryStore::keep(const ParameterSet &set, HistoryEvent even
         return Kept::Failed;
     }
     if (!commitParameterFile(file, bytes, error)) return Kept::Failed;
+    *path = m_folder + QLatin1Char('/') + name;
     // The entry is kept even if its index line is not: it is only the port and versions.
     QFile index(m_folder + QLatin1Char('/') + kIndexName);
     if (index.open(QIODevice::Append))
@@ -274,4 +297,13 @@ std::optional<ParameterSet> HistoryStore::readEntry(const QString &path, QString
     else
         *why = QStringLiteral("damaged: not every frame is in place");
     return std::nullopt;
+}
+
+bool HistoryStore::removeSending(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.absolutePath() != QFileInfo(m_folder).absoluteFilePath() ||
+        parseEntryName(info.fileName()) != HistoryEvent::Sending)
+        return false;
+    return QFile::remove(path);
 }

@@ -31,6 +31,8 @@ enum class HistoryEvent {
     Reset,
     BeforeDataReset,
     DataReset,
+    Sending,     // the model a command is sending, named by its journal entry
+    Interrupted, // what the transmitter held when an interrupted command was recovered
 };
 
 struct HistoryEntry;
@@ -74,6 +76,12 @@ public:
     // Keeps `set` as an entry of `event` taken at `when` from `port`; on failure `error` says why.
     Kept keep(const ParameterSet &set, HistoryEvent event, const QString &port, QString *error,
               const QDateTime &when = QDateTime::currentDateTime());
+    // The same, and `path` names the entry that holds `set` (the newest, when it was the same).
+    Kept keep(const ParameterSet &set, HistoryEvent event, const QString &port, QString *error,
+              QString *path);
+
+    // Removes an entry of a model being sent, once its command is done; nothing else.
+    bool removeSending(const QString &path);
 
     // The entries, newest first, from their names and the index (no entry is read).
     QVector<HistoryEntry> entries() const;
@@ -86,6 +94,8 @@ public:
     static std::optional<ParameterSet> readEntry(const QString &path, QString *why);
 
 private:
+    Kept keep(const ParameterSet &set, HistoryEvent event, const QString &port, QString *error,
+              const QDateTime &when, QString *path);
     bool makeFolder(QString *error) const;
     QStringList entryNames() const; // oldest first
     void prune();

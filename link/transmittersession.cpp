@@ -129,13 +129,16 @@ TransmitterSession::ReadEnd TransmitterSession::read(ParameterSet &target, const
     return m_answer.conflicts().isEmpty() ? ReadEnd::MissingFrames : ReadEnd::ConflictingFrames;
 }
 
-void TransmitterSession::sendFrame(TextFrame frame, ParameterSet &set)
+void TransmitterSession::sendFrame(TextFrame frame, ParameterSet &set, const std::function<void()> &written)
 {
     QString &buffer = m_frames[size_t(frame)];
     buffer = buildFrame(frame, set, buffer);
     qCDebug(lcLink, "Str%dBlength:%d", int(frame) + 1, int(buffer.size()));
     // A closed link sends nothing; the buffer is still rebuilt and the pacing still kept.
-    if (m_open) m_pump.write(buffer.toLatin1());
+    if (m_open) {
+        m_pump.write(buffer.toLatin1());
+        if (written) written();
+    }
     pause(timing.frameGapMs);
 }
 

@@ -98,7 +98,8 @@ public:
 
     // Builds the frame from `set` into its buffer, sends it (a closed link sends nothing, but the
     // pacing is kept) and waits the frame gap. Building recomputes the set's raw voltages.
-    void sendFrame(TextFrame frame, ParameterSet &set);
+    // `written` runs once the frame is handed to the line, before the gap.
+    void sendFrame(TextFrame frame, ParameterSet &set, const std::function<void()> &written = {});
     // "WWW" after the frames: the transmitter stores what it was sent.
     void endSend();
     // The last text built for `frame` (its template before the first build).

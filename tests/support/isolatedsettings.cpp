@@ -14,6 +14,9 @@ void isolateSettings()
     // The history of models, too, goes to a folder of the run's own.
     static QTemporaryDir dataHome;
     if (dataHome.isValid()) qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
+    // And the journal of commands and the drafts: a command cut off in one test must not ask in another.
+    static QTemporaryDir stateHome;
+    if (stateHome.isValid()) qputenv("XDG_STATE_HOME", QFile::encodeName(stateHome.path()));
     // As main() names the program; without an organisation QSettings reads and writes nothing.
     QCoreApplication::setOrganizationName(QStringLiteral("txconfig"));
 }

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -26,6 +27,7 @@ inline QComboBox *listPorts(MainWindow &window)
 }
 
 struct LinkRig {
+    QTemporaryDir stateDir; // the journal and the drafts of this rig's window
     TxEmulator emu;
     std::unique_ptr<MainWindow> window;
     // The frames of a send go out this far apart: shorter than the product's 800 ms, which the tests
@@ -36,6 +38,8 @@ struct LinkRig {
     bool start(const QString &extraPorts = QString())
     {
         if (!emu.open()) return false;
+        // A journal left open by an earlier rig's cut-off command would ask at this rig's OPEN.
+        if (stateDir.isValid()) qputenv("TXCONFIG_STATE_DIR", QFile::encodeName(stateDir.path()));
         qputenv("TXCONFIG_EXTRA_PORTS", (emu.slavePath() + ":" + extraPorts).toLocal8Bit());
         window = std::make_unique<MainWindow>();
         window->session().timing.frameGapMs = frameGapMs;
@@ -44,7 +48,11 @@ struct LinkRig {
     }
 
     // The list is filled again on every close, so the extra port stays named while the rig lives.
-    ~LinkRig() { qunsetenv("TXCONFIG_EXTRA_PORTS"); }
+    ~LinkRig()
+    {
+        qunsetenv("TXCONFIG_EXTRA_PORTS");
+        qunsetenv("TXCONFIG_STATE_DIR");
+    }
 
     template <typename T> T *find(const char *name) const { return window->findChild<T *>(name); }
     QPushButton *openButton() const { return find<QPushButton>("openButton"); }

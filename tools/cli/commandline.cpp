@@ -21,11 +21,16 @@ Commands:
                               row per frame, for N seconds or until interrupted (Ctrl+C)
   sheet FILE -o OUT           a printable sheet of the model: every setting with its value and
                               factory value, as OUT.pdf or, by its extension, OUT.html
+  recover                     describe a WRITE (or the window's LOAD, SAVE, RESET) that was cut
+                              off half-way, if there is one
+  recover --port PORT --restore | --resend
+                              send the model kept before it, or the one it was sending, then read
+                              it back and compare
 
 FILE may be @N, the N-th newest entry of the history (@1 the newest).
 
 Exit codes: 0 success (diff: the files are equal); 1 diff: they differ, read: blocks missing
-(no file written), write: the transmitter does not hold what was sent; 2 an error (a message on
+(no file written), write, recover: the transmitter does not hold what was sent; 2 an error (a message on
 stderr names the file or port and why; a recording keeps the rows written until then).)";
 
 struct Shape {
@@ -34,6 +39,7 @@ struct Shape {
     int files;
     bool port, output, json, partial; // --partial, --no-verify and --no-backup go together: all write's
     bool seconds = false;
+    bool recover = false; // --restore and --resend, with an optional --port
 };
 
 constexpr Shape kShapes[] = {
@@ -44,6 +50,7 @@ constexpr Shape kShapes[] = {
     {"history", CliRequest::Command::History, 0, false, false, true, false},
     {"record", CliRequest::Command::Record, 0, true, true, false, false, true},
     {"sheet", CliRequest::Command::Sheet, 1, false, true, false, false},
+    {"recover", CliRequest::Command::Recover, 0, false, false, false, false, false, true},
 };
 
 ParsedCommandLine usageError(const QString &text)
@@ -69,8 +76,12 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption noVerifyOpt("no-verify", "Do not read the model back after sending it (write).");
     const QCommandLineOption noBackupOpt(
         "no-backup", "Do not read and keep the transmitter's model before sending (write).");
-    parser.addOptions({portOpt, outputOpt, secondsOpt, jsonOpt, partialOpt, noVerifyOpt, noBackupOpt});
-    parser.addPositionalArgument("command", "dump, diff, read, write, history, record or sheet.");
+    const QCommandLineOption restoreOpt("restore",
+                                        "Send the model kept before the command cut off (recover).");
+    const QCommandLineOption resendOpt("resend", "Send the model the command cut off was sending (recover).");
+    parser.addOptions({portOpt, outputOpt, secondsOpt, jsonOpt, partialOpt, noVerifyOpt, noBackupOpt,
+                       restoreOpt, resendOpt});
+    parser.addPositionalArgument("command", "dump, diff, read, write, history, record, sheet or recover.");
     parser.addPositionalArgument("files", "The parameter files the command works on.", "[files...]");
 
     if (!parser.parse(arguments)) return usageError(parser.errorText());
@@ -93,10 +104,15 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
                                   : QLatin1String(counts[shape->files]);
         return usageError(QStringLiteral("%1 takes %2").arg(name, count));
     }
-    const std::pair<const QCommandLineOption *, bool> allowed[] = {
-        {&portOpt, shape->port},       {&outputOpt, shape->output},    {&jsonOpt, shape->json},
-        {&partialOpt, shape->partial}, {&noVerifyOpt, shape->partial}, {&noBackupOpt, shape->partial},
-        {&secondsOpt, shape->seconds}};
+    const std::pair<const QCommandLineOption *, bool> allowed[] = {{&portOpt, shape->port || shape->recover},
+                                                                   {&outputOpt, shape->output},
+                                                                   {&jsonOpt, shape->json},
+                                                                   {&partialOpt, shape->partial},
+                                                                   {&noVerifyOpt, shape->partial},
+                                                                   {&noBackupOpt, shape->partial},
+                                                                   {&secondsOpt, shape->seconds},
+                                                                   {&restoreOpt, shape->recover},
+                                                                   {&resendOpt, shape->recover}};
     for (const auto &[option, ok] : allowed)
         if (parser.isSet(*option) && !ok)
             return usageError(QStringLiteral("%1 has no option --%2").arg(name, option->names().last()));
@@ -112,6 +128,17 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     r.verify = !parser.isSet(noVerifyOpt);
     r.backup = !parser.isSet(noBackupOpt);
     if (shape->port && r.port.isEmpty()) return usageError(name + QStringLiteral(" needs --port PORT"));
+    if (shape->recover) {
+        if (parser.isSet(restoreOpt) && parser.isSet(resendOpt))
+            return usageError(QStringLiteral("recover takes --restore or --resend, not both"));
+        if (parser.isSet(restoreOpt)) r.recovery = CliRequest::Recovery::Restore;
+        if (parser.isSet(resendOpt)) r.recovery = CliRequest::Recovery::Resend;
+        if ((r.recovery == CliRequest::Recovery::Describe) != r.port.isEmpty())
+            return usageError(r.port.isEmpty()
+                                  ? QStringLiteral("recover --%1 needs --port PORT")
+                                        .arg(parser.isSet(restoreOpt) ? "restore" : "resend")
+                                  : QStringLiteral("recover --port needs --restore or --resend"));
+    }
     if (shape->output && r.output.isEmpty()) return usageError(name + QStringLiteral(" needs -o FILE"));
     if (parser.isSet(secondsOpt)) {
         bool number = false;

@@ -3,8 +3,10 @@
 
 #include "fileinput.h"
 #include "files/history.h"
+#include "files/journal.h"
 #include "files/savetarget.h"
 #include "files/sheetfile.h"
+#include "files/statefolder.h"
 #include "params/modelsheet.h"
 #include "params/rules.h"
 #include "report.h"
@@ -95,6 +97,82 @@ QString joinNumbers(const QVector<int> &numbers)
     return texts.join(QStringLiteral(", "));
 }
 
+// Warns of a command that was cut off: the transmitter may hold part of two models.
+void warnOfOpenJournal(CliStreams &io)
+{
+    const CommandJournal::Found found = CommandJournal(stateFolder()).find();
+    if (found.state == CommandJournal::State::Open)
+        say(io, QStringLiteral("warning"),
+            journalSummary(found.entry) +
+                QStringLiteral(" The transmitter may hold part of two models; see txconfig-cli recover"));
+    else if (found.state == CommandJournal::State::Damaged)
+        say(io, QStringLiteral("warning"),
+            QStringLiteral("the journal %1 is damaged (%2)")
+                .arg(CommandJournal(stateFolder()).path(), found.why));
+}
+
+QString lackingText(const QVector<int> &lacking)
+{
+    return lacking.size() == kFrameNumbers ? QStringLiteral("no answer")
+                                           : QStringLiteral("frame%1 %2 missing")
+                                                 .arg(lacking.size() == 1 ? "" : "s", joinNumbers(lacking));
+}
+
+// The replacing procedure with the companion's words and exit statuses: 0 the transmitter holds what
+// was sent (or it was not checked), 1 it does not, 2 nothing could be sent or the link went.
+int sendModel(CliStreams &io, const QString &port, const ParameterSet &set, const ReplaceRequest &request,
+              const CliLink &link)
+{
+    progressLine(io, QStringLiteral("writing %1: opening").arg(port));
+    WriteHooks hooks;
+    hooks.progress = [&](TextFrame frame, int i, int count) {
+        progressLine(io, QStringLiteral("writing %1: %2 frame (%3 of %4)")
+                             .arg(port, frameTemplate(frame).left(1))
+                             .arg(i + 1)
+                             .arg(count));
+    };
+    hooks.warn = [&](const QString &what, const QString &why) {
+        say(io, QStringLiteral("history"), QStringLiteral("%1: %2").arg(what, why));
+    };
+    const WriteOutcome written = writeTransmitter(port, set, request, hooks, link);
+    const ReplaceOutcome &done = written.replaced;
+    endProgress(io);
+    if (done.stage == ReplaceOutcome::Stage::Declined) {
+        say(io, port,
+            QStringLiteral("nothing sent: the model on the transmitter could not be read to keep a copy "
+                           "(%1) (--no-backup sends without one)")
+                .arg(lackingText(done.beforeLacking)));
+        return kError;
+    }
+    if (!written.failure.isEmpty()) {
+        const QString sent = done.framesSent
+                                 ? QStringLiteral("; %1 of %2 frames had gone out, write the file again")
+                                       .arg(done.framesSent)
+                                       .arg(request.frames.size())
+                                 : QString();
+        say(io, port, written.failure + sent);
+        return kError;
+    }
+    if (!done.checked) return kOk;
+    const TransmitterSession::SendCheck &check = done.check;
+    for (const SettingDifference &d : check.differences)
+        io.out << d.label << ": sent " << d.sent << ", transmitter " << d.transmitter << '\n';
+    if (!check.differences.isEmpty())
+        say(io, port,
+            QStringLiteral(
+                "the transmitter does not hold what was sent: %1 setting%2 differ%3 (listed above)")
+                .arg(check.differences.size())
+                .arg(check.differences.size() == 1 ? "" : "s", check.differences.size() == 1 ? "s" : ""));
+    if (check.unchecked.size() == kFrameNumbers)
+        say(io, port,
+            QStringLiteral("sent, but the transmitter did not answer the read-back: nothing was checked"));
+    else if (!check.unchecked.isEmpty())
+        say(io, port,
+            QStringLiteral("sent, but the read-back lacked frame%1 %2: their settings are unchecked")
+                .arg(check.unchecked.size() == 1 ? "" : "s", joinNumbers(check.unchecked)));
+    return check.differences.isEmpty() && check.unchecked.isEmpty() ? kOk : kDiffer;
+}
+
 } // namespace
 
 int runDump(const QString &path, bool json, CliStreams io)
@@ -135,6 +213,7 @@ int runRead(const QString &port, const QString &output, CliStreams io, const Cli
         say(io, output, QStringLiteral("cannot write: ") + file.errorString());
         return kError;
     }
+    warnOfOpenJournal(io);
     progressLine(io, QStringLiteral("reading %1: opening").arg(port));
     const ReadOutcome read = readTransmitter(
         port,
@@ -193,57 +272,51 @@ int runWrite(const QString &port, const QString &path, bool partial, bool verify
     QVector<TextFrame> frames;
     for (TextFrame frame : kSendOrder)
         if (in.loaded.contains(frame)) frames.append(frame);
+    warnOfOpenJournal(io);
+    ReplaceRequest request{QStringLiteral("WRITE"), HistoryEvent::BeforeWrite, HistoryEvent::Written};
+    request.frames = frames;
+    request.verify = verify;
+    request.backup = backup;
+    return sendModel(io, port, set, request, link);
+}
 
-    progressLine(io, QStringLiteral("writing %1: opening").arg(port));
-    const WriteOutcome written = writeTransmitter(
-        port, set, frames, verify, backup,
-        [&](TextFrame frame, int i, int count) {
-            progressLine(io, QStringLiteral("writing %1: %2 frame (%3 of %4)")
-                                 .arg(port, frameTemplate(frame).left(1))
-                                 .arg(i + 1)
-                                 .arg(count));
-        },
-        link);
-    endProgress(io);
-    if (backup && !written.before && written.failure.isEmpty()) {
-        say(io, port,
-            QStringLiteral("nothing sent: the model on the transmitter could not be read to keep a copy "
-                           "(%1) (--no-backup sends without one)")
-                .arg(written.beforeLacking.size() == kFrameNumbers
-                         ? QStringLiteral("no answer")
-                         : QStringLiteral("frame%1 %2 missing")
-                               .arg(written.beforeLacking.size() == 1 ? "" : "s",
-                                    joinNumbers(written.beforeLacking))));
+int runRecover(const QString &port, CliRequest::Recovery recovery, CliStreams io, const CliLink &link)
+{
+    const CommandJournal::Found found = CommandJournal(stateFolder()).find();
+    if (found.state == CommandJournal::State::Damaged) {
+        say(io, CommandJournal(stateFolder()).path(),
+            QStringLiteral("damaged (%1); left in place").arg(found.why));
         return kError;
     }
-    if (written.before) keepInHistory(io, *written.before, HistoryEvent::BeforeWrite, port);
-    if (written.after) keepInHistory(io, *written.after, HistoryEvent::Written, port);
-    if (!written.failure.isEmpty()) {
-        const QString sent = written.framesSent
-                                 ? QStringLiteral("; %1 of %2 frames had gone out, write the file again")
-                                       .arg(written.framesSent)
-                                       .arg(frames.size())
-                                 : QString();
-        say(io, port, written.failure + sent);
+    if (found.state == CommandJournal::State::None) {
+        io.out << "No command was cut off: the journal is empty.\n";
+        return recovery == CliRequest::Recovery::Describe ? kOk : kError;
+    }
+    const JournalEntry &entry = found.entry;
+    if (recovery == CliRequest::Recovery::Describe) {
+        io.out << journalSummary(entry) << '\n'
+               << "earlier model: " << (entry.before.isEmpty() ? QStringLiteral("none kept") : entry.before)
+               << '\n'
+               << "being sent:    " << entry.sending << '\n';
+        return kOk;
+    }
+    const bool restore = recovery == CliRequest::Recovery::Restore;
+    if (restore && entry.before.isEmpty()) {
+        say(io, QStringLiteral("recover"),
+            QStringLiteral("no copy of the earlier model was kept; --resend sends "
+                           "the one that was being sent"));
         return kError;
     }
-    if (!written.checked) return kOk;
-    for (const SettingDifference &d : written.differences)
-        io.out << d.label << ": sent " << d.sent << ", transmitter " << d.transmitter << '\n';
-    if (!written.differences.isEmpty())
-        say(io, port,
-            QStringLiteral(
-                "the transmitter does not hold what was sent: %1 setting%2 differ%3 (listed above)")
-                .arg(written.differences.size())
-                .arg(written.differences.size() == 1 ? "" : "s", written.differences.size() == 1 ? "s" : ""));
-    if (written.uncheckedFrames.size() == kFrameNumbers)
-        say(io, port,
-            QStringLiteral("sent, but the transmitter did not answer the read-back: nothing was checked"));
-    else if (!written.uncheckedFrames.isEmpty())
-        say(io, port,
-            QStringLiteral("sent, but the read-back lacked frame%1 %2: their settings are unchecked")
-                .arg(written.uncheckedFrames.size() == 1 ? "" : "s", joinNumbers(written.uncheckedFrames)));
-    return written.differences.isEmpty() && written.uncheckedFrames.isEmpty() ? kOk : kDiffer;
+    QString why;
+    const QString path = restore ? entry.before : entry.sending;
+    const std::optional<ParameterSet> model = HistoryStore::readEntry(path, &why);
+    if (!model) {
+        say(io, path, why);
+        return kError;
+    }
+    ReplaceRequest request{QStringLiteral("LOAD"), HistoryEvent::Interrupted, HistoryEvent::Loaded};
+    request.journalBefore = entry.before; // cut off again, the same earlier model is offered
+    return sendModel(io, port, *model, request, link);
 }
 
 int runSheet(const QString &path, const QString &output, CliStreams io)
@@ -354,6 +427,8 @@ int runCommand(const CliRequest &r, CliStreams io, const std::function<bool()> &
         return runRecord(r.port, r.output, r.seconds, io, interrupted);
     case CliRequest::Command::Sheet:
         return runSheet(r.files.at(0), r.output, io);
+    case CliRequest::Command::Recover:
+        return runRecover(r.port, r.recovery, io);
     }
     return kError;
 }

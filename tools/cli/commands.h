@@ -30,3 +30,4 @@ int runRecord(const QString &port, const QString &output, int seconds, CliStream
               const std::function<bool()> &interrupted = {}, const CliLink &link = {});
 // A PDF sheet needs a QGuiApplication; an HTML one does not.
 int runSheet(const QString &path, const QString &output, CliStreams io);
+int runRecover(const QString &port, CliRequest::Recovery recovery, CliStreams io, const CliLink &link = {});

@@ -2,6 +2,7 @@
 #include "transmitter.h"
 
 #include "files/history.h"
+#include "files/statefolder.h"
 
 #include <QElapsedTimer>
 
@@ -47,9 +48,8 @@ ReadOutcome readTransmitter(const QString &portName, const std::function<void(in
     return outcome;
 }
 
-WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const QVector<TextFrame> &frames,
-                              bool verify, bool backup,
-                              const std::function<void(TextFrame, int, int)> &progress, const CliLink &link)
+WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const ReplaceRequest &request,
+                              const WriteHooks &hooks, const CliLink &link)
 {
     WriteOutcome outcome;
     TransmitterSession session;
@@ -57,37 +57,16 @@ WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const Q
     ParameterSet live; // what the transmitter streams meanwhile is decoded and dropped
     session.setModel(&live);
     if (!openAndGreet(session, portName, &outcome.failure)) return outcome;
-    if (backup) {
-        ParameterSet before;
-        const TransmitterSession::ReadEnd end = session.read(before, link.waits);
-        if (end == TransmitterSession::ReadEnd::Interrupted) {
-            outcome.failure = lostLine(session);
-            return outcome;
-        }
-        if (end != TransmitterSession::ReadEnd::Complete) {
-            outcome.beforeLacking = session.answer().lacking();
-            session.close();
-            return outcome;
-        }
-        outcome.before = historySettings(before, set, session.liveTrims());
-    }
-    for (int i = 0; i < frames.size() && session.isOpen(); ++i) {
-        if (progress) progress(frames[i], i, int(frames.size()));
-        session.sendFrame(frames[i], set);
-        ++outcome.framesSent;
-    }
-    session.endSend();
-    if (verify && session.isOpen()) {
-        const TransmitterSession::SendCheck check = session.checkSent(frames, link.waits);
-        outcome.checked = check.end != TransmitterSession::ReadEnd::Interrupted;
-        outcome.uncheckedFrames = check.unchecked;
-        outcome.differences = check.differences;
-        if (check.end == TransmitterSession::ReadEnd::Complete)
-            outcome.after = historySettings(check.held, set, session.liveTrims());
-    }
+    ReplaceRequest paced = request;
+    paced.waits = link.waits;
+    ReplaceHooks steps;
+    steps.beforeFrame = hooks.progress;
+    steps.warn = hooks.warn;
+    HistoryStore history;
+    CommandJournal journal(stateFolder());
+    outcome.replaced = replaceModel(session, set, paced, steps, history, &journal);
     if (!session.isOpen()) {
         outcome.failure = lostLine(session);
-        outcome.checked = false;
         return outcome;
     }
     session.close();

@@ -3,6 +3,7 @@
 
 #include "link/readanswer.h"
 #include "link/readback.h"
+#include "link/replacemodel.h"
 #include "link/textframes.h"
 #include "link/transmittersession.h"
 #include "monitor/liverecording.h"
@@ -39,28 +40,19 @@ struct ReadOutcome {
 ReadOutcome readTransmitter(const QString &portName, const std::function<void(int)> &progress = {},
                             const CliLink &link = {});
 
-// One send of a parameter set, as the window's OPEN and WRITE do it: "OK", the frames paced, "WWW";
-// then, with `verify`, the model read back and compared with what went out; "DIS".
+// One send of a parameter set, as the window's OPEN and WRITE do it: "OK", then the replacing
+// procedure (with `request.backup` the model read and kept first, and nothing sent unless that read
+// is complete; the journal; the frames paced; with `request.verify` the read-back); "DIS".
 struct WriteOutcome {
     QString failure; // the port could not be opened or went away
-    // With a backup: the model read before anything was sent, when that read was complete, else the
-    // frame numbers it lacked (and nothing was sent).
-    std::optional<ParameterSet> before;
-    QVector<int> beforeLacking;
-    int framesSent = 0;
-    bool checked = false;                   // a read-back was made
-    QVector<int> uncheckedFrames;           // frame numbers the read-back lacked
-    QVector<SettingDifference> differences; // what the transmitter holds otherwise than sent
-    std::optional<ParameterSet> after;      // what it holds, when the read-back was complete
+    ReplaceOutcome replaced;
 };
-
-// `progress` hears each frame as it goes out (its index from 0 and the count). With `backup` the
-// model is read first, and nothing is sent unless that read is complete. The models read are
-// completed for the history from `set` (historySettings).
-WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const QVector<TextFrame> &frames,
-                              bool verify, bool backup,
-                              const std::function<void(TextFrame, int, int)> &progress = {},
-                              const CliLink &link = {});
+struct WriteHooks {
+    std::function<void(TextFrame, int, int)> progress; // each frame as it goes out: index from 0, count
+    std::function<void(const QString &, const QString &)> warn; // a copy or the journal not kept
+};
+WriteOutcome writeTransmitter(const QString &portName, ParameterSet set, const ReplaceRequest &request,
+                              const WriteHooks &hooks = {}, const CliLink &link = {});
 
 // The live stream recorded as the window does it: "OK", every channel and telemetry frame a row of
 // `recording` (started by the caller) until `seconds` have passed (0: no limit), `stop` holds, the

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/drafts.h"
+
+#include "files/paramfile.h"
+#include "files/statefolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QSaveFile>
+
+namespace {
+
+const QByteArray kHead = QByteArrayLiteral("txconfig-draft 1");
+
+bool commitBytes(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+DraftStore::DraftStore(const QString &folder) : m_folder(folder) {}
+
+DraftStore::~DraftStore() = default;
+
+QString DraftStore::path(const QString &id, const char *suffix) const
+{
+    return m_folder + QLatin1Char('/') + id + QLatin1String(suffix);
+}
+
+bool DraftStore::claim(QString *error)
+{
+    if (m_lock) return true;
+    if (!makeStateFolder(m_folder, error)) return false;
+    // The process and the moment: a PID reused by a later instance still gets a name of its own.
+    m_id = QStringLiteral("%1-%2")
+               .arg(QCoreApplication::applicationPid())
+               .arg(QDateTime::currentMSecsSinceEpoch());
+    auto lock = std::make_unique<QLockFile>(path(m_id, ".lock"));
+    lock->setStaleLockTime(0); // only a process that is gone makes a lock stale, never its age
+    if (!lock->tryLock(0)) {
+        *error = QStringLiteral("cannot lock %1").arg(QDir::toNativeSeparators(path(m_id, ".lock")));
+        return false;
+    }
+    m_lock = std::move(lock);
+    return true;
+}
+
+bool DraftStore::write(const Draft &draft, QString *error)
+{
+    if (!claim(error)) return false;
+    ParameterSet settings = draft.settings;
+    QByteArray meta = kHead + '\n';
+    meta += "time=" + draft.time.toString(Qt::ISODate).toUtf8() + '\n';
+    meta += "port=" + draft.port.toUtf8() + '\n';
+    meta += "edited=" + draft.edited.join(QLatin1Char(',')).toUtf8() + '\n';
+    // The settings first: the description names a file that is already whole.
+    if (!commitBytes(path(m_id, ".txt"), parameterFileBytes(settings), error) ||
+        !commitBytes(path(m_id, ".draft"), meta, error))
+        return false;
+    m_written = true;
+    return true;
+}
+
+void DraftStore::remove()
+{
+    if (!m_written) return;
+    removeFiles(m_id);
+    m_written = false;
+}
+
+void DraftStore::removeFiles(const QString &id)
+{
+    QFile::remove(path(id, ".draft"));
+    QFile::remove(path(id, ".txt"));
+}
+
+QVector<DraftStore::Orphan> DraftStore::takeOrphans()
+{
+    QVector<Orphan> orphans;
+    const QStringList names =
+        QDir(m_folder).entryList({QStringLiteral("*.draft")}, QDir::Files, QDir::Time | QDir::Reversed);
+    for (const QString &name : names) {
+        const QString id = name.left(name.size() - 6);
+        if (id == m_id || m_orphanLocks.count(id)) continue;
+        auto lock = std::make_unique<QLockFile>(path(id, ".lock"));
+        lock->setStaleLockTime(0);
+        if (!lock->tryLock(0)) continue; // its instance is still running, or another is offering it
+        Orphan orphan;
+        orphan.id = id;
+        orphan.draft = readDraft(m_folder, id, &orphan.why);
+        m_orphanLocks[id] = std::move(lock);
+        orphans.append(orphan);
+    }
+    return orphans;
+}
+
+void DraftStore::discardOrphan(const QString &id)
+{
+    removeFiles(id);
+    m_orphanLocks.erase(id); // unlocks and removes the lock file
+}
+
+void DraftStore::releaseOrphan(const QString &id)
+{
+    m_orphanLocks.erase(id);
+}
+
+std::optional<Draft> readDraft(const QString &folder, const QString &id, QString *why)
+{
+    QFile meta(folder + QLatin1Char('/') + id + QStringLiteral(".draft"));
+    if (!meta.open(QIODevice::ReadOnly)) {
+        *why = meta.errorString();
+        return std::nullopt;
+    }
+    const QList<QByteArray> lines = meta.read(16 * 1024).split('\n');
+    QHash<QByteArray, QString> values;
+    for (const QByteArray &l : lines) {
+        const int eq = l.indexOf('=');
+        if (eq > 0) values.insert(l.left(eq), QString::fromUtf8(l.mid(eq + 1)));
+    }
+    Draft draft;
+    draft.id = id;
+    draft.time = QDateTime::fromString(values.value("time"), Qt::ISODate);
+    draft.port = values.value("port");
+    draft.edited = values.value("edited").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (lines.value(0) != kHead || !draft.time.isValid() || !values.contains("edited")) {
+        *why = QStringLiteral("cut short or not a txconfig draft");
+        return std::nullopt;
+    }
+    QFile settings(folder + QLatin1Char('/') + id + QStringLiteral(".txt"));
+    if (!settings.open(QIODevice::ReadOnly)) {
+        *why = settings.errorString();
+        return std::nullopt;
+    }
+    const LoadedFrames loaded = readParameterText(readParameterFileText(settings), draft.settings);
+    if (!(loaded.s && loaded.g && loaded.h && loaded.i)) {
+        *why = QStringLiteral("its settings are cut short");
+        return std::nullopt;
+    }
+    return draft;
+}

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files/journal.h"
+
+#include "files/statefolder.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+
+namespace {
+
+const QByteArray kHead = QByteArrayLiteral("txconfig-journal 1");
+constexpr qint64 kMaxJournalBytes = 16 * 1024;
+
+// Paths may hold any character but a line break, which no port or history entry has.
+QByteArray line(const char *key, const QString &value)
+{
+    return QByteArray(key) + '=' + value.toUtf8() + '\n';
+}
+
+} // namespace
+
+CommandJournal::CommandJournal(const QString &folder)
+    : m_folder(folder), m_path(folder + QStringLiteral("/command.journal"))
+{
+}
+
+bool CommandJournal::begin(const JournalEntry &entry, QString *error)
+{
+    m_entry = entry;
+    m_writing = makeStateFolder(m_folder, error) && write(error);
+    return m_writing;
+}
+
+bool CommandJournal::countFrame(QString *error)
+{
+    if (!m_writing) return true; // its failure was said when it began
+    ++m_entry.framesSent;
+    return write(error);
+}
+
+bool CommandJournal::end(QString *error)
+{
+    if (!m_writing) return true;
+    m_writing = false;
+    QFile file(m_path);
+    if (file.remove() || !file.exists()) return true;
+    *error = file.errorString();
+    return false;
+}
+
+bool CommandJournal::write(QString *error)
+{
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    QByteArray text = kHead + '\n';
+    text += line("command", m_entry.command);
+    text += line("port", m_entry.port);
+    text += line("started", m_entry.started.toString(Qt::ISODate));
+    text += line("before", m_entry.before);
+    text += line("sending", m_entry.sending);
+    text += line("frames", QStringLiteral("%1/%2").arg(m_entry.framesSent).arg(m_entry.frameCount));
+    if (file.write(text) != text.size() || !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+CommandJournal::Found CommandJournal::find() const
+{
+    Found found;
+    QFile file(m_path);
+    if (!file.exists()) return found;
+    found.state = State::Damaged;
+    if (!file.open(QIODevice::ReadOnly)) {
+        found.why = file.errorString();
+        return found;
+    }
+    const QList<QByteArray> lines = file.read(kMaxJournalBytes).split('\n');
+    if (lines.value(0) != kHead) {
+        found.why = QStringLiteral("not a txconfig journal");
+        return found;
+    }
+    QHash<QByteArray, QString> values;
+    for (const QByteArray &l : lines) {
+        const int eq = l.indexOf('=');
+        if (eq > 0) values.insert(l.left(eq), QString::fromUtf8(l.mid(eq + 1)));
+    }
+    JournalEntry &e = found.entry;
+    e.command = values.value("command");
+    e.port = values.value("port");
+    e.started = QDateTime::fromString(values.value("started"), Qt::ISODate);
+    e.before = values.value("before");
+    e.sending = values.value("sending");
+    const QStringList frames = values.value("frames").split(QLatin1Char('/'));
+    bool sentOk = false, countOk = false;
+    if (frames.size() == 2) {
+        e.framesSent = frames[0].toInt(&sentOk);
+        e.frameCount = frames[1].toInt(&countOk);
+    }
+    // Every line is written at once, so one missing means the file was cut short or edited.
+    if (e.command.isEmpty() || !e.started.isValid() || !values.contains("sending") || !sentOk || !countOk ||
+        !values.contains("before") || !values.contains("port")) {
+        found.why = QStringLiteral("cut short or damaged");
+        return found;
+    }
+    found.state = State::Open;
+    return found;
+}
+
+QString journalSummary(const JournalEntry &entry)
+{
+    return QStringLiteral("The last %1 (started %2 on %3, %4 of %5 frames sent) did not finish.")
+        .arg(entry.command, entry.started.toString(QStringLiteral("HH:mm:ss")),
+             QFileInfo(entry.port).fileName())
+        .arg(entry.framesSent)
+        .arg(entry.frameCount);
+}
