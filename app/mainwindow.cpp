@@ -62,6 +62,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
 MainWindow::~MainWindow()
 {
+    // The stack says "clean" as it goes, after the drafts have gone: nothing of the window may hear it.
+    QObject::disconnect(&document.undo.stack(), nullptr, this, nullptr);
     // Ended without a close (a test's window, a quit from outside): only a signal or logout keeps them.
     if (!keepDraftAtExit) drafts.remove();
     // The form goes first; the session then closes the port without sending anything.

@@ -4,7 +4,6 @@
 #include "files/statefolder.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 
@@ -113,11 +112,20 @@ CommandJournal::Found CommandJournal::find() const
     return found;
 }
 
+namespace {
+// "ttyUSB0" for /dev/ttyUSB0, as the port box names it; a path elsewhere stays whole.
+QString portShownAs(const QString &port)
+{
+    const QString dev = QStringLiteral("/dev/");
+    return port.startsWith(dev) && !port.mid(dev.size()).contains(QLatin1Char('/')) ? port.mid(dev.size())
+                                                                                    : port;
+}
+} // namespace
+
 QString journalSummary(const JournalEntry &entry)
 {
     return QStringLiteral("The last %1 (started %2 on %3, %4 of %5 frames sent) did not finish.")
-        .arg(entry.command, entry.started.toString(QStringLiteral("HH:mm:ss")),
-             QFileInfo(entry.port).fileName())
+        .arg(entry.command, entry.started.toString(QStringLiteral("HH:mm:ss")), portShownAs(entry.port))
         .arg(entry.framesSent)
         .arg(entry.frameCount);
 }
