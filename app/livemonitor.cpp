@@ -3,7 +3,7 @@
 
 #include "link/transmittersession.h"
 
-LiveMonitor::LiveMonitor(TransmitterSession &session, QObject *parent) : QObject(parent)
+LiveMonitor::LiveMonitor(TransmitterSession &session, QObject *parent) : QObject(parent), m_session(session)
 {
     connect(&session, &TransmitterSession::liveFrames, this, [this](const QVector<LiveSample> &samples) {
         for (const LiveSample &s : samples) m_rings.add(s);
@@ -13,4 +13,11 @@ LiveMonitor::LiveMonitor(TransmitterSession &session, QObject *parent) : QObject
     connect(&session, &TransmitterSession::stateChanged, this, [this](bool open) {
         if (!open) m_recording.stop();
     });
+}
+
+void LiveMonitor::finishRecording()
+{
+    if (!m_recording.isRecording()) return;
+    if (m_session.isOpen()) m_session.takeReceived();
+    m_recording.stop();
 }

@@ -19,12 +19,15 @@ public:
 
     const LiveRings &rings() const { return m_rings; }
     LiveRecording &recording() { return m_recording; }
+    // Ends a recording with every frame already read from the line in it.
+    void finishRecording();
 
 signals:
     // After the rings have taken a batch of frames.
     void framesAdded();
 
 private:
+    TransmitterSession &m_session;
     LiveRings m_rings;
     LiveRecording m_recording;
 };

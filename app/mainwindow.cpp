@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 #include "app/editsquestion.h"
+#include "app/livemonitor.h"
 #include "app/portwatcher.h"
 #include "display/barpaint.h"
 #include "display/opaquepaint.h"
@@ -62,6 +63,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
 MainWindow::~MainWindow()
 {
+    if (liveMonitor) liveMonitor->finishRecording(); // with what the line brought up to the close
     // The stack says "clean" as it goes, after the drafts have gone: nothing of the window may hear it.
     QObject::disconnect(&document.undo.stack(), nullptr, this, nullptr);
     // Ended without a close (a test's window, a quit from outside): only a signal or logout keeps them.

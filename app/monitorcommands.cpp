@@ -27,7 +27,7 @@ void MainWindow::addMonitorActions(QMenu *menu)
     QAction *record = menu->addAction(QStringLiteral("Record..."), this, &MainWindow::startRecording);
     record->setObjectName(QStringLiteral("recordAction"));
     QAction *stop =
-        menu->addAction(QStringLiteral("Stop recording"), this, [this] { liveMonitor->recording().stop(); });
+        menu->addAction(QStringLiteral("Stop recording"), this, [this] { liveMonitor->finishRecording(); });
     stop->setObjectName(QStringLiteral("stopRecordingAction"));
     auto showState = [this, record, stop] {
         const bool on = liveMonitor->recording().isRecording();

@@ -76,7 +76,7 @@ MonitorWindow::MonitorWindow(LiveMonitor &m, std::function<void()> recordFile, Q
     recordButton->setObjectName(QStringLiteral("recordButton"));
     connect(recordButton, &QPushButton::clicked, this, [this] {
         if (monitor.recording().isRecording())
-            monitor.recording().stop();
+            monitor.finishRecording();
         else if (record)
             record();
     });
@@ -247,6 +247,6 @@ void MonitorWindow::hideEvent(QHideEvent *event)
 // Closing the window (or Escape) ends a recording cleanly: its count and time show nowhere else.
 void MonitorWindow::reject()
 {
-    monitor.recording().stop();
+    monitor.finishRecording();
     QDialog::reject();
 }

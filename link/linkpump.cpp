@@ -72,6 +72,11 @@ LinkPump::~LinkPump()
 LinkPump::Mode LinkPump::start(QSerialPort &port, Mode wanted)
 {
     stop(false);
+    {
+        const std::lock_guard<std::mutex> hold(m_lock);
+        m_in.clear();
+        m_inAtUs.clear();
+    }
     m_port = &port;
 #ifdef Q_OS_UNIX
     if (wanted == Mode::Thread) {
@@ -121,9 +126,8 @@ void LinkPump::stop(bool flushFirst, const QByteArray &lastWords)
         m_port->write(lastWords);
         if (flushFirst) m_port->flush();
     }
+    // What was read stays until taken: the last frames before a goodbye are the pilot's too.
     const std::lock_guard<std::mutex> hold(m_lock);
-    m_in.clear();
-    m_inAtUs.clear();
     m_out.clear();
     m_failure.clear();
     m_stopping = false;
@@ -258,7 +262,16 @@ void LinkPump::run()
         if (announce) emit readyRead();
     }
 
-    // Stopping: what is still queued (a goodbye) goes out while the line takes it.
+    // Stopping: what the line already holds is kept (not answered: nothing may follow the last words),
+    // then what is still queued (a goodbye) goes out while the line takes it.
+    for (;;) {
+        const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
+        if (n <= 0) break;
+        const qint64 readAtUs = lineClockUs();
+        const std::lock_guard<std::mutex> hold(m_lock);
+        m_in.append(QByteArray(buffer, int(n)));
+        m_inAtUs.append(readAtUs);
+    }
     const Clock::time_point deadline = Clock::now() + kFlushWait;
     std::unique_lock<std::mutex> hold(m_lock);
     while (writeQueued() == 0 && !m_out.isEmpty() && Clock::now() < deadline) {

@@ -70,6 +70,8 @@ void TransmitterSession::close()
 void TransmitterSession::shutDown(bool flushFirst, const QByteArray &lastWords)
 {
     m_pump.stop(flushFirst, lastWords);
+    // A goodbye of ours: the frames read up to it reach the model and the listeners (a recording).
+    if (flushFirst) takeReceived();
     m_port.close();
     m_receiver.clear();
     m_open = false;

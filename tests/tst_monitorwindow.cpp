@@ -160,17 +160,27 @@ private slots:
         QCOMPARE(status->text(), notice);
         QCOMPARE(rig.openButton()->text(), QString("CLOSE"));
 
-        watcher.answerFileDialog(dir.filePath("second.csv"));
-        record->trigger();
-        QVERIFY(live->recording().isRecording());
+        // Every frame the emulator sent from the start to the goodbye is a row. The emulator writes from
+        // this thread: with nothing of it waiting to be written, and this thread asleep, the line's
+        // reader takes all there is and nothing new comes.
+        rig.emu.keepLiveFrames();
+        QVERIFY(support::runUntil([&] { return !rig.emu.hasPendingOutput(); }, 1000));
+        QThread::msleep(100);
+        rig.window->session().takeReceived();
+        const int sentBefore = rig.emu.liveFramesSent().size();
+        QVERIFY(live->recording().start(dir.filePath("second.csv"))); // no dialog: no frame in between
         QVERIFY(support::runUntil([&] { return live->recording().rows() > 20; }, 3000));
+        QVERIFY(support::runUntil([&] { return !rig.emu.hasPendingOutput(); }, 1000));
+        QThread::msleep(100);      // frames read from the line that the window has not taken yet
         rig.openButton()->click(); // CLOSE
+        const int sentUntilGoodbye = rig.emu.liveFramesSent().size();
         QVERIFY(!live->recording().isRecording());
+        QCOMPARE(int(live->recording().rowsKept()), sentUntilGoodbye - sentBefore);
         QCOMPARE(csvLines(dir.filePath("second.csv")).size(), int(live->recording().rowsKept()) + 2);
         QCOMPARE(status->text(), QStringLiteral("Recorded %1 rows to %2")
                                      .arg(live->recording().rowsKept())
                                      .arg(dir.filePath("second.csv")));
-        QCOMPARE(watcher.dialogs.size(), 3);
+        QCOMPARE(watcher.dialogs.size(), 2);
         QCOMPARE(watcher.dialogs[1].folder, dir.path()); // the folder of the last file
     }
 };

@@ -3,11 +3,15 @@
 // and closing, reads and how they end, paced sends and their read-back, a lost link.
 
 #include "link/transmittersession.h"
+#include "livesignals.h"
 #include "params/pilotlabels.h"
 #include "support/eventwait.h"
 #include "support/framestreams.h"
 #include "support/randomparams.h"
 #include "txemulator.h"
+
+#include <pty.h>
+#include <unistd.h>
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -48,6 +52,33 @@ class TestSession : public QObject
 
 private slots:
     void initTestCase() { QLoggingCategory::setFilterRules("txconfig.*.debug=false"); }
+
+    // Frames the line brought but nobody took yet reach the listeners before "DIS": a recording ended
+    // by CLOSE keeps them.
+    void closeHandsOnWhatTheLineBrought()
+    {
+        int master = -1, slave = -1;
+        char name[256];
+        QVERIFY(::openpty(&master, &slave, name, nullptr, nullptr) == 0);
+        TransmitterSession session;
+        ParameterSet live;
+        session.setModel(&live);
+        QVERIFY(session.open(QString::fromLocal8Bit(name)));
+        int samples = 0;
+        QObject::connect(&session, &TransmitterSession::liveFrames,
+                         [&](const QVector<LiveSample> &batch) { samples += batch.size(); });
+        session.takeReceived();
+        const ParameterSet model;
+        for (int i = 0; i < 10; ++i) {
+            const QByteArray frame = channelFrameAt(model, i * 20, i, false);
+            QCOMPARE(::write(master, frame.constData(), size_t(frame.size())), ssize_t(frame.size()));
+        }
+        QThread::msleep(100); // the line's reader has them; no event loop turns to take them
+        session.close();
+        QCOMPARE(samples, 10);
+        ::close(master);
+        ::close(slave);
+    }
 
     void openGreetsAndCloseSaysGoodbye()
     {
