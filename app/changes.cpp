@@ -124,7 +124,7 @@ void MainWindow::extendEditorMenu(QMenu *menu, QWidget *editor)
     const PendingMarks::Editor *e = marks->editorOf(editor);
     const NamedField *shown = e ? shownSetting(*e->entry, params) : nullptr;
     if (!shown) return;
-    const QString label = pilotLabel(*shown);
+    const QString label = pilotShortLabel(*shown);
     if (document.onTransmitter && marks->settings().contains(shown)) {
         const ParameterSet held = *document.onTransmitter;
         menu->addAction(

@@ -2,6 +2,7 @@
 #include "app/formundo.h"
 
 #include "link/textframes.h"
+#include "params/pilotlabels.h"
 #include "params/settingsdiff.h"
 
 #include <QScopedValueRollback>
@@ -80,7 +81,32 @@ public:
     bool pushed = false;
 };
 
-FormUndo::FormUndo(ParameterSet &form, QObject *parent) : QObject(parent), m_form(form), m_base(form) {}
+FormUndo::FormUndo(ParameterSet &form, QObject *parent)
+    : QObject(parent), m_form(form), m_base(form), m_settled(form)
+{
+    connect(&m_stack, &QUndoStack::indexChanged, this, &FormUndo::cleanIfSettled);
+}
+
+// Every edit reverted by hand, or undone and redone to the same values: nothing is pending.
+void FormUndo::cleanIfSettled()
+{
+    if (m_quiet || m_stack.isClean()) return;
+    if (compareFormSettings(m_form, m_settled).differing.isEmpty()) m_stack.setClean();
+}
+
+ParameterSet FormUndo::formAt(int index) const
+{
+    ParameterSet form = m_form;
+    auto put = [&form](const SettingChange &c, bool after) {
+        form.*c.setting->field = after ? c.after : c.before;
+        if (c.setting->volts) form.*c.setting->volts = after ? c.voltsAfter : c.voltsBefore;
+    };
+    for (int i = m_stack.index() - 1; i >= index; --i)
+        for (const SettingChange &c : static_cast<const FormStep *>(m_stack.command(i))->changes) put(c, false);
+    for (int i = m_stack.index(); i < index; ++i)
+        for (const SettingChange &c : static_cast<const FormStep *>(m_stack.command(i))->changes) put(c, true);
+    return form;
+}
 
 void FormUndo::edited(const QObject *editor)
 {
@@ -100,7 +126,7 @@ void FormUndo::push(const QString &text, const QObject *editor)
     m_base = m_form;
     if (changes.isEmpty()) return;
     QString name = text;
-    if (name.isEmpty()) name = tr("Edit %1").arg(QLatin1String(changes.first().setting->name));
+    if (name.isEmpty()) name = pilotShortLabel(*changes.first().setting);
     m_stack.push(new FormStep(*this, name, std::move(changes), editor, m_mergeSerial, ++m_stepSerial));
 }
 
@@ -135,6 +161,7 @@ void FormUndo::settle(Mark at)
     if (at.index > m_stack.count()) return; // the steps it covered were undone and replaced
     const auto *top = at.index > 0 ? static_cast<const FormStep *>(m_stack.command(at.index - 1)) : nullptr;
     if ((top ? top->serial : 0) != at.top) return;
+    m_settled = formAt(at.index);
     if (at.index == now) {
         m_stack.setClean();
         return;

@@ -17,7 +17,8 @@
 // - rebase(): the form changed without a step (values received from the transmitter);
 // - mark()/settle(): a command takes a mark before the form's values leave and settles it once they
 //   are safe; steps made during its waits come after the mark and stay pending.
-// The stack's clean state is "nothing pending": the window's title mark follows cleanChanged().
+// The stack's clean state is "nothing pending": the window's title mark follows cleanChanged(). The
+// form back at what it was when last settled is clean too, however it got there.
 class FormUndo : public QObject
 {
     Q_OBJECT
@@ -52,9 +53,12 @@ private:
     friend class FormStep;
     void push(const QString &text, const QObject *editor);
     void apply(const QVector<struct SettingChange> &changes, bool forward);
+    ParameterSet formAt(int index) const; // the form as the stack's index `index` left it
+    void cleanIfSettled();
 
     ParameterSet &m_form;
-    ParameterSet m_base; // the form as the last step left it
+    ParameterSet m_base;    // the form as the last step left it
+    ParameterSet m_settled; // the form when it was last safe (on the transmitter or in a file)
     QUndoStack m_stack;
     quint64 m_mergeSerial = 0;
     quint64 m_stepSerial = 0;

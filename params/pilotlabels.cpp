@@ -65,6 +65,11 @@ QString pilotLabel(const NamedField &f)
     return QStringLiteral("%1 / %2").arg(tab, name);
 }
 
+QString pilotShortLabel(const NamedField &f)
+{
+    return pilotLabel(f).section(QStringLiteral(" / "), 1).replace(QStringLiteral(" / "), QStringLiteral(" "));
+}
+
 QString pilotValue(const NamedField &f, int stored)
 {
     if (f.volts) return QString::number(stored / 10.0, 'f', 1) + QStringLiteral(" V");

@@ -8,6 +8,8 @@
 // A setting as the pilot finds it on the form: the tab, the group's title and the row's caption,
 // "BASIC / SUB-TRIM / CH3". Where a row has no caption of its own the code's name stands in.
 QString pilotLabel(const NamedField &f);
+// The same without the tab, as an undo step names the setting: "SUB-TRIM CH3".
+QString pilotShortLabel(const NamedField &f);
 
 // A stored value as the form shows it: a choice by its item's text, the alarms in volts, everything else
 // as the number it is.

@@ -180,6 +180,34 @@ private slots:
         QCOMPARE(countText(w), QString("2 settings not on the transmitter"));
     }
 
+    // Undo names the setting as the pilot finds it; the form back at what was read is no edit, however
+    // it got there.
+    void undoSpeaksThePilotsWordsAndARevertByHandClearsTheMark()
+    {
+        LinkRig rig;
+        QVERIFY(readRig(rig));
+        MainWindow &w = *rig.window;
+        QAction *undo = nullptr;
+        for (QAction *a : w.actions())
+            if (a->shortcuts().contains(QKeySequence(QKeySequence::Undo))) undo = a;
+        QVERIFY(undo);
+        auto *sub1 = editor<QSpinBox>(rig, "spinBox_sub1");
+        sub1->setValue(30);
+        QCOMPARE(undo->text(), QString("Undo SUB-TRIM CH1"));
+        auto *delay2 = editor<QSpinBox>(rig, "spinBox_delay2");
+        const int delay = delay2->value();
+        delay2->setValue(delay == 0 ? 5 : 0);
+        QCOMPARE(undo->text(), QString("Undo DELAY CH2"));
+
+        editor<QSpinBox>(rig, "spinBox_sub1")->setValue(12);
+        QVERIFY(w.isWindowModified());
+        editor<QSpinBox>(rig, "spinBox_delay2")->setValue(delay);
+        QVERIFY(!w.isWindowModified()); // four steps on the stack, none of them pending
+        QVERIFY(undo->isEnabled());
+        press(delay2); // undone: DELAY CH2 differs again
+        QVERIFY(w.isWindowModified());
+    }
+
     void typedDigitsAreOneStepAndNothingReceivedIsOne()
     {
         LinkRig rig;
