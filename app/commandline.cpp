@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
-#include "app/version.h"
+#include "files/version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

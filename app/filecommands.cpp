@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/loadpreview.h"
+#include "views/loadpreview.h"
 #include "app/mainwindow.h"
 #include "files/filedialogs.h"
 #include "files/fileslog.h"
-#include "files/loadquestion.h"
+#include "app/loadquestion.h"
 #include "files/paramfile.h"
 #include "files/savetarget.h"
 #include "params/pilotlabels.h"

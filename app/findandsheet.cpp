@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 #include "app/noticebar.h"
-#include "app/settingfinder.h"
-#include "app/usersettings.h"
+#include "views/settingfinder.h"
+#include "files/usersettings.h"
 #include "files/sheetfile.h"
 #include "params/modelsheet.h"
 

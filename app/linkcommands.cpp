@@ -4,7 +4,7 @@
 #include "app/noticebar.h"
 #include "app/portwatcher.h"
 #include "app/resetquestion.h"
-#include "app/usersettings.h"
+#include "files/usersettings.h"
 #include "app/writequestion.h"
 #include "files/fileslog.h"
 #include "link/blocks.h"

@@ -5,7 +5,7 @@
 #ifdef Q_OS_UNIX
 #include "app/signalexit.h"
 #endif
-#include "app/version.h"
+#include "files/version.h"
 
 #include <QApplication>
 #include <QScreen>

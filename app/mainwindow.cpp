@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 #include "app/editsquestion.h"
-#include "app/livemonitor.h"
+#include "views/livemonitor.h"
 #include "app/portwatcher.h"
 #include "display/barpaint.h"
 #include "display/opaquepaint.h"

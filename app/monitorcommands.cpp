@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/livemonitor.h"
+#include "views/livemonitor.h"
 #include "app/mainwindow.h"
-#include "app/monitorwindow.h"
+#include "views/monitorwindow.h"
 #include "app/noticebar.h"
-#include "app/usersettings.h"
+#include "files/usersettings.h"
 
 #include <QAction>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/portwatcher.h"
-#include "app/usersettings.h"
+#include "files/usersettings.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/editortips.h"
+#include "views/editortips.h"
 #include "app/mainwindow.h"
 
 #include "ui_mainwindow.h"

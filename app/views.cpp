@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/historywindow.h"
+#include "views/historywindow.h"
 #include "app/mainwindow.h"
 #include "params/pilotlabels.h"
 #include "params/settingsdiff.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/filedialogs.h"
-#include "app/usersettings.h"
+#include "files/usersettings.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

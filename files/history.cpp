@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/history.h"
 
-#include "app/version.h"
+#include "files/version.h"
 #include "files/fileslog.h"
 #include "files/paramfile.h"
 #include "params/rules.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/version.h"
+#include "files/version.h"
 
 #include <QDirIterator>
 #include <QImage>

@@ -3,8 +3,8 @@
 // Space while the frames keep being kept, read by the cursor; a recording from the views menu that
 // ends with the monitor window or the port.
 
-#include "app/livemonitor.h"
-#include "app/monitorwindow.h"
+#include "views/livemonitor.h"
+#include "views/monitorwindow.h"
 #include "app/noticebar.h"
 #include "support/eventwait.h"
 #include "support/linkrig.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every editor of the form explains itself: where it sits, what it does, the range that both it and
 // the transmitter accept, and the factory value, as the sanitiser's rules and the factory reset say.
-#include "app/editortips.h"
+#include "views/editortips.h"
 #include "app/mainwindow.h"
 #include "params/editorindex.h"
 #include "params/meanings.h"

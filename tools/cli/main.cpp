@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // txconfig-cli: back up, restore, inspect and compare transmitter models from a terminal.
 
-#include "app/version.h"
+#include "files/version.h"
 #include "commandline.h"
 #include "commands.h"
 

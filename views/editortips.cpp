@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/editortips.h"
+#include "views/editortips.h"
 
 #include "params/editorindex.h"
 #include "params/meanings.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/changeswindow.h"
+#include "views/changeswindow.h"
 
 #include "widgets/comparetable.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/settingfinder.h"
+#include "views/settingfinder.h"
 
-#include "app/gotoeditor.h"
+#include "views/gotoeditor.h"
 #include "params/findsetting.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/loadpreview.h"
+#include "views/loadpreview.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/livemonitor.h"
+#include "views/livemonitor.h"
 
 #include "link/transmittersession.h"
 

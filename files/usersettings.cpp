@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/usersettings.h"
+#include "files/usersettings.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/loadquestion.h"
+#include "app/loadquestion.h"
 
 #include "app/askfirst.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/editormenus.h"
+#include "views/editormenus.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/historywindow.h"
+#include "views/historywindow.h"
 
-#include "app/historylist.h"
+#include "views/historylist.h"
 #include "files/paramfile.h"
 #include "params/pilotlabels.h"
 #include "params/settingsdiff.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/gotoeditor.h"
+#include "views/gotoeditor.h"
 
 #include <QGraphicsColorizeEffect>
 #include <QTabWidget>

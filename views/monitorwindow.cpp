@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/monitorwindow.h"
+#include "views/monitorwindow.h"
 
-#include "app/livemonitor.h"
+#include "views/livemonitor.h"
 #include "link/linkpump.h"
 #include "monitor/cursorreadout.h"
 #include "monitor/livefigures.h"

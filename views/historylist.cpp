@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/historylist.h"
+#include "views/historylist.h"
 
 #include "files/journal.h"
 #include "files/statefolder.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/pendingmarks.h"
+#include "views/pendingmarks.h"
 
 #include "params/pilotlabels.h"
 #include "params/settingsdiff.h"
