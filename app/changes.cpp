@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "views/changeswindow.h"
-#include "views/editormenus.h"
-#include "views/editortips.h"
-#include "views/gotoeditor.h"
 #include "app/mainwindow.h"
-#include "views/pendingmarks.h"
 #include "params/pilotlabels.h"
 #include "params/rules.h"
 #include "params/settingsdiff.h"
 #include "ui_mainwindow.h"
+#include "views/changeswindow.h"
+#include "views/editormenus.h"
+#include "views/editortips.h"
+#include "views/gotoeditor.h"
+#include "views/pendingmarks.h"
 
 #include <QAction>
 #include <QApplication>

@@ -21,5 +21,6 @@ struct CommandLineRequest {
 // usage line's program name.
 CommandLineRequest readCommandLine(const QStringList &arguments, bool toolkitOptionsRemoved = true);
 
-// Prints the help with Qt's own options (those of QApplication once it exists) on standard output and ends the process (exit 0).
+// Prints the help with Qt's own options (those of QApplication once it exists) on standard output and ends
+// the process (exit 0).
 [[noreturn]] void showAllHelp(const QStringList &arguments);

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "views/loadpreview.h"
+#include "app/loadquestion.h"
 #include "app/mainwindow.h"
 #include "files/filedialogs.h"
 #include "files/fileslog.h"
-#include "app/loadquestion.h"
 #include "files/paramfile.h"
 #include "files/savetarget.h"
 #include "params/pilotlabels.h"
 #include "params/rules.h"
 #include "params/settingsdiff.h"
 #include "params/trimlock.h"
+#include "views/loadpreview.h"
 
 #include "ui_mainwindow.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 #include "app/noticebar.h"
-#include "views/settingfinder.h"
-#include "files/usersettings.h"
 #include "files/sheetfile.h"
+#include "files/usersettings.h"
 #include "params/modelsheet.h"
+#include "views/settingfinder.h"
 
 #include "ui_mainwindow.h"
 

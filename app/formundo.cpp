@@ -102,9 +102,11 @@ ParameterSet FormUndo::formAt(int index) const
         if (c.setting->volts) form.*c.setting->volts = after ? c.voltsAfter : c.voltsBefore;
     };
     for (int i = m_stack.index() - 1; i >= index; --i)
-        for (const SettingChange &c : static_cast<const FormStep *>(m_stack.command(i))->changes) put(c, false);
+        for (const SettingChange &c : static_cast<const FormStep *>(m_stack.command(i))->changes)
+            put(c, false);
     for (int i = m_stack.index(); i < index; ++i)
-        for (const SettingChange &c : static_cast<const FormStep *>(m_stack.command(i))->changes) put(c, true);
+        for (const SettingChange &c : static_cast<const FormStep *>(m_stack.command(i))->changes)
+            put(c, true);
     return form;
 }
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 #include "app/editsquestion.h"
-#include "views/livemonitor.h"
 #include "app/portwatcher.h"
 #include "display/barpaint.h"
 #include "display/opaquepaint.h"
 #include "display/readoutfit.h"
 #include "display/readoutpaint.h"
 #include "ui/drawnicon.h"
+#include "views/livemonitor.h"
 
 #include "ui_mainwindow.h"
 

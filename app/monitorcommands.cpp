@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "views/livemonitor.h"
 #include "app/mainwindow.h"
-#include "views/monitorwindow.h"
 #include "app/noticebar.h"
 #include "files/usersettings.h"
+#include "views/livemonitor.h"
+#include "views/monitorwindow.h"
 
 #include <QAction>
 #include <QDateTime>

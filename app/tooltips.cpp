@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "views/editortips.h"
 #include "app/mainwindow.h"
+#include "views/editortips.h"
 
 #include "ui_mainwindow.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "views/historywindow.h"
 #include "app/mainwindow.h"
 #include "params/pilotlabels.h"
 #include "params/settingsdiff.h"
 #include "ui_mainwindow.h"
+#include "views/historywindow.h"
 
 #include <QAction>
 #include <QApplication>

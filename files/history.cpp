@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/history.h"
 
-#include "files/version.h"
 #include "files/fileslog.h"
 #include "files/paramfile.h"
+#include "files/version.h"
 #include "params/rules.h"
 
 #include <QDir>

@@ -123,6 +123,7 @@ private slots:
         rig.pump.write("DIS");
         rig.pump.stop(true);
         QVERIFY(!rig.pump.isRunning());
+        rig.pump.take(); // what the line brought up to the goodbye is still the caller's
         QVERIFY(support::runUntil([&] { return rig.tokens("DIS") == 1; }, 2000));
 
         support::runFor(100);

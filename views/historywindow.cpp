@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/historywindow.h"
 
-#include "views/historylist.h"
 #include "files/paramfile.h"
 #include "params/pilotlabels.h"
 #include "params/settingsdiff.h"
+#include "views/historylist.h"
 #include "widgets/comparetable.h"
 
 #include <QDesktopServices>

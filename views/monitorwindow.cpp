@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/monitorwindow.h"
 
-#include "views/livemonitor.h"
 #include "link/linkpump.h"
 #include "monitor/cursorreadout.h"
 #include "monitor/livefigures.h"
+#include "views/livemonitor.h"
 #include "widgets/monitorplot.h"
 
 #include <QCheckBox>

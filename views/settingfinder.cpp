@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/settingfinder.h"
 
-#include "views/gotoeditor.h"
 #include "params/findsetting.h"
+#include "views/gotoeditor.h"
 
 #include <QApplication>
 #include <QKeyEvent>
