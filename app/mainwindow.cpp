@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
+#include "app/draftkeeper.h"
 #include "app/editsquestion.h"
 #include "app/portwatcher.h"
 #include "display/barpaint.h"
@@ -64,10 +65,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 MainWindow::~MainWindow()
 {
     if (liveMonitor) liveMonitor->finishRecording(); // with what the line brought up to the close
-    // The stack says "clean" as it goes, after the drafts have gone: nothing of the window may hear it.
+    // The stack says "clean" as it goes: nothing of the window may hear it once its members go.
     QObject::disconnect(&document.undo.stack(), nullptr, this, nullptr);
-    // Ended without a close (a test's window, a quit from outside): only a signal or logout keeps them.
-    if (!keepDraftAtExit) drafts.remove();
+    delete drafts;
     // The form goes first; the session then closes the port without sending anything.
     delete ui;
 }
@@ -92,7 +92,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
                 });
             return;
         }
-        drafts.remove(); // discarded: nothing to offer at the next start
+        drafts->discard(); // nothing to offer at the next start
     }
     QMainWindow::closeEvent(event);
 }

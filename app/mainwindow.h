@@ -9,7 +9,6 @@
 #include "app/commandgate.h"
 #include "app/modeldocument.h"
 #include "display/hovercounters.h"
-#include "files/drafts.h"
 #include "files/history.h"
 #include "files/journal.h"
 #include "files/statefolder.h"
@@ -18,6 +17,7 @@
 #include "params/parameterset.h" // the slots all work on the program-wide params
 
 class ChangesWindow;
+class DraftKeeper;
 class HistoryWindow;
 class LiveMonitor;
 class MonitorWindow;
@@ -269,8 +269,6 @@ private:
     void sayUnfinishedCommand();
     void offerRecovery();
     void setUpDrafts();
-    void keepDraft();
-    void offerDrafts();
 
     // The pilot's edits. The editors' slots note them; what the display pass shows and what the
     // transmitter sends are not edits, nor are fields that no frame carries.
@@ -294,10 +292,8 @@ private:
     HistoryWindow *historyWindow = nullptr; // made when first asked for
     ChangesWindow *changesWindow = nullptr; // made when first asked for
     PendingMarks *marks = nullptr;
-    QSet<QString> warned; // failures to keep a copy, a journal, a draft: said once
-    DraftStore drafts{stateFolder() + QStringLiteral("/drafts")};
-    QTimer *draftTimer = nullptr;
-    bool keepDraftAtExit = false; // ended by a signal or the desktop: the edits stay as a draft
+    QSet<QString> warned;          // failures to keep a copy, a journal, a draft: said once
+    DraftKeeper *drafts = nullptr; // the pending edits on disk, deleted before the undo stack
     bool endingWithoutAsking = false;
     LiveMonitor *liveMonitor = nullptr;     // keeps the live frames from the start
     MonitorWindow *monitorWindow = nullptr; // made when first asked for

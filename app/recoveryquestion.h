@@ -4,6 +4,10 @@
 #include <QDateTime>
 #include <QString>
 
+#include "params/parameterset.h"
+
+#include <optional>
+
 class QWidget;
 struct JournalEntry;
 
@@ -11,6 +15,15 @@ struct JournalEntry;
 // default), Send it again, or Not now (Escape). `noRestore` says why Restore is greyed, if it is.
 enum class RecoveryChoice { Restore, Resend, NotNow };
 RecoveryChoice askRecovery(QWidget *parent, const JournalEntry &entry, const QString &noRestore);
+
+// What the pilot chose to send for a command cut off: the model, the undo step's name and the notice
+// once it is checked. Nothing when Not now was chosen or the model cannot be read (said in a Note).
+struct RecoveryPlan {
+    ParameterSet model;
+    QString step;
+    QString done;
+};
+std::optional<RecoveryPlan> planRecovery(QWidget *parent, const JournalEntry &entry);
 
 // At start, for edits an ended instance neither sent nor saved: Restore (the default), Discard, or
 // Escape to keep them for the next start.

@@ -11,7 +11,6 @@
 #include "params/namedfields.h"
 #include "params/trimlock.h"
 
-#include <QFileInfo>
 
 ReplaceOutcome MainWindow::replaceOnTransmitter(ReplaceRequest request, ReplaceHooks hooks)
 {
@@ -71,47 +70,24 @@ void MainWindow::offerRecovery()
     const CommandJournal::Found found = CommandJournal(stateFolder()).find();
     if (found.state == CommandJournal::State::Damaged) sayUnfinishedCommand();
     if (found.state != CommandJournal::State::Open) return;
-    const JournalEntry &entry = found.entry;
-    QString why, noRestore;
-    std::optional<ParameterSet> earlier;
-    if (entry.before.isEmpty())
-        noRestore =
-            QStringLiteral("No copy of the earlier model was kept (\"Send anyway\" was chosen), so it "
-                           "cannot be restored.");
-    else if (!(earlier = HistoryStore::readEntry(entry.before, &why)))
-        noRestore = QStringLiteral("The copy of the earlier model cannot be read (%1: %2).")
-                        .arg(QFileInfo(entry.before).fileName(), why);
-    const RecoveryChoice choice = askRecovery(this, entry, noRestore);
-    if (choice == RecoveryChoice::NotNow || !transmitter.isOpen()) return; // asked again at the next OPEN
-    std::optional<ParameterSet> model = earlier;
-    if (choice == RecoveryChoice::Resend && entry.sending.isEmpty()) why = QStringLiteral("no copy was kept");
-    if (choice == RecoveryChoice::Resend &&
-        (entry.sending.isEmpty() || !(model = HistoryStore::readEntry(entry.sending, &why)))) {
-        note(QStringLiteral("The model the %1 was sending cannot be read (%2: %3). Nothing was sent.")
-                 .arg(entry.command, entry.sending, why));
-        return;
-    }
+    const std::optional<RecoveryPlan> plan = planRecovery(this, found.entry);
+    if (!plan || !transmitter.isOpen()) return; // asked again at the next OPEN
     const CommandGuard command(commandGate);
     const TrimLock trims(params);
     transmitter.holdOff(); // as after a button: the transmitter settles after "OK"
     // As a LOAD of that entry: the form takes it as one step, then it goes out and is checked.
     QVector<const NamedField *> all;
     for (const NamedField &f : kNamedFields) all << &f;
-    takeSettings(*model, all,
-                 choice == RecoveryChoice::Restore ? QStringLiteral("Restore the earlier model")
-                                                   : QStringLiteral("Send it again"));
+    takeSettings(plan->model, all, plan->step);
     ReplaceRequest request{QStringLiteral("LOAD"), HistoryEvent::Interrupted, HistoryEvent::Loaded};
-    request.journalBefore = entry.before; // a second cut-off still offers the model from before the first
+    request.journalBefore = found.entry.before; // cut off again, the model from before the first is offered
     FormUndo::Mark sent;
     ReplaceHooks hooks;
     hooks.beforeSending = [&] {
         sent = document.undo.mark();
         return true;
     };
-    const ReplaceOutcome done = replaceOnTransmitter(request, hooks);
-    if (sayReadBack(done, QStringLiteral("The transmitter holds the model sent again; the %1 cut off is "
-                                         "mended.")
-                              .arg(entry.command))) {
+    if (sayReadBack(replaceOnTransmitter(request, hooks), plan->done)) {
         document.source = FormSource::Model;
         settleEdits(sent);
     }
