@@ -49,9 +49,12 @@ QVector<const NamedField *> everySetting()
 
 void MainWindow::setUpFindAndSheet(QMenu *views)
 {
-    finder = new SettingFinder(ui->tabWidget);
-    connect(addWindowAction(this, views, QStringLiteral("Find..."), findKeys()), &QAction::triggered, finder,
-            &SettingFinder::open);
+    // Made when first asked for: most sessions never search, and its list is a tenth of the start-up.
+    connect(addWindowAction(this, views, QStringLiteral("Find..."), findKeys()), &QAction::triggered, this,
+            [this] {
+                if (!finder) finder = new SettingFinder(ui->tabWidget);
+                finder->open();
+            });
     connect(
         addWindowAction(this, views, QStringLiteral("Export sheet..."), {QKeySequence(Qt::CTRL | Qt::Key_P)}),
         &QAction::triggered, this, &MainWindow::exportSheet);

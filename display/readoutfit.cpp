@@ -52,10 +52,14 @@ void fitReadoutText(QLineEdit *edit, const QStringList &texts)
     const int room = edit->width() - 2 * kHorizontalMargin;
     QFont font = edit->font();
     if (widest(font, texts) <= room) return;
-    for (int stretch = 99; stretch >= kNarrowest; --stretch) {
-        font.setStretch(stretch);
-        if (widest(font, texts) <= room) break;
+    // The widest stretch that fits, by halving: narrower never makes the text wider.
+    int fits = kNarrowest, tooWide = 100;
+    while (tooWide - fits > 1) {
+        const int mid = (fits + tooWide) / 2;
+        font.setStretch(mid);
+        (widest(font, texts) <= room ? fits : tooWide) = mid;
     }
+    font.setStretch(fits);
     edit->setFont(font);
 }
 
@@ -63,9 +67,19 @@ void fitServoReadouts(Ui::MainWindow &ui)
 {
     QStringList digits;
     for (QChar d : QStringLiteral("0123456789")) digits << QString(4, d);
-    for (QLineEdit *value : {ui.lineEdit, ui.lineEdit_2, ui.lineEdit_3, ui.lineEdit_4, ui.lineEdit_5,
-                             ui.lineEdit_6, ui.lineEdit_7, ui.lineEdit_8})
-        fitReadoutText(value, digits);
+    // The eight read-outs are alike: the first one's fit serves the others of its size and font.
+    QLineEdit *first = ui.lineEdit;
+    fitReadoutText(first, digits);
+    for (QLineEdit *value : {ui.lineEdit_2, ui.lineEdit_3, ui.lineEdit_4, ui.lineEdit_5, ui.lineEdit_6,
+                             ui.lineEdit_7, ui.lineEdit_8}) {
+        value->ensurePolished();
+        if (value->size() == first->size() && value->styleSheet() == first->styleSheet()) {
+            value->setTextMargins(first->textMargins());
+            value->setFont(first->font());
+        } else {
+            fitReadoutText(value, digits);
+        }
+    }
     for (QLineEdit *caption : {ui.lineEdit_9, ui.lineEdit_19, ui.lineEdit_20, ui.lineEdit_21, ui.lineEdit_22,
                                ui.lineEdit_23, ui.lineEdit_24, ui.lineEdit_25})
         fitReadoutText(caption, {caption->text()});

@@ -79,16 +79,22 @@ constexpr MeaningRow kMeanings[] = {
 };
 // clang-format on
 
-// The number a '#' in `key` stands for in `name`, or -1 when the key does not describe the name.
-int matchKey(const QString &key, const QString &name)
+// The number a '#' in `key` stands for in `name`, or -1 when the key does not describe the name. Without
+// a string made: every editor's tooltip asks at start, each through the whole table.
+int matchKey(QLatin1String key, const QString &name)
 {
-    const int hash = key.indexOf(QLatin1Char('#'));
+    const int hash = int(key.indexOf(QLatin1Char('#')));
     if (hash < 0) return key == name ? 0 : -1;
-    const QString head = key.left(hash), tail = key.mid(hash + 1);
-    if (!name.startsWith(head) || !name.endsWith(tail) || name.size() <= head.size() + tail.size()) return -1;
-    bool number = false;
-    const int n = name.mid(hash, name.size() - head.size() - tail.size()).toInt(&number);
-    return number ? n : -1;
+    const QLatin1String head = key.left(hash), tail = key.mid(hash + 1);
+    const int digits = int(name.size() - head.size() - tail.size());
+    if (digits <= 0 || !name.startsWith(head) || !name.endsWith(tail)) return -1;
+    int n = 0;
+    for (int i = hash; i < hash + digits; ++i) {
+        const QChar c = name.at(i);
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return -1;
+        n = n * 10 + (c.unicode() - '0');
+    }
+    return n;
 }
 
 } // namespace
