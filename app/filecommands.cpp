@@ -79,30 +79,6 @@ void MainWindow::on_toolButton_Save_clicked()
                               .arg(QFileInfo(path).fileName()));
 }
 
-std::optional<QVector<const NamedField *>> MainWindow::transmitterValuesToKeep(const ParameterSet &fromFile,
-                                                                               const LoadedFrames &loaded,
-                                                                               const QString &path)
-{
-    const QVector<const NamedField *> none;
-    if (!document.onTransmitter) return none; // nothing to compare with: LOAD goes on as it always has
-    ParameterSet candidate = params;
-    copyLoadedFrames(fromFile, loaded, candidate);
-    selectDualRate(candidate);
-    sanitise(candidate);
-    const SettingsDiff diff = compareLoadedSettings(candidate, *document.onTransmitter);
-    if (diff.differing.isEmpty()) return none;
-    QVector<CompareTable::Row> rows;
-    for (const NamedField *f : diff.differing)
-        rows.append({pilotLabel(*f), pilotValue(*f, candidate), pilotValue(*f, *document.onTransmitter)});
-    const std::optional<QVector<int>> ticked =
-        askLoadPreview(this, QFileInfo(path).fileName(), rows, diff.equal);
-    if (!ticked) return std::nullopt;
-    QVector<const NamedField *> kept;
-    for (int i = 0; i < diff.differing.size(); ++i)
-        if (!ticked->contains(i)) kept << diff.differing[i];
-    return kept;
-}
-
 void MainWindow::on_toolButton_Load_clicked()
 {
     const CommandGuard command(commandGate);
@@ -137,8 +113,11 @@ void MainWindow::on_toolButton_Load_clicked()
     FormUndo::Mark loadedAt;
     ReplaceHooks hooks;
     hooks.beforeSending = [&] {
+        // Nothing to compare with before the transmitter is known: LOAD goes on as it always has.
         const std::optional<QVector<const NamedField *>> kept =
-            transmitterValuesToKeep(fromFile, loaded, path);
+            document.onTransmitter ? keptOnTransmitter(this, params, fromFile, loaded,
+                                                       *document.onTransmitter, QFileInfo(path).fileName())
+                                   : QVector<const NamedField *>();
         if (!kept) return false; // the pilot cancelled: nothing sent, the form as it was
         copyLoadedFrames(fromFile, loaded, params);
         if (document.onTransmitter) copySettings(*document.onTransmitter, *kept, params);

@@ -57,30 +57,37 @@ void MainWindow::setUpFindAndSheet(QMenu *views)
             });
     connect(
         addWindowAction(this, views, QStringLiteral("Export sheet..."), {QKeySequence(Qt::CTRL | Qt::Key_P)}),
-        &QAction::triggered, this, &MainWindow::exportSheet);
+        &QAction::triggered, this, [this] {
+            const QString written =
+                exportSheet(this, params, transmitter.isOpen() ? transmitter.portName() : QString());
+            if (!written.isEmpty())
+                noticeBar()->post(
+                    QStringLiteral("Sheet written to %1").arg(QDir::toNativeSeparators(written)));
+        });
 }
 
-void MainWindow::exportSheet()
+QString exportSheet(QWidget *parent, const ParameterSet &form, const QString &port)
 {
     QString filter = kPdfFilter;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export sheet"),
+    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export sheet"),
                                                 fileDialogFolder() + QStringLiteral("/model-sheet.pdf"),
                                                 kPdfFilter + QStringLiteral(";;") + kHtmlFilter, &filter);
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) return QString();
     if (QFileInfo(path).suffix().isEmpty())
         path += filter == kHtmlFilter ? QStringLiteral(".html") : QStringLiteral(".pdf");
 
     SheetHeading heading;
-    heading.source = QStringLiteral("the form of %1").arg(windowTitle().remove(QStringLiteral("[*]")));
+    heading.source =
+        QStringLiteral("the form of %1").arg(parent->windowTitle().remove(QStringLiteral("[*]")));
     heading.made = QDateTime::currentDateTime();
-    if (transmitter.isOpen()) heading.port = transmitter.portName();
+    heading.port = port;
     // The transmitter reports its version with the model; before a READ it is not known.
-    if (params.Vertion > 0) heading.transmitterVersion = QString::number(params.Vertion);
+    if (form.Vertion > 0) heading.transmitterVersion = QString::number(form.Vertion);
     QString error;
-    if (!writeSheetFile(path, modelSheetHtml(params, everySetting(), heading), &error)) {
-        QMessageBox::critical(this, QStringLiteral("ERROR"),
+    if (!writeSheetFile(path, modelSheetHtml(form, everySetting(), heading), &error)) {
+        QMessageBox::critical(parent, QStringLiteral("ERROR"),
                               QStringLiteral("The sheet could not be written to %1: %2").arg(path, error));
-        return;
+        return QString();
     }
-    noticeBar()->post(QStringLiteral("Sheet written to %1").arg(QDir::toNativeSeparators(path)));
+    return path;
 }

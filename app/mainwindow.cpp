@@ -33,7 +33,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     paintServoReadoutsDirectly(*ui);
     commandGate.setControls({ui->openButton, ui->toolButton_Read, ui->toolButton_Send, ui->toolButton_Reset,
                              ui->pushButton_Reset2, ui->toolButton_Save, ui->toolButton_Load});
-    setUpShortcuts();
+    setUpCommandKeys(this, ui);
     setUpViews();
     setUpToolTips();
     setUpDrafts();

@@ -222,7 +222,6 @@ private slots:
 private:
     void connectForm(); // the on_* slots to their widgets
     void fillPortList();
-    void setUpShortcuts();
     void setUpViews();
     void showHistory();
 
@@ -238,17 +237,11 @@ private:
     void takeSettings(const ParameterSet &from, const QVector<const NamedField *> &settings,
                       const QString &step);
     void extendEditorMenu(QMenu *menu, QWidget *editor);
-    // LOAD's look before sending: the settings whose transmitter value the pilot keeps (none when the
-    // file changes nothing or the transmitter is not known), or nothing when the pilot cancels.
-    std::optional<QVector<const NamedField *>> transmitterValuesToKeep(const ParameterSet &fromFile,
-                                                                       const struct LoadedFrames &loaded,
-                                                                       const QString &path);
     void addMonitorActions(QMenu *menu);
     void showMonitor();
     void startRecording();
     void setUpToolTips();
     void setUpFindAndSheet(QMenu *views); // Find... and Export sheet... with their keys
-    void exportSheet();
 
     // Link helpers behind the command slots.
     void holdOff(QAbstractButton *button);
@@ -304,6 +297,11 @@ private:
 
 // The keys that close the window: the desktop's Quit, else Ctrl+Q.
 QList<QKeySequence> quitKeys();
+// The command buttons' keys (through their buttons), Quit, and the keys that turn the pages.
+void setUpCommandKeys(QWidget *window, Ui::MainWindow *ui);
+// Asks for a file and writes the model sheet of `form` there; the path written, or empty (a failure is
+// said in a box).
+QString exportSheet(QWidget *parent, const ParameterSet &form, const QString &port);
 
 // Waits `ms` milliseconds in a local event loop, so timers, the port and the user's clicks carry on.
 void delayMs(int ms);

@@ -11,7 +11,6 @@
 #include "params/namedfields.h"
 #include "params/trimlock.h"
 
-
 ReplaceOutcome MainWindow::replaceOnTransmitter(ReplaceRequest request, ReplaceHooks hooks)
 {
     hooks.sendWithoutCopy = [this](TransmitterSession::ReadEnd) {

@@ -32,8 +32,9 @@ QList<QKeySequence> quitKeys()
 
 // The commands' keys act wherever focus is in the window, the page of DATA RESET need not be shown.
 // Each goes through its button, so a greyed button (a command running) ignores its keys too.
-void MainWindow::setUpShortcuts()
+void setUpCommandKeys(QWidget *window, Ui::MainWindow *ui)
 {
+    QWidget *const self = window;
     const Command commands[] = {
         {ui->openButton, {QKeySequence(Qt::Key_F5)}, "Open or close the port chosen beside it"},
         {ui->toolButton_Read, {QKeySequence(Qt::CTRL | Qt::Key_R)}, "Read the transmitter's settings"},
@@ -50,23 +51,23 @@ void MainWindow::setUpShortcuts()
          "Reset the transmitter to factory settings"},
     };
     for (const Command &c : commands) {
-        QAction *action = addShortcut(this, c.keys);
-        connect(action, &QAction::triggered, c.button, &QAbstractButton::click);
+        QAction *action = addShortcut(self, c.keys);
+        QObject::connect(action, &QAction::triggered, c.button, &QAbstractButton::click);
         c.button->setToolTip(QStringLiteral("%1 (%2)").arg(
             QLatin1String(c.what), c.keys.first().toString(QKeySequence::NativeText)));
     }
-    connect(addShortcut(this, quitKeys()), &QAction::triggered, this, &QWidget::close);
+    QObject::connect(addShortcut(self, quitKeys()), &QAction::triggered, self, &QWidget::close);
 
     // Shift+Tab arrives as Backtab, so the previous page answers to both spellings.
     QTabWidget *tabs = ui->tabWidget;
     auto step = [tabs](int by) {
         tabs->setCurrentIndex((tabs->currentIndex() + by + tabs->count()) % tabs->count());
     };
-    connect(
-        addShortcut(this, {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}),
+    QObject::connect(
+        addShortcut(self, {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}),
         &QAction::triggered, tabs, [step] { step(1); });
-    connect(addShortcut(this, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                               QKeySequence(Qt::CTRL | Qt::Key_PageUp)}),
-            &QAction::triggered, tabs, [step] { step(-1); });
+    QObject::connect(addShortcut(self, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                        QKeySequence(Qt::CTRL | Qt::Key_PageUp)}),
+                     &QAction::triggered, tabs, [step] { step(-1); });
 }

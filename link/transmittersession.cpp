@@ -70,8 +70,12 @@ void TransmitterSession::close()
 void TransmitterSession::shutDown(bool flushFirst, const QByteArray &lastWords)
 {
     m_pump.stop(flushFirst, lastWords);
-    // A goodbye of ours: the frames read up to it reach the model and the listeners (a recording).
-    if (flushFirst) takeReceived();
+    // A goodbye of ours: the frames read up to it reach the model and the listeners (a recording). A
+    // lost line's last reads are dropped: the window has put the outputs back at centre by then.
+    if (flushFirst)
+        takeReceived();
+    else
+        m_pump.take();
     m_port.close();
     m_receiver.clear();
     m_open = false;

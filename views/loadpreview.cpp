@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/loadpreview.h"
 
+#include "params/pilotlabels.h"
+#include "params/rules.h"
+#include "params/settingsdiff.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -33,4 +37,25 @@ std::optional<QVector<int>> askLoadPreview(QWidget *parent, const QString &fileN
     dialog.resize(720, 520);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return table->tickedRows();
+}
+
+std::optional<QVector<const NamedField *>>
+keptOnTransmitter(QWidget *parent, const ParameterSet &form, const ParameterSet &fromFile,
+                  const LoadedFrames &loaded, const ParameterSet &held, const QString &fileName)
+{
+    ParameterSet candidate = form;
+    copyLoadedFrames(fromFile, loaded, candidate);
+    selectDualRate(candidate);
+    sanitise(candidate);
+    const SettingsDiff diff = compareLoadedSettings(candidate, held);
+    if (diff.differing.isEmpty()) return QVector<const NamedField *>();
+    QVector<CompareTable::Row> rows;
+    for (const NamedField *f : diff.differing)
+        rows.append({pilotLabel(*f), pilotValue(*f, candidate), pilotValue(*f, held)});
+    const std::optional<QVector<int>> ticked = askLoadPreview(parent, fileName, rows, diff.equal);
+    if (!ticked) return std::nullopt;
+    QVector<const NamedField *> kept;
+    for (int i = 0; i < diff.differing.size(); ++i)
+        if (!ticked->contains(i)) kept << diff.differing[i];
+    return kept;
 }

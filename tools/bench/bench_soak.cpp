@@ -9,6 +9,11 @@
 // read, "WWW", no Qt), measured over a span of the same length under the same load; the ratio of the
 // two is the program's cost over what taking the stream costs at all.
 //
+// A third emulator streams the same to the show floor (build/show_floor: the plainest Qt window showing
+// the same values, fed on a thread), measured the same way; the program's ratio to it is what the window
+// costs over the least any window showing the stream costs. With --still the sticks and telemetry hold
+// still, so that nothing on the screen changes.
+//
 // With --monitor the span is cut into slices of kSliceMs, the Monitor window closed and shown in turn
 // (closed first), and the program's CPU in each state is printed with their ratio.
 //
@@ -121,12 +126,13 @@ struct Helper {
 };
 
 // Starts an emulator at the link's full rate; returns its pseudo-terminal, or an empty string.
-QString startEmulator(Helper &emulator)
+QString startEmulator(Helper &emulator, bool still)
 {
-    if (!emulator.start("txemu",
-                        QStringList{"--channel-rate", QString::number(kChannelHz), "--telemetry-every",
-                                    QString::number(kTelemetryEvery), "--write-gap", "1"}))
-        return QString();
+    QStringList arguments{"--channel-rate",    QString::number(kChannelHz),
+                          "--telemetry-every", QString::number(kTelemetryEvery),
+                          "--write-gap",       "1"};
+    if (still) arguments << "--still";
+    if (!emulator.start("txemu", arguments)) return QString();
     return emulator.line(1, 5000);
 }
 
@@ -154,12 +160,15 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     const bool withMonitor = args.removeAll(QStringLiteral("--monitor")) > 0;
+    const bool still = args.removeAll(QStringLiteral("--still")) > 0;
     const int seconds = args.isEmpty() ? 600 : args.first().toInt();
-    if (seconds <= 0) return fail("usage: bench_soak [SECONDS] [--monitor]");
+    if (seconds <= 0) return fail("usage: bench_soak [SECONDS] [--monitor] [--still]");
 
-    Helper emulator, floorEmulator, floor;
-    const QString port = startEmulator(emulator), floorPort = startEmulator(floorEmulator);
-    if (port.isEmpty() || floorPort.isEmpty()) return fail("the emulator did not start");
+    Helper emulator, floorEmulator, floor, showEmulator, show;
+    const QString port = startEmulator(emulator, still), floorPort = startEmulator(floorEmulator, still),
+                  showPort = startEmulator(showEmulator, still);
+    if (port.isEmpty() || floorPort.isEmpty() || showPort.isEmpty())
+        return fail("the emulator did not start");
     qputenv("TXCONFIG_EXTRA_PORTS", port.toLocal8Bit());
 
     MainWindow window;
@@ -173,6 +182,9 @@ int main(int argc, char *argv[])
     if (!floor.start("soak_floor",
                      QStringList{floorPort, QString::number(kWarmUpMs / 1000), QString::number(seconds)}))
         return fail("the floor program did not start");
+    if (!show.start("show_floor",
+                    QStringList{showPort, QString::number(kWarmUpMs / 1000), QString::number(seconds)}))
+        return fail("the show floor did not start");
     open->click();
     if (open->text() != "CLOSE") return fail("the port did not open");
 
@@ -216,7 +228,12 @@ int main(int argc, char *argv[])
     // The floor started a little before OPEN was pressed; its span ends within this second.
     runFor(1000);
     if (!stopStream(floorEmulator, floorTally)) return fail("the floor's emulator gave no tally");
+    Tally showTally;
+    if (!stopStream(showEmulator, showTally)) return fail("the show floor's emulator gave no tally");
     const QStringList floorFigures = floor.line(1, 10000).split(' ');
+    const QStringList showFigures = show.line(1, 10000).split(' ');
+    if (showFigures.size() != 3) return fail("the show floor gave no figures");
+    const double showCpu = showFigures[0].toDouble(), showSpan = showFigures[1].toDouble();
     if (floorFigures.size() != 4) return fail("the floor program gave no figures");
     const double floorCpu = floorFigures[0].toDouble(), floorSpan = floorFigures[1].toDouble();
     const quint64 floorSent = floorTally.channel + floorTally.telemetry,
@@ -239,6 +256,13 @@ int main(int argc, char *argv[])
                 static_cast<long long>(floorSent) - static_cast<long long>(floorFrames));
     std::printf("ratio:      %.2f (program / floor, CPU per second)\n",
                 (cpu / elapsed) / (floorCpu / floorSpan));
+    std::printf(
+        "show floor: %.2f s = %.2f %% of one core (8 bars and 10 fields set when changed, every 100 ms; "
+        "fed on a thread); %llu frames sent, %s decoded\n",
+        showCpu, 100 * showCpu / showSpan, showTally.channel + showTally.telemetry,
+        qPrintable(showFigures[2].trimmed()));
+    std::printf("show ratio: %.2f (program / show floor, CPU per second; channels %s)\n",
+                (cpu / elapsed) / (showCpu / showSpan), still ? "still" : "moving");
 
     if (withMonitor) {
         const double closed = monitorCpu[0] / monitorWall[0], shown = monitorCpu[1] / monitorWall[1];
@@ -248,6 +272,6 @@ int main(int argc, char *argv[])
     }
 
     open->click(); // CLOSE
-    for (Helper *h : {&emulator, &floorEmulator}) h->signal(SIGTERM);
+    for (Helper *h : {&emulator, &floorEmulator, &showEmulator}) h->signal(SIGTERM);
     return decoded == sent ? 0 : 1;
 }

@@ -84,6 +84,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption chunkOpt("chunking", "whole, split, merged or random (whole).", "mode", "whole");
     const QCommandLineOption seedOpt("seed", "Seed of the random chunking (1).", "n", "1");
     const QCommandLineOption hostileOpt("adversarial", "Live frames full of marker bytes.");
+    const QCommandLineOption stillOpt("still", "Sticks and telemetry held still: every live frame the same.");
     const QCommandLineOption hangOpt("hang-up-after", "Pull the cable after <ms> milliseconds.", "ms");
     const QCommandLineOption withholdOpt("withhold", "Leave these frame numbers (1..19) out of a read.",
                                          "n,n,...");
@@ -95,7 +96,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption unaskedOpt(
         "unasked-block-every", "While streaming, send block 2 (the sub-trims) unasked every <ms>.", "ms");
     parser.addOptions({linkOpt, factoryOpt, channelOpt, telemetryOpt, everyOpt, gapOpt, chunkOpt, seedOpt,
-                       hostileOpt, hangOpt, withholdOpt, onceOpt, silentOpt, ignoreOpt, unaskedOpt});
+                       hostileOpt, stillOpt, hangOpt, withholdOpt, onceOpt, silentOpt, ignoreOpt,
+                       unaskedOpt});
     parser.process(app);
 
     Chunking chunking;
@@ -126,6 +128,7 @@ int main(int argc, char *argv[])
     emulator.setWriteGap(std::max(1, parser.value(gapOpt).toInt()));
     emulator.setChunking(chunking, parser.value(seedOpt).toUInt());
     emulator.setAdversarial(parser.isSet(hostileOpt));
+    emulator.setStill(parser.isSet(stillOpt));
     if (!emulator.open()) {
         std::fprintf(stderr, "txemu: cannot open a pseudo-terminal: %s\n",
                      qPrintable(emulator.errorString()));

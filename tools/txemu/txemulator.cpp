@@ -202,7 +202,8 @@ void TxEmulator::sendChannelFrame()
     // frames that are due by now: the first at once, then m_channelHz a second on average.
     const qint64 due = m_streamClock.elapsed() * m_channelHz / 1000 + 1;
     while (m_streamChannelFrames < due) {
-        sendLive(channelFrameAt(m_model, m_clock.elapsed(), m_channelFrames, m_adversarial));
+        sendLive(channelFrameAt(m_model, m_still ? 0 : m_clock.elapsed(), m_still ? 0 : m_channelFrames,
+                                m_adversarial));
         ++m_channelFrames;
         ++m_streamChannelFrames;
         if (m_telemetryEvery > 0 && m_streamChannelFrames % m_telemetryEvery == 0) sendTelemetryFrame();
@@ -211,7 +212,8 @@ void TxEmulator::sendChannelFrame()
 
 void TxEmulator::sendTelemetryFrame()
 {
-    sendLive(telemetryFrameAt(m_model, m_clock.elapsed(), m_telemetryFrames, m_adversarial));
+    sendLive(telemetryFrameAt(m_model, m_still ? 0 : m_clock.elapsed(), m_still ? 0 : m_telemetryFrames,
+                              m_adversarial));
     ++m_telemetryFrames;
 }
 

@@ -48,6 +48,8 @@ public:
     void setTelemetryEvery(int n) { m_telemetryEvery = n; }
     void setChunking(Chunking mode, quint32 seed = 1);
     void setAdversarial(bool on) { m_adversarial = on; }
+    // The sticks and telemetry held still: every live frame carries the same values.
+    void setStill(bool on) { m_still = on; }
     // Frame numbers (1..19) left out of the answer to "RR", as a transmitter that drops blocks would.
     void setWithheld(const QSet<int> &frameNumbers) { m_withheld = frameNumbers; }
     // ... left out of the first answer only: a block lost once on the line.
@@ -125,5 +127,6 @@ private:
     int m_channelFrames = 0;
     int m_telemetryFrames = 0;
     bool m_keepLive = false;
+    bool m_still = false;
     QVector<QByteArray> m_liveSent;
 };
