@@ -9,6 +9,7 @@
 #include "display/readoutpaint.h"
 #include "ui/drawnicon.h"
 #include "views/livemonitor.h"
+#include "views/monitorviews.h"
 
 #include "ui_mainwindow.h"
 
@@ -64,7 +65,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
 MainWindow::~MainWindow()
 {
-    if (liveMonitor) liveMonitor->finishRecording(); // with what the line brought up to the close
+    if (monitor) monitor->live()->finishRecording(); // with what the line brought up to the close
     // The stack says "clean" as it goes: nothing of the window may hear it once its members go.
     QObject::disconnect(&document.undo.stack(), nullptr, this, nullptr);
     delete drafts;

@@ -20,7 +20,7 @@ class ChangesWindow;
 class DraftKeeper;
 class HistoryWindow;
 class LiveMonitor;
-class MonitorWindow;
+class MonitorViews;
 class PendingMarks;
 class QMenu;
 class QToolButton;
@@ -237,9 +237,6 @@ private:
     void takeSettings(const ParameterSet &from, const QVector<const NamedField *> &settings,
                       const QString &step);
     void extendEditorMenu(QMenu *menu, QWidget *editor);
-    void addMonitorActions(QMenu *menu);
-    void showMonitor();
-    void startRecording();
     void setUpToolTips();
     void setUpFindAndSheet(QMenu *views); // Find... and Export sheet... with their keys
 
@@ -288,11 +285,10 @@ private:
     QSet<QString> warned;          // failures to keep a copy, a journal, a draft: said once
     DraftKeeper *drafts = nullptr; // the pending edits on disk, deleted before the undo stack
     bool endingWithoutAsking = false;
-    LiveMonitor *liveMonitor = nullptr;     // keeps the live frames from the start
-    MonitorWindow *monitorWindow = nullptr; // made when first asked for
-    bool showingForm = false;               // the display pass is setting the editors
-    bool settingsReceived = false;          // a READ's block reached the form since the last take
-    SettingFinder *finder = nullptr;        // over the form, shown by Find
+    MonitorViews *monitor = nullptr; // the Monitor window and recordings
+    bool showingForm = false;        // the display pass is setting the editors
+    bool settingsReceived = false;   // a READ's block reached the form since the last take
+    SettingFinder *finder = nullptr; // over the form, shown by Find
 };
 
 // The keys that close the window: the desktop's Quit, else Ctrl+Q.

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
+#include "app/noticebar.h"
 #include "params/pilotlabels.h"
 #include "params/settingsdiff.h"
 #include "ui_mainwindow.h"
 #include "views/historywindow.h"
+#include "views/monitorviews.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,7 +44,9 @@ void MainWindow::setUpViews()
     history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     history->setShortcutContext(Qt::WindowShortcut);
     addAction(history); // the key works wherever focus is in the window
-    addMonitorActions(menu);
+    monitor = new MonitorViews(transmitter, this, menu, [this](const QString &text) {
+        noticeBar()->post(text, NoticeBar::Tone::Warning, 0);
+    });
     setUpFindAndSheet(menu);
     views->setMenu(menu);
     row->addWidget(count);

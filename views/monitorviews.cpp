@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/mainwindow.h"
-#include "app/noticebar.h"
+#include "views/monitorviews.h"
+
 #include "files/usersettings.h"
 #include "views/livemonitor.h"
 #include "views/monitorwindow.h"
@@ -13,18 +13,20 @@
 #include <QMenu>
 
 // The monitor's entries in the views menu. The rings start keeping frames now, shown or not.
-void MainWindow::addMonitorActions(QMenu *menu)
+MonitorViews::MonitorViews(TransmitterSession &session, QWidget *window, QMenu *menu,
+                           std::function<void(const QString &)> notice)
+    : QObject(window), window(window), notice(std::move(notice))
 {
-    liveMonitor = new LiveMonitor(transmitter, this);
+    liveMonitor = new LiveMonitor(session, window);
     connect(&liveMonitor->recording(), &LiveRecording::failed, this,
-            [this](const QString &why) { noticeBar()->post(why, NoticeBar::Tone::Warning, 0); });
+            [this](const QString &why) { this->notice(why); });
 
-    QAction *monitor = menu->addAction(QStringLiteral("Monitor..."), this, &MainWindow::showMonitor);
+    QAction *monitor = menu->addAction(QStringLiteral("Monitor..."), this, &MonitorViews::showMonitor);
     monitor->setObjectName(QStringLiteral("monitorAction"));
     monitor->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     monitor->setShortcutContext(Qt::WindowShortcut);
-    addAction(monitor); // the key works wherever focus is in the window
-    QAction *record = menu->addAction(QStringLiteral("Record..."), this, &MainWindow::startRecording);
+    window->addAction(monitor); // the key works wherever focus is in the window
+    QAction *record = menu->addAction(QStringLiteral("Record..."), this, &MonitorViews::startRecording);
     record->setObjectName(QStringLiteral("recordAction"));
     QAction *stop =
         menu->addAction(QStringLiteral("Stop recording"), this, [this] { liveMonitor->finishRecording(); });
@@ -38,11 +40,11 @@ void MainWindow::addMonitorActions(QMenu *menu)
     showState();
 }
 
-void MainWindow::showMonitor()
+void MonitorViews::showMonitor()
 {
     if (!monitorWindow)
         monitorWindow = new MonitorWindow(
-            *liveMonitor, [this] { startRecording(); }, this);
+            *liveMonitor, [this] { startRecording(); }, window);
     monitorWindow->show();
     monitorWindow->raise();
     monitorWindow->activateWindow();
@@ -50,7 +52,7 @@ void MainWindow::showMonitor()
 
 // Asks for the file (in the folder of the last one), then records into it; the monitor shows the
 // time and rows while it runs.
-void MainWindow::startRecording()
+void MonitorViews::startRecording()
 {
     LiveRecording &recording = liveMonitor->recording();
     if (recording.isRecording()) return;
@@ -58,14 +60,14 @@ void MainWindow::startRecording()
                                   .filePath(QDateTime::currentDateTime().toString(
                                       QStringLiteral("'txconfig-'yyyyMMdd-HHmmss'.csv'")));
     QWidget *parent =
-        monitorWindow && monitorWindow->isVisible() ? static_cast<QWidget *>(monitorWindow) : this;
+        monitorWindow && monitorWindow->isVisible() ? static_cast<QWidget *>(monitorWindow) : window;
     QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Record"), suggested,
                                                 QStringLiteral("CSV file (*.csv)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     rememberFileFolder(path);
     if (!recording.start(path)) {
-        noticeBar()->post(recording.failure(), NoticeBar::Tone::Warning, 0);
+        notice(recording.failure());
         return;
     }
     showMonitor();
