@@ -24,7 +24,7 @@ class MonitorWindow : public QDialog
     Q_OBJECT
 
 public:
-    static constexpr int kFramesPerSecond = 30;
+    static constexpr int kFramesPerSecond = 15;
     static constexpr int kDefaultSpanSeconds = 10;
 
     // `record` asks for a file and starts a recording.
