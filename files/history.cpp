@@ -13,6 +13,10 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#endif
+
 namespace {
 
 struct EventName {
@@ -153,11 +157,27 @@ bool HistoryStore::makeFolder(QString *error) const
 QStringList HistoryStore::entryNames() const
 {
     QStringList names;
-    QDirIterator it(m_folder, {QStringLiteral("*.txt")}, QDir::Files | QDir::Hidden);
+#ifdef Q_OS_UNIX
+    // The directory as the system lists it: Qt's iterator builds a file info per name, most of the cost
+    // of opening a full history.
+    if (DIR *dir = ::opendir(QFile::encodeName(m_folder).constData())) {
+        while (const dirent *d = ::readdir(dir)) {
+            if (d->d_type != DT_REG && d->d_type != DT_UNKNOWN) continue;
+            const QString name = QFile::decodeName(d->d_name);
+            if (!parseEntryName(name)) continue;
+            if (d->d_type == DT_UNKNOWN && !QFileInfo(m_folder + QLatin1Char('/') + name).isFile()) continue;
+            names << name;
+        }
+        ::closedir(dir);
+    }
+#else
+    // No name filter: Qt matches one by a regular expression per file; the name is checked by hand.
+    QDirIterator it(m_folder, QDir::Files | QDir::Hidden);
     while (it.hasNext()) {
         it.next();
         if (parseEntryName(it.fileName())) names << it.fileName();
     }
+#endif
     std::sort(names.begin(), names.end());
     return names;
 }
