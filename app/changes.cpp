@@ -24,6 +24,20 @@ QList<QKeySequence> keysOr(QKeySequence::StandardKey key, const QKeySequence &fa
     return keys;
 }
 
+// Undo and Redo with the desktop's keys (and Ctrl+Z, Ctrl+Shift+Z), in the window and the views menu.
+void addUndoActions(QWidget *window, QMenu *views, QUndoStack &stack)
+{
+    QAction *undo = stack.createUndoAction(window, QStringLiteral("Undo"));
+    undo->setShortcuts(keysOr(QKeySequence::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)));
+    QAction *redo = stack.createRedoAction(window, QStringLiteral("Redo"));
+    redo->setShortcuts(keysOr(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    for (QAction *a : {undo, redo}) {
+        a->setShortcutContext(Qt::WindowShortcut);
+        window->addAction(a); // wherever focus is in the window
+        views->addAction(a);
+    }
+}
+
 } // namespace
 
 // The marks, the undo keys and the editors' menus; the Changes view is made when first asked for.
@@ -39,15 +53,7 @@ void MainWindow::setUpChanges(QMenu *views, QToolButton *count)
     addAction(changes);
 
     QUndoStack &stack = document.undo.stack();
-    QAction *undo = stack.createUndoAction(this, QStringLiteral("Undo"));
-    undo->setShortcuts(keysOr(QKeySequence::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)));
-    QAction *redo = stack.createRedoAction(this, QStringLiteral("Redo"));
-    redo->setShortcuts(keysOr(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
-    for (QAction *a : {undo, redo}) {
-        a->setShortcutContext(Qt::WindowShortcut);
-        addAction(a); // wherever focus is in the window
-        views->addAction(a);
-    }
+    addUndoActions(this, views, stack);
     connect(&stack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     document.undo.shown = [this] {
         Dr_DataSelet();
@@ -59,7 +65,16 @@ void MainWindow::setUpChanges(QMenu *views, QToolButton *count)
     connect(qApp, &QApplication::focusChanged, &document.undo, &FormUndo::breakMerge);
 
     auto *menus = new EditorMenus(this);
-    menus->extend = [this](QMenu *menu, QWidget *editor) { extendEditorMenu(menu, editor); };
+    menus->extend = [this](QMenu *menu, QWidget *editor) {
+        const PendingMarks::Editor *e = marks->editorOf(editor);
+        const NamedField *shown = e ? shownSetting(*e->entry, params) : nullptr;
+        const bool marked = shown && document.onTransmitter && marks->settings().contains(shown);
+        if (shown)
+            addSettingActions(menu, *shown, params, marked ? document.onTransmitter : std::nullopt,
+                              [this](const ParameterSet &from, const NamedField *f, const QString &step) {
+                                  takeSettings(from, {f}, step);
+                              });
+    };
     for (const PendingMarks::Editor &e : marks->editors()) menus->watch(e.widget);
 }
 
@@ -117,24 +132,4 @@ void MainWindow::takeSettings(const ParameterSet &from, const QVector<const Name
     ui_Display();
     document.undo.changed(step);
     refreshMarks();
-}
-
-void MainWindow::extendEditorMenu(QMenu *menu, QWidget *editor)
-{
-    const PendingMarks::Editor *e = marks->editorOf(editor);
-    const NamedField *shown = e ? shownSetting(*e->entry, params) : nullptr;
-    if (!shown) return;
-    const QString label = pilotShortLabel(*shown);
-    if (document.onTransmitter && marks->settings().contains(shown)) {
-        const ParameterSet held = *document.onTransmitter;
-        menu->addAction(
-            QStringLiteral("Revert to the transmitter's value (%1)").arg(pilotValue(*shown, held)), this,
-            [this, held, shown, label] { takeSettings(held, {shown}, QStringLiteral("Revert ") + label); });
-    }
-    // The factory set the tooltips name: what RESET makes of the setting.
-    static const ParameterSet factory = factorySet();
-    QAction *reset = menu->addAction(
-        QStringLiteral("Reset to the factory value (%1)").arg(pilotValue(*shown, factory)), this,
-        [this, shown, label] { takeSettings(factory, {shown}, QStringLiteral("Reset ") + label); });
-    reset->setEnabled(!sameSetting(*shown, params, factory));
 }

@@ -236,7 +236,6 @@ private:
     // Copies `settings` from `from` into the form as one undo step.
     void takeSettings(const ParameterSet &from, const QVector<const NamedField *> &settings,
                       const QString &step);
-    void extendEditorMenu(QMenu *menu, QWidget *editor);
     void setUpToolTips();
     void setUpFindAndSheet(QMenu *views); // Find... and Export sheet... with their keys
 

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/editormenus.h"
 
+#include "params/pilotlabels.h"
+#include "params/rules.h"
+#include "params/settingsdiff.h"
+
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -70,4 +74,24 @@ bool EditorMenus::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void addSettingActions(
+    QMenu *menu, const NamedField &shown, const ParameterSet &form, const std::optional<ParameterSet> &held,
+    const std::function<void(const ParameterSet &, const NamedField *, const QString &)> &take)
+{
+    const QString label = pilotShortLabel(shown);
+    const NamedField *f = &shown;
+    if (held) {
+        const ParameterSet transmitter = *held;
+        menu->addAction(
+            QStringLiteral("Revert to the transmitter's value (%1)").arg(pilotValue(shown, transmitter)),
+            menu, [take, transmitter, f, label] { take(transmitter, f, QStringLiteral("Revert ") + label); });
+    }
+    // The factory set the tooltips name: what RESET makes of the setting.
+    static const ParameterSet factory = factorySet();
+    QAction *reset =
+        menu->addAction(QStringLiteral("Reset to the factory value (%1)").arg(pilotValue(shown, factory)),
+                        menu, [take, f, label] { take(factory, f, QStringLiteral("Reset ") + label); });
+    reset->setEnabled(!sameSetting(shown, form, factory));
 }

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "params/namedfields.h"
+
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class QMenu;
 class QWidget;
@@ -27,3 +30,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
+
+// The window's items for the setting an editor shows: "Revert to the transmitter's value (X)" when the
+// transmitter's value is given (the editor is marked), and "Reset to the factory value (Y)", greyed when
+// the form holds it already. `take` puts a setting of a model into the form as the named undo step.
+void addSettingActions(
+    QMenu *menu, const NamedField &shown, const ParameterSet &form, const std::optional<ParameterSet> &held,
+    const std::function<void(const ParameterSet &, const NamedField *, const QString &)> &take);
