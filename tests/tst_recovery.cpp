@@ -58,6 +58,18 @@ QString programDir()
     return QFileInfo(QString::fromLocal8Bit(TXCONFIG_PROGRAM)).absolutePath();
 }
 
+// Runs `txconfig-cli write` of `file` to the emulator and kills it (SIGKILL) as its first frame arrives.
+bool killWriteAtFirstFrame(TxEmulator &emu, const QString &file)
+{
+    QProcess cli;
+    QObject::connect(&emu, &TxEmulator::tokenReceived, &cli, [&](const QByteArray &token) {
+        if (token.size() == 81 && cli.processId() > 0) ::kill(pid_t(cli.processId()), SIGKILL);
+    });
+    cli.start(programDir() + "/txconfig-cli", {"write", "--port", emu.slavePath(), file});
+    return support::runUntil([&] { return cli.state() == QProcess::NotRunning; }, 15000) &&
+           cli.exitStatus() == QProcess::CrashExit;
+}
+
 // The child the draft tests kill: the window as main() sets it up, one edit of SUB-TRIM CH1 to the
 // value of TXCONFIG_TEST_EDIT, the port of TXCONFIG_TEST_PORT opened if given; "ready" once its draft
 // is on disk.
@@ -231,13 +243,7 @@ private slots:
         TxEmulator emu;
         emu.setModel(before);
         QVERIFY(emu.open());
-        QProcess cli;
-        QObject::connect(&emu, &TxEmulator::tokenReceived, &cli, [&](const QByteArray &token) {
-            if (token.size() == 81 && cli.processId() > 0) ::kill(pid_t(cli.processId()), SIGKILL);
-        });
-        cli.start(programDir() + "/txconfig-cli", {"write", "--port", emu.slavePath(), file});
-        QVERIFY(support::runUntil([&] { return cli.state() == QProcess::NotRunning; }, 15000));
-        QCOMPARE(cli.exitStatus(), QProcess::CrashExit);
+        QVERIFY(killWriteAtFirstFrame(emu, file));
         QVERIFY(!holds(emu.model(), before) && !holds(emu.model(), intended));
 
         auto run = [](const std::function<int(CliStreams)> &command, QString *out, QString *err) {
@@ -270,12 +276,7 @@ private slots:
 
         // Cut off again: the warning of read, then --restore puts back the model from before.
         emu.setModel(before);
-        QProcess again;
-        QObject::connect(&emu, &TxEmulator::tokenReceived, &again, [&](const QByteArray &token) {
-            if (token.size() == 81 && again.processId() > 0) ::kill(pid_t(again.processId()), SIGKILL);
-        });
-        again.start(programDir() + "/txconfig-cli", {"write", "--port", emu.slavePath(), file});
-        QVERIFY(support::runUntil([&] { return again.state() == QProcess::NotRunning; }, 15000));
+        QVERIFY(killWriteAtFirstFrame(emu, file));
         err.clear();
         run([&](CliStreams io) { return runRead(emu.slavePath(), home.filePath("r.txt"), io, link); }, &out,
             &err);

@@ -3,9 +3,9 @@
 // window to the first paint of its list, with 1,000 entries and with 10, in alternating runs in one
 // process (the medians and their ratio). A window that read every entry before showing would grow
 // with the count; one that lists names and counts later should not.
-#include "views/historywindow.h"
 #include "files/history.h"
 #include "params/pilotlabels.h"
+#include "views/historywindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

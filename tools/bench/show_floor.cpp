@@ -20,7 +20,9 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include "rawport.h"
 #include <atomic>
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -86,17 +88,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     const int warmUpMs = int(std::atof(argv[2]) * 1000), spanMs = int(std::atof(argv[3]) * 1000);
-    const int fd = ::open(argv[1], O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) {
-        std::perror(argv[1]);
-        return 2;
-    }
-    termios tio{};
-    tcgetattr(fd, &tio);
-    cfmakeraw(&tio);
-    cfsetspeed(&tio, B115200);
-    tcsetattr(fd, TCSANOW, &tio);
-    (void)!::write(fd, "OK", 2);
+    const int fd = openRawPort(argv[1]);
+    if (fd < 0) return 2;
 
     QMainWindow window;
     auto *central = new QWidget(&window);

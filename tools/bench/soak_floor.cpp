@@ -8,6 +8,8 @@
 // After WARMUP_SECONDS it measures its CPU for SECONDS, then goes on reading until the line has been
 // quiet for a second, and prints "CPU_SECONDS SPAN_SECONDS BYTES READS" (BYTES and READS over the whole
 // run) for bench_soak to set beside the program's figures.
+#include "rawport.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -55,17 +57,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     const double warmUp = std::atof(argv[2]), seconds = std::atof(argv[3]);
-    const int fd = ::open(argv[1], O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) {
-        std::perror(argv[1]);
-        return 2;
-    }
-    termios tio{};
-    tcgetattr(fd, &tio);
-    cfmakeraw(&tio);
-    cfsetspeed(&tio, B115200);
-    tcsetattr(fd, TCSANOW, &tio);
-    if (!writeAll(fd, "OK", 2)) return 2;
+    const int fd = openRawPort(argv[1]);
+    if (fd < 0) return 2;
 
     const double start = now();
     double spanStart = 0, cpuStart = 0, spanCpu = -1, lastRead = start;
