@@ -42,6 +42,7 @@ constexpr EventName kEvents[] = {
 };
 
 const QString kIndexName = QStringLiteral("index.tsv");
+constexpr qint64 kMaxIndexBytes = 16 * 1024 * 1024; // a line of a few hundred bytes per entry kept
 const QString kTimeFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
 
 // "YYYYMMDD-HHMMSS-mmm-EVENT.txt": the stamp and the event of an entry's name, or nothing. By hand
@@ -73,7 +74,11 @@ QByteArray fileBytes(const QString &path)
 QHash<QString, QStringList> readIndex(const QString &folder)
 {
     QHash<QString, QStringList> index;
-    const QList<QByteArray> lines = fileBytes(folder + QLatin1Char('/') + kIndexName).split('\n');
+    // Whole: a thousand lines with long port names run well past a parameter file's read limit, and
+    // prune() writes back only what it read.
+    QFile file(folder + QLatin1Char('/') + kIndexName);
+    if (!file.open(QIODevice::ReadOnly)) return index;
+    const QList<QByteArray> lines = file.read(kMaxIndexBytes).split('\n');
     for (const QByteArray &line : lines) {
         QStringList fields = QString::fromUtf8(line).split(QLatin1Char('\t'));
         if (fields.size() < 2) continue;
@@ -227,14 +232,17 @@ HistoryStore::Kept HistoryStore::keep(const ParameterSet &set, HistoryEvent even
     }
     if (!commitParameterFile(file, bytes, error)) return Kept::Failed;
     *path = m_folder + QLatin1Char('/') + name;
-    // The entry is kept even if its index line is not: it is only the port and versions.
-    QFile index(m_folder + QLatin1Char('/') + kIndexName);
-    if (index.open(QIODevice::Append))
-        index.write(QStringLiteral("%1\t%2\t%3\t%4\n")
-                        .arg(name, port, QLatin1String(kProgramVersion), QString::number(set.Vertion))
-                        .toUtf8());
-    else
-        qCWarning(lcFiles, "History index not updated: %s", qPrintable(index.errorString()));
+    // The entry is kept even if its index line is not: it is only the port and versions. The line is
+    // on disk before prune() reads the index and writes it back.
+    {
+        QFile index(m_folder + QLatin1Char('/') + kIndexName);
+        if (index.open(QIODevice::Append))
+            index.write(QStringLiteral("%1\t%2\t%3\t%4\n")
+                            .arg(name, port, QLatin1String(kProgramVersion), QString::number(set.Vertion))
+                            .toUtf8());
+        else
+            qCWarning(lcFiles, "History index not updated: %s", qPrintable(index.errorString()));
+    }
     prune();
     return Kept::Written;
 }

@@ -115,6 +115,35 @@ private slots:
         QCOMPARE(why, QString("not a parameter file"));
     }
 
+    // The index of a full history with long port names is far longer than a parameter file: it is read,
+    // and kept when the oldest entries go, whole.
+    void aLongIndexIsReadAndPrunedWhole()
+    {
+        QTemporaryDir dir;
+        HistoryStore store(dir.path());
+        const QByteArray model = bytesOf(ParameterSet{});
+        const QString port = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
+        QByteArray index;
+        for (int i = 0; i < 1000; ++i) {
+            const QString name = kNoon.addSecs(i).toString("yyyyMMdd-HHmmss-zzz") + "-read.txt";
+            writeFile(dir.filePath(name), model);
+            index += (name + '\t' + port + "\t5.0\t" + QString::number(i) + '\n').toUtf8();
+        }
+        writeFile(dir.filePath("index.tsv"), index);
+        QVERIFY(index.size() > 64 * 1024);
+        ParameterSet other;
+        other.sub1 = 33;
+        QString error;
+        QCOMPARE(store.keep(other, HistoryEvent::Read, "ttyUSB1", &error, kNoon.addSecs(5000)),
+                 HistoryStore::Kept::Written);
+        const QVector<HistoryEntry> entries = store.entries();
+        QCOMPARE(entries.size(), 1000);
+        QCOMPARE(entries[0].port, QString("ttyUSB1"));
+        QCOMPARE(entries[1].port, port);
+        QCOMPARE(entries[1].transmitterVersion, QString("999"));
+        QCOMPARE(entries.last().transmitterVersion, QString("1"));
+    }
+
     void failuresAreToldAndChangeNothing()
     {
         QTemporaryDir dir;
