@@ -66,7 +66,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption portOpt("port", "The transmitter's serial port (read, write).", "port");
+    const QCommandLineOption portOpt("port", "The transmitter's serial port (read, write, record, recover).",
+                                     "port");
     const QCommandLineOption outputOpt(
         {"o", "output"}, "The parameter file (read), CSV file (record) or sheet (sheet) to write.", "file");
     const QCommandLineOption secondsOpt("seconds", "How many seconds to record (record).", "N");

@@ -289,8 +289,12 @@ int runRecover(const QString &port, CliRequest::Recovery recovery, CliStreams io
         return kError;
     }
     if (found.state == CommandJournal::State::None) {
-        io.out << "No command was cut off: the journal is empty.\n";
-        return recovery == CliRequest::Recovery::Describe ? kOk : kError;
+        if (recovery == CliRequest::Recovery::Describe) {
+            io.out << "No command was cut off: the journal is empty.\n";
+            return kOk;
+        }
+        say(io, QStringLiteral("recover"), QStringLiteral("nothing sent: no command was cut off"));
+        return kError;
     }
     const JournalEntry &entry = found.entry;
     if (recovery == CliRequest::Recovery::Describe) {
