@@ -1,29 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/drafts.h"
 
+#include "files/keyvaluefile.h"
 #include "files/paramfile.h"
 #include "files/statefolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QHash>
-#include <QSaveFile>
 
 namespace {
-
 const QByteArray kHead = QByteArrayLiteral("txconfig-draft 1");
-
-bool commitBytes(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
-}
-
+const QString kDamaged = QStringLiteral("cut short or not a txconfig draft");
 } // namespace
 
 DraftStore::DraftStore(const QString &folder) : m_folder(folder) {}
@@ -57,13 +45,13 @@ bool DraftStore::write(const Draft &draft, QString *error)
 {
     if (!claim(error)) return false;
     ParameterSet settings = draft.settings;
-    QByteArray meta = kHead + '\n';
-    meta += "time=" + draft.time.toString(Qt::ISODate).toUtf8() + '\n';
-    meta += "port=" + draft.port.toUtf8() + '\n';
-    meta += "edited=" + draft.edited.join(QLatin1Char(',')).toUtf8() + '\n';
     // The settings first: the description names a file that is already whole.
     if (!commitBytes(path(m_id, ".txt"), parameterFileBytes(settings), error) ||
-        !commitBytes(path(m_id, ".draft"), meta, error))
+        !writeKeyValueFile(path(m_id, ".draft"), kHead,
+                           {{"time", draft.time.toString(Qt::ISODate)},
+                            {"port", draft.port},
+                            {"edited", draft.edited.join(QLatin1Char(','))}},
+                           error))
         return false;
     m_written = true;
     return true;
@@ -115,24 +103,17 @@ void DraftStore::releaseOrphan(const QString &id)
 
 std::optional<Draft> readDraft(const QString &folder, const QString &id, QString *why)
 {
-    QFile meta(folder + QLatin1Char('/') + id + QStringLiteral(".draft"));
-    if (!meta.open(QIODevice::ReadOnly)) {
-        *why = meta.errorString();
-        return std::nullopt;
-    }
-    const QList<QByteArray> lines = meta.read(16 * 1024).split('\n');
-    QHash<QByteArray, QString> values;
-    for (const QByteArray &l : lines) {
-        const int eq = l.indexOf('=');
-        if (eq > 0) values.insert(l.left(eq), QString::fromUtf8(l.mid(eq + 1)));
-    }
+    const std::optional<QHash<QByteArray, QString>> read =
+        readKeyValueFile(folder + QLatin1Char('/') + id + QStringLiteral(".draft"), kHead, kDamaged, why);
+    if (!read) return std::nullopt;
+    const QHash<QByteArray, QString> &values = *read;
     Draft draft;
     draft.id = id;
     draft.time = QDateTime::fromString(values.value("time"), Qt::ISODate);
     draft.port = values.value("port");
     draft.edited = values.value("edited").split(QLatin1Char(','), Qt::SkipEmptyParts);
-    if (lines.value(0) != kHead || !draft.time.isValid() || !values.contains("edited")) {
-        *why = QStringLiteral("cut short or not a txconfig draft");
+    if (!draft.time.isValid() || !values.contains("edited")) {
+        *why = kDamaged;
         return std::nullopt;
     }
     QFile settings(folder + QLatin1Char('/') + id + QStringLiteral(".txt"));

@@ -188,19 +188,6 @@ QStringList HistoryStore::entryNames() const
 }
 
 HistoryStore::Kept HistoryStore::keep(const ParameterSet &set, HistoryEvent event, const QString &port,
-                                      QString *error, const QDateTime &when)
-{
-    QString path;
-    return keep(set, event, port, error, when, &path);
-}
-
-HistoryStore::Kept HistoryStore::keep(const ParameterSet &set, HistoryEvent event, const QString &port,
-                                      QString *error, QString *path)
-{
-    return keep(set, event, port, error, QDateTime::currentDateTime(), path);
-}
-
-HistoryStore::Kept HistoryStore::keep(const ParameterSet &set, HistoryEvent event, const QString &port,
                                       QString *error, const QDateTime &when, QString *path)
 {
     if (!makeFolder(error)) return Kept::Failed;
@@ -213,7 +200,7 @@ HistoryStore::Kept HistoryStore::keep(const ParameterSet &set, HistoryEvent even
            event != HistoryEvent::Sending)
         names.removeLast();
     if (!names.isEmpty() && fileBytes(m_folder + QLatin1Char('/') + names.last()) == bytes) {
-        *path = m_folder + QLatin1Char('/') + names.last();
+        if (path) *path = m_folder + QLatin1Char('/') + names.last();
         return Kept::SameAsNewest;
     }
 
@@ -231,7 +218,7 @@ HistoryStore::Kept HistoryStore::keep(const ParameterSet &set, HistoryEvent even
         return Kept::Failed;
     }
     if (!commitParameterFile(file, bytes, error)) return Kept::Failed;
-    *path = m_folder + QLatin1Char('/') + name;
+    if (path) *path = m_folder + QLatin1Char('/') + name;
     // The entry is kept even if its index line is not: it is only the port and versions. The line is
     // on disk before prune() reads the index and writes it back.
     {

@@ -74,11 +74,9 @@ public:
 
     enum class Kept { Written, SameAsNewest, Failed };
     // Keeps `set` as an entry of `event` taken at `when` from `port`; on failure `error` says why.
+    // `path`, if given, names the entry that holds `set` (the newest, when it was the same).
     Kept keep(const ParameterSet &set, HistoryEvent event, const QString &port, QString *error,
-              const QDateTime &when = QDateTime::currentDateTime());
-    // The same, and `path` names the entry that holds `set` (the newest, when it was the same).
-    Kept keep(const ParameterSet &set, HistoryEvent event, const QString &port, QString *error,
-              QString *path);
+              const QDateTime &when = QDateTime::currentDateTime(), QString *path = nullptr);
 
     // Removes an entry of a model being sent, once its command is done; nothing else.
     bool removeSending(const QString &path);
@@ -94,8 +92,6 @@ public:
     static std::optional<ParameterSet> readEntry(const QString &path, QString *why);
 
 private:
-    Kept keep(const ParameterSet &set, HistoryEvent event, const QString &port, QString *error,
-              const QDateTime &when, QString *path);
     bool makeFolder(QString *error) const;
     QStringList entryNames() const; // oldest first
     void prune();

@@ -1,23 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/journal.h"
 
+#include "files/keyvaluefile.h"
 #include "files/statefolder.h"
 
 #include <QFile>
-#include <QHash>
-#include <QSaveFile>
 
 namespace {
-
 const QByteArray kHead = QByteArrayLiteral("txconfig-journal 1");
-constexpr qint64 kMaxJournalBytes = 16 * 1024;
-
-// Paths may hold any character but a line break, which no port or history entry has.
-QByteArray line(const char *key, const QString &value)
-{
-    return QByteArray(key) + '=' + value.toUtf8() + '\n';
-}
-
 } // namespace
 
 CommandJournal::CommandJournal(const QString &folder)
@@ -51,23 +41,15 @@ bool CommandJournal::end(QString *error)
 
 bool CommandJournal::write(QString *error)
 {
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    QByteArray text = kHead + '\n';
-    text += line("command", m_entry.command);
-    text += line("port", m_entry.port);
-    text += line("started", m_entry.started.toString(Qt::ISODate));
-    text += line("before", m_entry.before);
-    text += line("sending", m_entry.sending);
-    text += line("frames", QStringLiteral("%1/%2").arg(m_entry.framesSent).arg(m_entry.frameCount));
-    if (file.write(text) != text.size() || !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeKeyValueFile(
+        m_path, kHead,
+        {{"command", m_entry.command},
+         {"port", m_entry.port},
+         {"started", m_entry.started.toString(Qt::ISODate)},
+         {"before", m_entry.before},
+         {"sending", m_entry.sending},
+         {"frames", QStringLiteral("%1/%2").arg(m_entry.framesSent).arg(m_entry.frameCount)}},
+        error);
 }
 
 CommandJournal::Found CommandJournal::find() const
@@ -76,20 +58,10 @@ CommandJournal::Found CommandJournal::find() const
     QFile file(m_path);
     if (!file.exists()) return found;
     found.state = State::Damaged;
-    if (!file.open(QIODevice::ReadOnly)) {
-        found.why = file.errorString();
-        return found;
-    }
-    const QList<QByteArray> lines = file.read(kMaxJournalBytes).split('\n');
-    if (lines.value(0) != kHead) {
-        found.why = QStringLiteral("not a txconfig journal");
-        return found;
-    }
-    QHash<QByteArray, QString> values;
-    for (const QByteArray &l : lines) {
-        const int eq = l.indexOf('=');
-        if (eq > 0) values.insert(l.left(eq), QString::fromUtf8(l.mid(eq + 1)));
-    }
+    const std::optional<QHash<QByteArray, QString>> read =
+        readKeyValueFile(m_path, kHead, QStringLiteral("not a txconfig journal"), &found.why);
+    if (!read) return found;
+    const QHash<QByteArray, QString> &values = *read;
     JournalEntry &e = found.entry;
     e.command = values.value("command");
     e.port = values.value("port");

@@ -24,7 +24,8 @@ struct Replacement {
     QString keep(const ParameterSet &model, HistoryEvent event, bool *written = nullptr)
     {
         QString error, path;
-        const HistoryStore::Kept kept = history.keep(model, event, session.portName(), &error, &path);
+        const HistoryStore::Kept kept =
+            history.keep(model, event, session.portName(), &error, QDateTime::currentDateTime(), &path);
         if (kept == HistoryStore::Kept::Failed) warn(QStringLiteral("History not kept"), error);
         if (written) *written = kept == HistoryStore::Kept::Written;
         return path;
@@ -43,8 +44,9 @@ struct Replacement {
         }
         outcome.beforeLacking = session.answer().lacking();
         const bool anyway = hooks.sendWithoutCopy && hooks.sendWithoutCopy(outcome.beforeEnd);
-        if (!anyway) outcome.stage = session.isOpen() ? ReplaceOutcome::Stage::Declined : outcome.stage;
-        return anyway && session.isOpen();
+        if (!session.isOpen()) return false; // lost while the pilot looked: Interrupted
+        if (!anyway) outcome.stage = ReplaceOutcome::Stage::Declined;
+        return anyway;
     }
 
     void beginJournal()
