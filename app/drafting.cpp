@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's drafts of unsaved edits, and its end without a question.
+#include "app/compareviews.h"
 #include "app/draftkeeper.h"
 #include "app/mainwindow.h"
 #include "app/noticebar.h"
@@ -21,13 +22,15 @@ void MainWindow::setUpDrafts()
     // Every setting of the draft, not the edited ones alone: the rest of that form came from a model,
     // and a WRITE of the edits over start-up values would replace it.
     window.restore = [this](const ParameterSet &draft) {
-        takeSettings(draft, compareFormSettings(params, draft).differing, QStringLiteral("Restore draft"));
+        compare->take(draft, compareFormSettings(params, draft).differing, QStringLiteral("Restore draft"));
     };
-    window.warn = [this](const QString &what, const QString &why) { warnOnce(what, why); };
-    window.notice = [this](const QString &text) { noticeBar()->post(text, NoticeBar::Tone::Warning, 0); };
+    window.warn = [this](const QString &what, const QString &why) { commands.warnOnce(what, why); };
+    window.notice = [this](const QString &text) {
+        commands.notices()->post(text, NoticeBar::Tone::Warning, 0);
+    };
     drafts = new DraftKeeper(document.undo, params, window, stateFolder() + QStringLiteral("/drafts"));
     drafts->setParent(this);
-    sayUnfinishedCommand();
+    commands.sayUnfinishedCommand();
     QTimer::singleShot(0, drafts, &DraftKeeper::offerOrphans);
 }
 

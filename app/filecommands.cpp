@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/compareviews.h"
 #include "app/loadquestion.h"
-#include "app/mainwindow.h"
+#include "app/modelcommands.h"
 #include "files/filedialogs.h"
 #include "files/fileslog.h"
 #include "files/paramfile.h"
@@ -11,8 +12,7 @@
 #include "params/trimlock.h"
 #include "views/loadpreview.h"
 
-#include "ui_mainwindow.h"
-
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,11 +35,11 @@ QString fileReason(const QString &path, const QString &reason)
 
 } // namespace
 
-void MainWindow::on_toolButton_Save_clicked()
+void ModelCommands::save(QAbstractButton *button)
 {
-    const CommandGuard command(commandGate);
-    holdOff(ui->toolButton_Save);
-    const QString path = askSavePath(this);
+    const CommandGuard command(gate);
+    holdOff(button);
+    const QString path = askSavePath(window);
     qCDebug(lcFiles) << path;
     if (path.isEmpty()) return;
 
@@ -49,7 +49,7 @@ void MainWindow::on_toolButton_Save_clicked()
     QSaveFile file(path);
     file.setDirectWriteFallback(needsDirectWrite(path));
     if (!file.open(QIODevice::WriteOnly)) {
-        showFileError(this, fileReason(path, file.errorString()));
+        showFileError(window, fileReason(path, file.errorString()));
         return;
     }
     // Without a copy kept, when the pilot will not send, the old file stays as it was.
@@ -64,84 +64,83 @@ void MainWindow::on_toolButton_Save_clicked()
     };
     hooks.afterSending = [&] {
         QString error;
-        if (!commitParameterFile(file, transmitter.framesBytes(), &error)) {
-            showFileError(this, fileReason(path, error));
+        if (!commitParameterFile(file, session.framesBytes(), &error)) {
+            showFileError(window, fileReason(path, error));
             return false;
         }
         committed = true;
-        settleEdits(saved);
+        document.undo.settle(saved);
         return true;
     };
-    const ReplaceOutcome done = replaceOnTransmitter(request, hooks);
+    const ReplaceOutcome done = replace(request, hooks);
     // The frames went to the transmitter too: they were checked there once the file was safe.
     if (committed)
         sayReadBack(done, QStringLiteral("Saved to %1; the transmitter holds every setting sent.")
                               .arg(QFileInfo(path).fileName()));
 }
 
-void MainWindow::on_toolButton_Load_clicked()
+void ModelCommands::load(QAbstractButton *button)
 {
-    const CommandGuard command(commandGate);
-    const TrimLock trims(params);
-    holdOff(ui->toolButton_Load);
+    const CommandGuard command(gate);
+    const TrimLock trims(set);
+    holdOff(button);
     if (!mayReplaceForm(QStringLiteral("LOAD replaces them with the settings of a file."))) return;
-    const QString path = askLoadPath(this);
+    const QString path = askLoadPath(window);
     qCDebug(lcFiles) << path;
     if (path.isEmpty()) {
-        Dr_DataSelet();
-        FalseSaveData();
+        selectDualRate(set);
+        sanitise(set);
         return;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        showFileError(this, fileReason(path, file.errorString()));
+        showFileError(window, fileReason(path, file.errorString()));
         return;
     }
     LoadText = readParameterFileText(file);
     file.close();
     // Read aside first: a file that is not a parameter file must change nothing and send nothing.
-    ParameterSet fromFile = params;
+    ParameterSet fromFile = set;
     const LoadedFrames loaded = readParameterText(LoadText, fromFile);
     if (!loaded.s && !loaded.g && !loaded.h && !loaded.i) {
-        showFileError(this,
+        showFileError(window,
                       fileReason(path, QStringLiteral("not a parameter file, none of its S, G, H and I "
                                                       "frames is in place. Nothing was loaded or sent.")));
         return;
     }
     const bool whole = loaded.s && loaded.g && loaded.h && loaded.i;
-    if (!whole && !confirmPartialLoad(this, path, loaded)) return;
+    if (!whole && !confirmPartialLoad(window, path, loaded)) return;
     FormUndo::Mark loadedAt;
     ReplaceHooks hooks;
     hooks.beforeSending = [&] {
         // Nothing to compare with before the transmitter is known: LOAD goes on as it always has.
         const std::optional<QVector<const NamedField *>> kept =
-            document.onTransmitter ? keptOnTransmitter(this, params, fromFile, loaded,
-                                                       *document.onTransmitter, QFileInfo(path).fileName())
+            document.onTransmitter ? keptOnTransmitter(window, set, fromFile, loaded, *document.onTransmitter,
+                                                       QFileInfo(path).fileName())
                                    : QVector<const NamedField *>();
         if (!kept) return false; // the pilot cancelled: nothing sent, the form as it was
-        copyLoadedFrames(fromFile, loaded, params);
-        if (document.onTransmitter) copySettings(*document.onTransmitter, *kept, params);
+        copyLoadedFrames(fromFile, loaded, set);
+        if (document.onTransmitter) copySettings(*document.onTransmitter, *kept, set);
         // Correct what the file got wrong before it reaches the transmitter, not after.
-        Dr_DataSelet();
-        FalseSaveData();
-        document.undo.changed(QStringLiteral("LOAD %1").arg(QFileInfo(path).fileName()));
-        refreshMarks();
+        selectDualRate(set);
+        sanitise(set);
+        formChanged(QStringLiteral("LOAD %1").arg(QFileInfo(path).fileName()));
         loadedAt = document.undo.mark();
         if (whole && kept->isEmpty()) {
             document.source = FormSource::Model;
-            settleEdits(loadedAt);
+            document.undo.settle(loadedAt);
         }
         return true;
     };
     hooks.afterSending = [this] {
-        Dr_DataSelet();
-        FalseSaveData();
+        selectDualRate(set);
+        sanitise(set);
         return true;
     };
     const ReplaceOutcome done =
-        replaceOnTransmitter({QStringLiteral("LOAD"), HistoryEvent::BeforeLoad, HistoryEvent::Loaded}, hooks);
+        replace({QStringLiteral("LOAD"), HistoryEvent::BeforeLoad, HistoryEvent::Loaded}, hooks);
     // A partial load leaves earlier values beside the file's; the transmitter holding them all settles them.
     if (sayReadBack(done, QStringLiteral("Loaded %1; the transmitter holds every setting sent.")
                               .arg(QFileInfo(path).fileName())))
-        settleEdits(loadedAt);
+        document.undo.settle(loadedAt);
 }

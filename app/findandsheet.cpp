@@ -61,7 +61,7 @@ void MainWindow::setUpFindAndSheet(QMenu *views)
             const QString written =
                 exportSheet(this, params, transmitter.isOpen() ? transmitter.portName() : QString());
             if (!written.isEmpty())
-                noticeBar()->post(
+                commands.notices()->post(
                     QStringLiteral("Sheet written to %1").arg(QDir::toNativeSeparators(written)));
         });
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/editsquestion.h"
+#include "app/compareviews.h"
 #include "app/mainwindow.h"
 #include "params/namedfields.h"
 
@@ -26,7 +26,7 @@ void MainWindow::noteEdit()
     // The display pass's setters re-enter the slots to store back what the editors show.
     if (showingForm) return;
     document.undo.edited(sender());
-    refreshMarks();
+    compare->refresh();
 }
 
 // The display pass re-enters these as it sets the editors; it is asked first, the look-up being a scan.
@@ -38,14 +38,4 @@ void MainWindow::noteEdit(IntField field)
 void MainWindow::noteEdit(DoubleField field)
 {
     if (!showingForm && carried(field)) noteEdit();
-}
-
-void MainWindow::settleEdits(FormUndo::Mark at)
-{
-    document.undo.settle(at); // the title follows the stack's clean state
-}
-
-bool MainWindow::mayReplaceForm(const QString &consequence)
-{
-    return !document.undo.pending() || askAboutEdits(this, consequence, false) == EditsChoice::Discard;
 }

@@ -4,30 +4,21 @@
 #include <QByteArray>
 #include <QKeySequence>
 #include <QMainWindow>
-#include <QSet>
 
 #include "app/commandgate.h"
+#include "app/modelcommands.h"
 #include "app/modeldocument.h"
 #include "display/hovercounters.h"
-#include "files/history.h"
-#include "files/journal.h"
-#include "files/statefolder.h"
-#include "link/replacemodel.h"
 #include "link/transmittersession.h"
 #include "params/parameterset.h" // the slots all work on the program-wide params
 
-class ChangesWindow;
+class CompareViews;
 class DraftKeeper;
 class HistoryWindow;
-class LiveMonitor;
 class MonitorViews;
-class PendingMarks;
 class QMenu;
-class QToolButton;
 class SettingFinder;
-class NoticeBar;
 class PortWatcher;
-class QAbstractButton;
 class QTimer;
 
 namespace Ui {
@@ -224,50 +215,17 @@ private:
     void fillPortList();
     void setUpViews();
     void showHistory();
-
-    // What the transmitter holds against the form: the marks, the Changes view, the editors' menus.
-    void setUpChanges(QMenu *views, QToolButton *count);
-    void refreshMarks();
-    void knowTransmitter(const ParameterSet &held);
-    // The form took values that are no step of the pilot's (received, or a command's).
-    void formReplaced();
-    void showChanges();
-    void fillChanges();
-    // Copies `settings` from `from` into the form as one undo step.
-    void takeSettings(const ParameterSet &from, const QVector<const NamedField *> &settings,
-                      const QString &step);
     void setUpToolTips();
     void setUpFindAndSheet(QMenu *views); // Find... and Export sheet... with their keys
-
-    // Link helpers behind the command slots.
-    void holdOff(QAbstractButton *button);
-    bool linkIsOpenOrAsk(); // says "Please open the serial port!" when it is not
     void showLinkState(bool open);
     void onLinkLost(const QString &reason);
-    void resetTransmitter(QAbstractButton *button, bool lockTrims);
-    // Replaces the model on the transmitter with the window's question for a pre-read that failed,
-    // its marks and its notices; the hooks given are the command's own.
-    ReplaceOutcome replaceOnTransmitter(ReplaceRequest request, ReplaceHooks hooks);
-    // Tells the pilot how the read-back went; true when the transmitter holds what was sent.
-    bool sayReadBack(const ReplaceOutcome &done, const QString &doneText);
-    void keepInHistory(const ParameterSet &set, HistoryEvent event);
-    void warnOnce(const QString &what, const QString &why); // one notice a session for each `what`
-    NoticeBar *noticeBar();
-
-    // Recovery: a command cut off (asked at OPEN) and edits left by an instance that ended.
-    void sayUnfinishedCommand();
-    void offerRecovery();
-    void setUpDrafts();
+    void setUpDrafts(); // the edits left by an instance that ended, and this one's
 
     // The pilot's edits. The editors' slots note them; what the display pass shows and what the
     // transmitter sends are not edits, nor are fields that no frame carries.
     void noteEdit();
     void noteEdit(IntField field);
     void noteEdit(DoubleField field);
-    void settleEdits(FormUndo::Mark at);
-    // Before READ or LOAD replaces the form: true unless pending edits would be lost and the pilot
-    // keeps them.
-    bool mayReplaceForm(const QString &consequence);
 
     Ui::MainWindow *ui;
     TransmitterSession transmitter;
@@ -276,13 +234,10 @@ private:
     PortWatcher *portList = nullptr; // re-lists the ports while the link is closed
     HoverCounters hoverCounters;
     CommandGate commandGate{this}; // one link or file command at a time
-    NoticeBar *notice = nullptr;   // made on first use
-    HistoryStore history;
+    ModelCommands commands{this, transmitter, document, commandGate};
+    CompareViews *compare = nullptr;        // the marks, Changes, Undo and Redo
     HistoryWindow *historyWindow = nullptr; // made when first asked for
-    ChangesWindow *changesWindow = nullptr; // made when first asked for
-    PendingMarks *marks = nullptr;
-    QSet<QString> warned;          // failures to keep a copy, a journal, a draft: said once
-    DraftKeeper *drafts = nullptr; // the pending edits on disk, deleted before the undo stack
+    DraftKeeper *drafts = nullptr;          // the pending edits on disk, deleted before the undo stack
     bool endingWithoutAsking = false;
     MonitorViews *monitor = nullptr; // the Monitor window and recordings
     bool showingForm = false;        // the display pass is setting the editors

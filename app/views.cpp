@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/compareviews.h"
 #include "app/mainwindow.h"
 #include "app/noticebar.h"
 #include "params/pilotlabels.h"
@@ -23,10 +24,14 @@ void MainWindow::setUpViews()
     history->setShortcutContext(Qt::WindowShortcut);
     addAction(history); // the key works wherever focus is in the window
     monitor = new MonitorViews(transmitter, this, corner.menu, [this](const QString &text) {
-        noticeBar()->post(text, NoticeBar::Tone::Warning, 0);
+        commands.notices()->post(text, NoticeBar::Tone::Warning, 0);
     });
     setUpFindAndSheet(corner.menu);
-    setUpChanges(corner.menu, corner.count);
+    compare = new CompareViews(document, this, ui->tabWidget, corner.menu, corner.count, [this] {
+        Dr_DataSelet();
+        ui_Display();
+    });
+    commands.setCompare(compare);
 }
 
 void MainWindow::showHistory()
@@ -36,9 +41,9 @@ void MainWindow::showHistory()
         form.values = [] { return params; };
         // Into the form only: the title shows the edit, and WRITE sends it.
         form.restore = [this](const ParameterSet &from, const QVector<const NamedField *> &settings) {
-            takeSettings(from, settings, QStringLiteral("Restore from history"));
+            compare->take(from, settings, QStringLiteral("Restore from history"));
         };
-        historyWindow = new HistoryWindow(history.folder(), form, this);
+        historyWindow = new HistoryWindow(commands.history().folder(), form, this);
     }
     historyWindow->show();
     historyWindow->raise();

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/mainwindow.h"
+#include "app/compareviews.h"
 #include "params/pilotlabels.h"
 #include "params/rules.h"
 #include "params/settingsdiff.h"
-#include "ui_mainwindow.h"
 #include "views/changeswindow.h"
 #include "views/editormenus.h"
 #include "views/editortips.h"
@@ -13,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QTabWidget>
 #include <QToolButton>
 
 namespace {
@@ -40,82 +40,91 @@ void addUndoActions(QWidget *window, QMenu *views, QUndoStack &stack)
 
 } // namespace
 
-// The marks, the undo keys and the editors' menus; the Changes view is made when first asked for.
-void MainWindow::setUpChanges(QMenu *views, QToolButton *count)
+CompareViews::CompareViews(ModelDocument &document, QWidget *window, QTabWidget *tabs, QMenu *views,
+                           QToolButton *count, std::function<void()> showForm)
+    : QObject(window), document(document), window(window), tabs(tabs), showForm(std::move(showForm))
 {
-    marks = new PendingMarks(ui->tabWidget, ui->tabWidget, count, this);
+    marks = new PendingMarks(tabs, tabs, count, this);
     // Each editor's own tooltip, with the transmitter's value first once it is known.
-    marks->toolTip = [](QWidget *editor, const QString &held) { return editorToolTip(editor, params, held); };
-    connect(count, &QToolButton::clicked, this, &MainWindow::showChanges);
-    QAction *changes = views->addAction(QStringLiteral("Changes..."), this, &MainWindow::showChanges);
+    marks->toolTip = [this](QWidget *editor, const QString &held) {
+        return editorToolTip(editor, this->document.set, held);
+    };
+    connect(count, &QToolButton::clicked, this, &CompareViews::showChanges);
+    QAction *changes = views->addAction(QStringLiteral("Changes..."), this, &CompareViews::showChanges);
     changes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     changes->setShortcutContext(Qt::WindowShortcut);
-    addAction(changes);
+    window->addAction(changes);
 
     QUndoStack &stack = document.undo.stack();
-    addUndoActions(this, views, stack);
-    connect(&stack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    addUndoActions(window, views, stack);
+    connect(&stack, &QUndoStack::cleanChanged, window,
+            [window](bool clean) { window->setWindowModified(!clean); });
     document.undo.shown = [this] {
-        Dr_DataSelet();
-        ui_Display();
-        refreshMarks();
+        this->showForm();
+        refresh();
     };
     // A new stay in an editor starts a new step: typed digits merge only while the box keeps focus.
     // Tied to the stack's owner, not the window: focus still moves while the window's members go.
     connect(qApp, &QApplication::focusChanged, &document.undo, &FormUndo::breakMerge);
+    addEditorMenus();
+}
 
+// Each editor's context menu offers the transmitter's value and the setting's help.
+void CompareViews::addEditorMenus()
+{
     auto *menus = new EditorMenus(this);
     menus->extend = [this](QMenu *menu, QWidget *editor) {
         const PendingMarks::Editor *e = marks->editorOf(editor);
-        const NamedField *shown = e ? shownSetting(*e->entry, params) : nullptr;
+        const NamedField *shown = e ? shownSetting(*e->entry, document.set) : nullptr;
         const bool marked = shown && document.onTransmitter && marks->settings().contains(shown);
         if (shown)
-            addSettingActions(menu, *shown, params, marked ? document.onTransmitter : std::nullopt,
+            addSettingActions(menu, *shown, document.set, marked ? document.onTransmitter : std::nullopt,
                               [this](const ParameterSet &from, const NamedField *f, const QString &step) {
-                                  takeSettings(from, {f}, step);
+                                  take(from, {f}, step);
                               });
     };
     for (const PendingMarks::Editor &e : marks->editors()) menus->watch(e.widget);
 }
 
-void MainWindow::refreshMarks()
+void CompareViews::refresh()
 {
-    marks->refresh(params, document.onTransmitter);
+    marks->refresh(document.set, document.onTransmitter);
     if (changesWindow && changesWindow->isVisible()) fillChanges();
 }
 
-void MainWindow::knowTransmitter(const ParameterSet &held)
+void CompareViews::knowTransmitter(const ParameterSet &held)
 {
     document.onTransmitter = held;
-    refreshMarks();
+    refresh();
 }
 
-void MainWindow::formReplaced()
+void CompareViews::formReplaced()
 {
     document.undo.rebase();
-    refreshMarks();
+    refresh();
 }
 
-void MainWindow::fillChanges()
+void CompareViews::fillChanges()
 {
     QVector<ChangesWindow::Change> rows;
     const bool known = document.onTransmitter.has_value();
     for (const NamedField *f : marks->settings())
-        rows.append({f, pilotLabel(*f), pilotValue(*f, params), pilotValue(*f, *document.onTransmitter)});
+        rows.append(
+            {f, pilotLabel(*f), pilotValue(*f, document.set), pilotValue(*f, *document.onTransmitter)});
     changesWindow->showChanges(rows, marks->equalCount(), known);
 }
 
-void MainWindow::showChanges()
+void CompareViews::showChanges()
 {
     if (!changesWindow) {
-        changesWindow = new ChangesWindow(this);
+        changesWindow = new ChangesWindow(window);
         connect(changesWindow, &ChangesWindow::goTo, this,
-                [this](const NamedField *f) { goToEditor(ui->tabWidget, marks->widgetFor(*f)); });
+                [this](const NamedField *f) { goToEditor(tabs, marks->widgetFor(*f)); });
         connect(changesWindow, &ChangesWindow::revert, this,
                 [this](const QVector<const NamedField *> &settings) {
                     if (document.onTransmitter)
-                        takeSettings(*document.onTransmitter, settings,
-                                     QStringLiteral("Revert %1 settings").arg(settings.size()));
+                        take(*document.onTransmitter, settings,
+                             QStringLiteral("Revert %1 settings").arg(settings.size()));
                 });
     }
     fillChanges();
@@ -124,12 +133,11 @@ void MainWindow::showChanges()
     changesWindow->activateWindow();
 }
 
-void MainWindow::takeSettings(const ParameterSet &from, const QVector<const NamedField *> &settings,
-                              const QString &step)
+void CompareViews::take(const ParameterSet &from, const QVector<const NamedField *> &settings,
+                        const QString &step)
 {
-    copySettings(from, settings, params);
-    Dr_DataSelet();
-    ui_Display();
+    copySettings(from, settings, document.set);
+    showForm();
     document.undo.changed(step);
-    refreshMarks();
+    refresh();
 }
