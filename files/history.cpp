@@ -263,9 +263,24 @@ void HistoryStore::prune()
 
 QVector<HistoryEntry> HistoryStore::entries() const
 {
+    return entriesNamed(entryNames(), readIndex(m_folder));
+}
+
+QVector<HistoryEntry> HistoryStore::indexedEntries() const
+{
     const QHash<QString, QStringList> index = readIndex(m_folder);
+    QStringList names;
+    for (auto it = index.cbegin(); it != index.cend(); ++it)
+        if (parseEntryName(it.key())) names << it.key();
+    std::sort(names.begin(), names.end());
+    return entriesNamed(names, index);
+}
+
+QVector<HistoryEntry> HistoryStore::entriesNamed(const QStringList &names,
+                                                 const QHash<QString, QStringList> &index) const
+{
     QVector<HistoryEntry> list;
-    const QStringList names = entryNames();
+    list.reserve(names.size());
     for (auto it = names.crbegin(); it != names.crend(); ++it) {
         HistoryEntry e;
         e.path = m_folder + QLatin1Char('/') + *it;

@@ -4,6 +4,7 @@
 #include "params/parameterset.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QVector>
 
@@ -83,6 +84,9 @@ public:
 
     // The entries, newest first, from their names and the index (no entry is read).
     QVector<HistoryEntry> entries() const;
+    // The same from the index alone, without listing the folder: what entries() gives while nothing but
+    // this program has touched the folder, for a first look before the listing.
+    QVector<HistoryEntry> indexedEntries() const;
     // Files in the folder that are not entries, by name.
     QStringList foreignFiles() const;
     // The N-th newest entry (1 the newest); empty if there are fewer.
@@ -94,6 +98,9 @@ public:
 private:
     bool makeFolder(QString *error) const;
     QStringList entryNames() const; // oldest first
+    // `names` oldest first, their port and versions from `index`.
+    QVector<HistoryEntry> entriesNamed(const QStringList &names,
+                                       const QHash<QString, QStringList> &index) const;
     void prune();
 
     QString m_folder;

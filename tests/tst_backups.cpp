@@ -184,7 +184,8 @@ private slots:
         auto *list = history->findChild<QTreeView *>("historyList");
         const QAbstractItemModel *entries = list->model();
         auto text = [entries](int row, int column) { return entries->index(row, column).data().toString(); };
-        QCOMPARE(entries->rowCount(), 2);
+        // The damaged file is in no index: the folder's listing after the first paint brings it in.
+        QTRY_COMPARE(entries->rowCount(), 2);
         QTRY_COMPARE(text(0, 3), QString("equal"));
         QCOMPARE(text(1, 3), QString("damaged: not a parameter file"));
         QVERIFY(entries->index(1, 0).data(Qt::ForegroundRole).isValid()); // greyed

@@ -73,7 +73,9 @@ HistoryWindow::HistoryWindow(const QString &folder, Form form, QWidget *parent)
     counter.setInterval(0);
     connect(&counter, &QTimer::timeout, this, &HistoryWindow::countSome);
     list->viewport()->installEventFilter(this);
-    reload();
+    // The index is enough to draw the list; the folder's listing, a good part of the cost of opening a
+    // full history, follows the first paint and corrects it where a file was added or taken by hand.
+    showEntries(store.indexedEntries());
 }
 
 void HistoryWindow::showEvent(QShowEvent *event)
@@ -90,20 +92,27 @@ bool HistoryWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == list->viewport() && event->type() == QEvent::Paint && !listPainted) {
         listPainted = true;
-        if (!counted()) QTimer::singleShot(0, &counter, qOverload<>(&QTimer::start));
+        QTimer::singleShot(0, this, &HistoryWindow::reload);
     }
     return QDialog::eventFilter(watched, event);
 }
 
 void HistoryWindow::reload()
 {
+    // Watched before it is listed, so that nothing written in between goes unseen. Watching a folder
+    // walks its names as listing it does: after the first paint too.
     if (QFileInfo(store.folder()).isDir() && !watcher.directories().contains(store.folder()))
         watcher.addPath(store.folder());
+    showEntries(store.entries());
+}
+
+void HistoryWindow::showEntries(const QVector<HistoryEntry> &entries)
+{
     QStringList chosen;
     for (int row : chosenRows()) chosen << rows->entry(row).path;
     {
         const QSignalBlocker quiet(list->selectionModel());
-        rows->setEntries(store.entries());
+        rows->setEntries(entries);
         for (int row = 0; row < rows->rowCount(); ++row)
             if (chosen.contains(rows->entry(row).path))
                 list->selectionModel()->select(rows->index(row, 0),

@@ -48,6 +48,7 @@ private:
         std::optional<ParameterSet> set;
         QString why; // why it cannot be read
     };
+    void showEntries(const QVector<HistoryEntry> &entries);
     const Read &entry(int row);
     void countSome();
     void showChoice();
