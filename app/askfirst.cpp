@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/askfirst.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 bool askFirst(QWidget *parent, const QString &text, const QString &action, QMessageBox::ButtonRole role)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Note"), text, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Questions", "Note"), text,
+                    QMessageBox::NoButton, parent);
     QPushButton *go = box.addButton(action, role);
-    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton *cancel =
+        box.addButton(QCoreApplication::translate("Questions", "Cancel"), QMessageBox::RejectRole);
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
     box.exec();
@@ -16,5 +19,5 @@ bool askFirst(QWidget *parent, const QString &text, const QString &action, QMess
 
 void note(const QString &text)
 {
-    QMessageBox::about(nullptr, QStringLiteral("Note"), text);
+    QMessageBox::about(nullptr, QCoreApplication::translate("Questions", "Note"), text);
 }

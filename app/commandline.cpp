@@ -17,6 +17,13 @@ void describe(QCommandLineParser &parser)
     // Qt's options are words after one dash (-reverse, -stylesheet); read as bundles of letters,
     // -reverse would hold -v.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    // Read before the parser (files/language.h); declared here so that it is accepted and listed.
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("lang"),
+        QCoreApplication::translate("txconfig",
+                                    "Speaks the language CODE (de, es, fr, ru, zh_CN or en) instead "
+                                    "of the one chosen under Views or the system's."),
+        QStringLiteral("CODE")));
 }
 
 } // namespace

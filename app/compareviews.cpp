@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QTabWidget>
 #include <QToolButton>
@@ -27,9 +28,9 @@ QList<QKeySequence> keysOr(QKeySequence::StandardKey key, const QKeySequence &fa
 // Undo and Redo with the desktop's keys (and Ctrl+Z, Ctrl+Shift+Z), in the window and the views menu.
 void addUndoActions(QWidget *window, QMenu *views, QUndoStack &stack)
 {
-    QAction *undo = stack.createUndoAction(window, QStringLiteral("Undo"));
+    QAction *undo = stack.createUndoAction(window, QCoreApplication::translate("Changes", "Undo"));
     undo->setShortcuts(keysOr(QKeySequence::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)));
-    QAction *redo = stack.createRedoAction(window, QStringLiteral("Redo"));
+    QAction *redo = stack.createRedoAction(window, QCoreApplication::translate("Changes", "Redo"));
     redo->setShortcuts(keysOr(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
     for (QAction *a : {undo, redo}) {
         a->setShortcutContext(Qt::WindowShortcut);
@@ -50,7 +51,8 @@ CompareViews::CompareViews(ModelDocument &document, QWidget *window, QTabWidget 
         return editorToolTip(editor, this->document.set, held);
     };
     connect(count, &QToolButton::clicked, this, &CompareViews::showChanges);
-    QAction *changes = views->addAction(QStringLiteral("Changes..."), this, &CompareViews::showChanges);
+    QAction *changes = views->addAction(QCoreApplication::translate("Changes", "Changes..."), this,
+                                        &CompareViews::showChanges);
     changes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     changes->setShortcutContext(Qt::WindowShortcut);
     window->addAction(changes);
@@ -123,8 +125,10 @@ void CompareViews::showChanges()
         connect(changesWindow, &ChangesWindow::revert, this,
                 [this](const QVector<const NamedField *> &settings) {
                     if (document.onTransmitter)
+                        //: An undo step.
                         take(*document.onTransmitter, settings,
-                             QStringLiteral("Revert %1 settings").arg(settings.size()));
+                             QCoreApplication::translate("Changes", "Revert %n setting(s)", nullptr,
+                                                         settings.size()));
                 });
     }
     fillChanges();

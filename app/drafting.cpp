@@ -22,7 +22,8 @@ void MainWindow::setUpDrafts()
     // Every setting of the draft, not the edited ones alone: the rest of that form came from a model,
     // and a WRITE of the edits over start-up values would replace it.
     window.restore = [this](const ParameterSet &draft) {
-        compare->take(draft, compareFormSettings(params, draft).differing, QStringLiteral("Restore draft"));
+        compare->take(draft, compareFormSettings(params, draft).differing,
+                      QCoreApplication::translate("Recovery", "Restore draft"));
     };
     window.warn = [this](const QString &what, const QString &why) { commands.warnOnce(what, why); };
     window.notice = [this](const QString &text) {

@@ -4,6 +4,7 @@
 #include "app/formundo.h"
 #include "app/recoveryquestion.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -44,9 +45,9 @@ void DraftKeeper::keepNow()
     draft.settings = m_form;
     QString error;
     if (!m_store.write(draft, &error))
-        m_window.warn(
-            QStringLiteral("Edits not kept as a draft in %1").arg(QDir::toNativeSeparators(m_store.folder())),
-            error);
+        m_window.warn(QCoreApplication::translate("Recovery", "Edits not kept as a draft in %1")
+                          .arg(QDir::toNativeSeparators(m_store.folder())),
+                      error);
 }
 
 void DraftKeeper::offerOrphans()
@@ -54,7 +55,8 @@ void DraftKeeper::offerOrphans()
     for (const DraftStore::Orphan &orphan : m_store.takeOrphans()) {
         if (!orphan.draft) {
             m_window.notice(
-                QStringLiteral("A draft of earlier edits is damaged (%1): %2. It was left in place.")
+                QCoreApplication::translate(
+                    "Recovery", "A draft of earlier edits is damaged (%1): %2. It was left in place.")
                     .arg(orphan.why, QDir::toNativeSeparators(m_store.folder() + QLatin1Char('/') +
                                                               orphan.id + QStringLiteral(".draft"))));
             m_store.releaseOrphan(orphan.id);

@@ -13,6 +13,7 @@
 #include "views/loadpreview.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,9 +24,10 @@ namespace {
 // The box's first line is the one pilots know; the second says which file and why.
 void showFileError(QWidget *parent, const QString &why = QString())
 {
-    QString text = QStringLiteral("Cannot read the specified file!");
-    if (!why.isEmpty()) text += QStringLiteral("\n\n") + why;
-    QMessageBox::critical(parent, QStringLiteral("ERROR"), text, QMessageBox::Ok);
+    QString text = QCoreApplication::translate("Commands", "Cannot read the specified file!");
+    //: %1 is the first line (Cannot read the specified file!), %2 which file and why.
+    if (!why.isEmpty()) text = QCoreApplication::translate("Commands", "%1\n\n%2").arg(text, why);
+    QMessageBox::critical(parent, QCoreApplication::translate("Commands", "ERROR"), text, QMessageBox::Ok);
 }
 
 QString fileReason(const QString &path, const QString &reason)
@@ -75,7 +77,8 @@ void ModelCommands::save(QAbstractButton *button)
     const ReplaceOutcome done = replace(request, hooks);
     // The frames went to the transmitter too: they were checked there once the file was safe.
     if (committed)
-        sayReadBack(done, QStringLiteral("Saved to %1; the transmitter holds every setting sent.")
+        sayReadBack(done, QCoreApplication::translate(
+                              "Commands", "Saved to %1; the transmitter holds every setting sent.")
                               .arg(QFileInfo(path).fileName()));
 }
 
@@ -84,7 +87,9 @@ void ModelCommands::load(QAbstractButton *button)
     const CommandGuard command(gate);
     const TrimLock trims(set);
     holdOff(button);
-    if (!mayReplaceForm(QStringLiteral("LOAD replaces them with the settings of a file."))) return;
+    if (!mayReplaceForm(
+            QCoreApplication::translate("Commands", "LOAD replaces them with the settings of a file.")))
+        return;
     const QString path = askLoadPath(window);
     qCDebug(lcFiles) << path;
     if (path.isEmpty()) {
@@ -104,8 +109,9 @@ void ModelCommands::load(QAbstractButton *button)
     const LoadedFrames loaded = readParameterText(LoadText, fromFile);
     if (!loaded.s && !loaded.g && !loaded.h && !loaded.i) {
         showFileError(window,
-                      fileReason(path, QStringLiteral("not a parameter file, none of its S, G, H and I "
-                                                      "frames is in place. Nothing was loaded or sent.")));
+                      fileReason(path, QCoreApplication::translate(
+                                           "Commands", "not a parameter file, none of its S, G, H and I "
+                                                       "frames is in place. Nothing was loaded or sent.")));
         return;
     }
     const bool whole = loaded.s && loaded.g && loaded.h && loaded.i;
@@ -124,7 +130,8 @@ void ModelCommands::load(QAbstractButton *button)
         // Correct what the file got wrong before it reaches the transmitter, not after.
         selectDualRate(set);
         sanitise(set);
-        formChanged(QStringLiteral("LOAD %1").arg(QFileInfo(path).fileName()));
+        //: An undo step: LOAD stays as on its button, %1 is the file's name.
+        formChanged(QCoreApplication::translate("Commands", "LOAD %1").arg(QFileInfo(path).fileName()));
         loadedAt = document.undo.mark();
         if (whole && kept->isEmpty()) {
             document.source = FormSource::Model;
@@ -140,7 +147,8 @@ void ModelCommands::load(QAbstractButton *button)
     const ReplaceOutcome done =
         replace({QStringLiteral("LOAD"), HistoryEvent::BeforeLoad, HistoryEvent::Loaded}, hooks);
     // A partial load leaves earlier values beside the file's; the transmitter holding them all settles them.
-    if (sayReadBack(done, QStringLiteral("Loaded %1; the transmitter holds every setting sent.")
+    if (sayReadBack(done, QCoreApplication::translate("Commands",
+                                                      "Loaded %1; the transmitter holds every setting sent.")
                               .arg(QFileInfo(path).fileName())))
         document.undo.settle(loadedAt);
 }

@@ -9,6 +9,7 @@
 #include "ui_mainwindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 
 namespace {
 
+// The filters name the file types the same way in every language.
 const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
 const QString kHtmlFilter = QStringLiteral("HTML (*.html *.htm)");
 
@@ -50,43 +52,44 @@ QVector<const NamedField *> everySetting()
 void MainWindow::setUpFindAndSheet(QMenu *views)
 {
     // Made when first asked for: most sessions never search, and its list is a tenth of the start-up.
-    connect(addWindowAction(this, views, QStringLiteral("Find..."), findKeys()), &QAction::triggered, this,
-            [this] {
-                if (!finder) finder = new SettingFinder(ui->tabWidget);
-                finder->open();
+    connect(addWindowAction(this, views, tr("Find..."), findKeys()), &QAction::triggered, this, [this] {
+        if (!finder) finder = new SettingFinder(ui->tabWidget);
+        finder->open();
+    });
+    connect(addWindowAction(this, views, tr("Export sheet..."), {QKeySequence(Qt::CTRL | Qt::Key_P)}),
+            &QAction::triggered, this, [this] {
+                const QString written =
+                    exportSheet(this, params, transmitter.isOpen() ? transmitter.portName() : QString());
+                if (!written.isEmpty())
+                    commands.notices()->post(
+                        tr("Sheet written to %1").arg(QDir::toNativeSeparators(written)));
             });
-    connect(
-        addWindowAction(this, views, QStringLiteral("Export sheet..."), {QKeySequence(Qt::CTRL | Qt::Key_P)}),
-        &QAction::triggered, this, [this] {
-            const QString written =
-                exportSheet(this, params, transmitter.isOpen() ? transmitter.portName() : QString());
-            if (!written.isEmpty())
-                commands.notices()->post(
-                    QStringLiteral("Sheet written to %1").arg(QDir::toNativeSeparators(written)));
-        });
 }
 
 QString exportSheet(QWidget *parent, const ParameterSet &form, const QString &port)
 {
     QString filter = kPdfFilter;
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export sheet"),
-                                                fileDialogFolder() + QStringLiteral("/model-sheet.pdf"),
-                                                kPdfFilter + QStringLiteral(";;") + kHtmlFilter, &filter);
+    QString path =
+        QFileDialog::getSaveFileName(parent, QCoreApplication::translate("MainWindow", "Export sheet"),
+                                     fileDialogFolder() + QStringLiteral("/model-sheet.pdf"),
+                                     kPdfFilter + QStringLiteral(";;") + kHtmlFilter, &filter);
     if (path.isEmpty()) return QString();
     if (QFileInfo(path).suffix().isEmpty())
         path += filter == kHtmlFilter ? QStringLiteral(".html") : QStringLiteral(".pdf");
 
     SheetHeading heading;
-    heading.source =
-        QStringLiteral("the form of %1").arg(parent->windowTitle().remove(QStringLiteral("[*]")));
+    heading.source = QCoreApplication::translate("MainWindow", "the form of %1")
+                         .arg(parent->windowTitle().remove(QStringLiteral("[*]")));
     heading.made = QDateTime::currentDateTime();
     heading.port = port;
     // The transmitter reports its version with the model; before a READ it is not known.
     if (form.Vertion > 0) heading.transmitterVersion = QString::number(form.Vertion);
     QString error;
     if (!writeSheetFile(path, modelSheetHtml(form, everySetting(), heading), &error)) {
-        QMessageBox::critical(parent, QStringLiteral("ERROR"),
-                              QStringLiteral("The sheet could not be written to %1: %2").arg(path, error));
+        QMessageBox::critical(
+            parent, QCoreApplication::translate("Commands", "ERROR"),
+            QCoreApplication::translate("MainWindow", "The sheet could not be written to %1: %2")
+                .arg(path, error));
         return QString();
     }
     return path;

@@ -26,7 +26,7 @@ void MainWindow::showLinkState(bool open)
 void MainWindow::onLinkLost(const QString &reason)
 {
     // Said once, and it stays: a pilot looking away from the screen must still find out.
-    commands.notices()->post(QStringLiteral("The link to %1 was lost (%2). Check the cable, then press OPEN.")
+    commands.notices()->post(tr("The link to %1 was lost (%2). Check the cable, then press OPEN.")
                                  .arg(transmitter.portName(), reason),
                              NoticeBar::Tone::Warning, 0);
 }

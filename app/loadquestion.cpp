@@ -3,6 +3,7 @@
 
 #include "app/askfirst.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 
@@ -13,18 +14,27 @@ QString frameLetters(const LoadedFrames &loaded, bool read)
         if (loaded.contains(frame) == read) letters << frameTemplate(frame).left(1);
     if (letters.size() < 2) return letters.join(QString());
     const QString last = letters.takeLast();
-    return letters.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    //: A list of frame letters: %1 is "S" or "S, G", %2 the last letter ("S, G and H").
+    return QCoreApplication::translate("Questions", "%1 and %2")
+        .arg(letters.join(QStringLiteral(", ")), last);
 }
 
 bool confirmPartialLoad(QWidget *parent, const QString &path, const LoadedFrames &loaded)
 {
-    return askFirst(parent,
-                    QStringLiteral("%1 is damaged: its %2 frame%3 cannot be read.\n\nLoad the %4 frame%5 "
-                                   "and send them to the transmitter? The settings of the damaged frames "
-                                   "keep the form's values.")
-                        .arg(QDir::toNativeSeparators(path), frameLetters(loaded, false))
-                        .arg(frameLetters(loaded, false).size() > 1 ? "s" : "")
-                        .arg(frameLetters(loaded, true))
-                        .arg(frameLetters(loaded, true).size() > 1 ? "s" : ""),
-                    QStringLiteral("Load"), QMessageBox::AcceptRole);
+    int damaged = 0;
+    for (TextFrame frame : kSendOrder) damaged += loaded.contains(frame) ? 0 : 1;
+    const int whole = int(std::size(kSendOrder)) - damaged;
+    //: %1 is the file, %2 the letters of its damaged frames (S, G, H, I); the count picks "frame(s)".
+    const QString what = QCoreApplication::translate(
+                             "Questions", "%1 is damaged: its %2 frame(s) cannot be read.", nullptr, damaged)
+                             .arg(QDir::toNativeSeparators(path), frameLetters(loaded, false));
+    //: %1 is the letters of the frames that can be read.
+    const QString ask =
+        QCoreApplication::translate("Questions",
+                                    "Load the %1 frame(s) and send them to the transmitter? The "
+                                    "settings of the damaged frames keep the form's values.",
+                                    nullptr, whole)
+            .arg(frameLetters(loaded, true));
+    return askFirst(parent, what + QStringLiteral("\n\n") + ask,
+                    QCoreApplication::translate("Questions", "Load"), QMessageBox::AcceptRole);
 }

@@ -5,9 +5,12 @@
 #ifdef Q_OS_UNIX
 #include "app/signalexit.h"
 #endif
+#include "files/language.h"
+#include "files/usersettings.h"
 #include "files/version.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QScreen>
 #include <QSessionManager>
 #include <cstdio>
@@ -35,14 +38,25 @@ int main(int argc, char *argv[])
 #endif
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 
+    // QSettings keeps the last port and folder under these names (~/.config/txconfig/txconfig.conf).
+    QCoreApplication::setOrganizationName(QStringLiteral("txconfig"));
+    QCoreApplication::setApplicationName(QStringLiteral("txconfig"));
+    // Chosen once, before --help is answered, so that the help is in the language too.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const QString language =
+        chooseLanguage(languageArgument(arguments), savedLanguage(), QLocale::system().uiLanguages());
+
     {
         // --help and --version are answered by a window-less application, so they work without a display.
         QCoreApplication probe(argc, argv);
+        const Translations probeWords(language);
         const CommandLineRequest early = readCommandLine(probe.arguments(), false);
         if (early.action != CommandLineRequest::OpenWindow) return finish(early);
     }
 
     QApplication app(argc, argv);
+    const Translations words(language);
     const CommandLineRequest request = readCommandLine(app.arguments());
     if (request.action == CommandLineRequest::AnswerAll) showAllHelp(app.arguments());
     if (request.action != CommandLineRequest::OpenWindow) return finish(request);
@@ -51,9 +65,6 @@ int main(int argc, char *argv[])
     // The launcher's name ties the window to its menu entry.
     QGuiApplication::setDesktopFileName(QLatin1String(kDesktopId));
 
-    // QSettings keeps the last port and folder under these names (~/.config/txconfig/txconfig.conf).
-    QCoreApplication::setOrganizationName(QStringLiteral("txconfig"));
-    QCoreApplication::setApplicationName(QStringLiteral("txconfig"));
     MainWindow window;
 #ifdef Q_OS_UNIX
     // A logout or a kill from the shell ends the program as a close would, without a question.

@@ -81,8 +81,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     if (document.undo.pending()) {
-        const EditsChoice choice =
-            askAboutEdits(this, QStringLiteral("Closing the window loses them."), true);
+        const EditsChoice choice = askAboutEdits(this, tr("Closing the window loses them."), true);
         if (choice != EditsChoice::Discard) {
             event->ignore();
             // SAVE runs once this event is done with; the window closes if the file took the edits.

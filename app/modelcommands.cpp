@@ -13,6 +13,7 @@
 #include "params/trimlock.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 
 namespace {
 
@@ -52,7 +53,7 @@ void ModelCommands::holdOff(QAbstractButton *button)
 
 bool ModelCommands::linkIsOpenOrAsk()
 {
-    if (!session.isOpen()) note(QStringLiteral("Please open the serial port!"));
+    if (!session.isOpen()) note(QCoreApplication::translate("Commands", "Please open the serial port!"));
     return session.isOpen();
 }
 
@@ -72,7 +73,8 @@ void ModelCommands::read(QAbstractButton *button)
     const CommandGuard command(gate);
     holdOff(button);
     if (!linkIsOpenOrAsk()) return;
-    if (!mayReplaceForm(QStringLiteral("READ replaces them with the transmitter's settings.")) ||
+    if (!mayReplaceForm(
+            QCoreApplication::translate("Commands", "READ replaces them with the transmitter's settings.")) ||
         !session.isOpen())
         return;
     const FormUndo::Mark before = document.undo.mark();
@@ -84,7 +86,7 @@ void ModelCommands::read(QAbstractButton *button)
         document.undo.settle(before);
         QString error;
         if (store.keep(set, HistoryEvent::Read, session.portName(), &error) == HistoryStore::Kept::Failed)
-            warnOnce(QStringLiteral("History not kept"), error);
+            warnOnce(QCoreApplication::translate("Commands", "History not kept"), error);
         compare->knowTransmitter(set);
         return;
     }
@@ -111,7 +113,8 @@ void ModelCommands::write(QAbstractButton *button)
     };
     const ReplaceOutcome done =
         replace({QStringLiteral("WRITE"), HistoryEvent::BeforeWrite, HistoryEvent::Written}, hooks);
-    if (sayReadBack(done, QStringLiteral("WRITE checked: the transmitter holds every setting sent."))) {
+    if (sayReadBack(done, QCoreApplication::translate(
+                              "Commands", "WRITE checked: the transmitter holds every setting sent."))) {
         document.source = FormSource::Model;
         document.undo.settle(sent);
     }
@@ -146,8 +149,11 @@ void ModelCommands::reset(QAbstractButton *button, bool lockTrims)
                 hooks);
     if (done.stage != ReplaceOutcome::Stage::Sent) return;
     document.source = FormSource::Model; // the factory set, on the form and sent
-    if (sayReadBack(done,
-                    QStringLiteral("%1 checked: the transmitter holds the factory settings.").arg(name)))
+    if (sayReadBack(
+            done,
+            //: %1 is RESET or DATA RESET, as on the buttons.
+            QCoreApplication::translate("Commands", "%1 checked: the transmitter holds the factory settings.")
+                .arg(name)))
         document.undo.settle(sent);
 }
 
@@ -155,9 +161,10 @@ ReplaceOutcome ModelCommands::replace(ReplaceRequest request, ReplaceHooks hooks
 {
     hooks.sendWithoutCopy = [this](TransmitterSession::ReadEnd) {
         return askFirst(window,
-                        QStringLiteral("The transmitter's current settings could not be read, so no copy of "
-                                       "them can be kept before they are replaced."),
-                        QStringLiteral("Send anyway")) &&
+                        QCoreApplication::translate(
+                            "Commands", "The transmitter's current settings could not be read, so no "
+                                        "copy of them can be kept before they are replaced."),
+                        QCoreApplication::translate("Commands", "Send anyway")) &&
                linkIsOpenOrAsk();
     };
     hooks.known = [this](const ParameterSet &held) { compare->knowTransmitter(held); };

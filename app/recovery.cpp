@@ -7,17 +7,22 @@
 #include "files/statefolder.h"
 #include "params/namedfields.h"
 #include "params/trimlock.h"
+#include <QCoreApplication>
 
 void ModelCommands::sayUnfinishedCommand()
 {
     const CommandJournal::Found found = CommandJournal(stateFolder()).find();
     if (found.state == CommandJournal::State::Open)
-        notices()->post(QStringLiteral("The last %1 did not finish; open the port to check the transmitter.")
+        //: %1 is the command's name as on its button (WRITE, LOAD...).
+        notices()->post(QCoreApplication::translate(
+                            "Recovery", "The last %1 did not finish; open the port to check the transmitter.")
                             .arg(found.entry.command),
                         NoticeBar::Tone::Warning, 0);
     else if (found.state == CommandJournal::State::Damaged)
-        notices()->post(QStringLiteral("The journal of an earlier command is damaged (%1): %2. It was left "
-                                       "in place.")
+        //: %1 says what is wrong with the file, %2 is its path.
+        notices()->post(QCoreApplication::translate(
+                            "Recovery", "The journal of an earlier command is damaged (%1): %2. It was left "
+                                        "in place.")
                             .arg(found.why, CommandJournal(stateFolder()).path()),
                         NoticeBar::Tone::Warning, 0);
 }

@@ -2,11 +2,12 @@
 #include "app/resetquestion.h"
 
 #include "app/askfirst.h"
+#include <QCoreApplication>
 
 bool confirmFactoryReset(QWidget *parent)
 {
     return askFirst(parent,
-                    QStringLiteral("Reset the transmitter to factory settings? The model on the transmitter "
-                                   "will be replaced."),
-                    QStringLiteral("Reset"));
+                    QCoreApplication::translate("Questions", "Reset the transmitter to factory settings? The "
+                                                             "model on the transmitter will be replaced."),
+                    QCoreApplication::translate("Questions", "Reset"));
 }

@@ -4,6 +4,7 @@
 #include "ui_mainwindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace {
 
@@ -36,25 +37,35 @@ void setUpCommandKeys(QWidget *window, Ui::MainWindow *ui)
 {
     QWidget *const self = window;
     const Command commands[] = {
-        {ui->openButton, {QKeySequence(Qt::Key_F5)}, "Open or close the port chosen beside it"},
-        {ui->toolButton_Read, {QKeySequence(Qt::CTRL | Qt::Key_R)}, "Read the transmitter's settings"},
-        {ui->toolButton_Load, {QKeySequence::Open}, "Load a parameter file and send it to the transmitter"},
+        {ui->openButton,
+         {QKeySequence(Qt::Key_F5)},
+         QT_TRANSLATE_NOOP("CommandKeys", "Open or close the port chosen beside it")},
+        {ui->toolButton_Read,
+         {QKeySequence(Qt::CTRL | Qt::Key_R)},
+         QT_TRANSLATE_NOOP("CommandKeys", "Read the transmitter's settings")},
+        {ui->toolButton_Load,
+         {QKeySequence::Open},
+         QT_TRANSLATE_NOOP("CommandKeys", "Load a parameter file and send it to the transmitter")},
         {ui->toolButton_Send,
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
-         "Write the form's settings to the transmitter"},
-        {ui->toolButton_Save, {QKeySequence::Save}, "Save the form's settings to a file and send them"},
+         QT_TRANSLATE_NOOP("CommandKeys", "Write the form's settings to the transmitter")},
+        {ui->toolButton_Save,
+         {QKeySequence::Save},
+         QT_TRANSLATE_NOOP("CommandKeys", "Save the form's settings to a file and send them")},
         {ui->toolButton_Reset,
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
-         "Reset the transmitter to factory settings"},
+         QT_TRANSLATE_NOOP("CommandKeys", "Reset the transmitter to factory settings")},
         {ui->pushButton_Reset2,
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
-         "Reset the transmitter to factory settings"},
+         QT_TRANSLATE_NOOP("CommandKeys", "Reset the transmitter to factory settings")},
     };
     for (const Command &c : commands) {
         QAction *action = addShortcut(self, c.keys);
         QObject::connect(action, &QAction::triggered, c.button, &QAbstractButton::click);
-        c.button->setToolTip(QStringLiteral("%1 (%2)").arg(
-            QLatin1String(c.what), c.keys.first().toString(QKeySequence::NativeText)));
+        //: A command button's tooltip: what it does (%1) and its key (%2).
+        c.button->setToolTip(QCoreApplication::translate("CommandKeys", "%1 (%2)")
+                                 .arg(QCoreApplication::translate("CommandKeys", c.what),
+                                      c.keys.first().toString(QKeySequence::NativeText)));
     }
     QObject::connect(addShortcut(self, quitKeys()), &QAction::triggered, self, &QWidget::close);
 

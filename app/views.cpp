@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/compareviews.h"
+#include "app/languagemenu.h"
 #include "app/mainwindow.h"
 #include "app/noticebar.h"
+#include "files/language.h"
 #include "params/pilotlabels.h"
 #include "params/settingsdiff.h"
 #include "ui_mainwindow.h"
@@ -19,7 +21,7 @@
 void MainWindow::setUpViews()
 {
     const ViewsCorner corner = addViewsCorner(ui->tabWidget);
-    QAction *history = corner.menu->addAction(QStringLiteral("History..."), this, &MainWindow::showHistory);
+    QAction *history = corner.menu->addAction(tr("History..."), this, &MainWindow::showHistory);
     history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     history->setShortcutContext(Qt::WindowShortcut);
     addAction(history); // the key works wherever focus is in the window
@@ -32,6 +34,9 @@ void MainWindow::setUpViews()
         ui_Display();
     });
     commands.setCompare(compare);
+    corner.menu->addSeparator();
+    addLanguageMenu(corner.menu, languageOwnName(spokenLanguage()),
+                    [this](const QString &text) { commands.notices()->post(text); });
 }
 
 void MainWindow::showHistory()
@@ -41,7 +46,7 @@ void MainWindow::showHistory()
         form.values = [] { return params; };
         // Into the form only: the title shows the edit, and WRITE sends it.
         form.restore = [this](const ParameterSet &from, const QVector<const NamedField *> &settings) {
-            compare->take(from, settings, QStringLiteral("Restore from history"));
+            compare->take(from, settings, tr("Restore from history"));
         };
         historyWindow = new HistoryWindow(commands.history().folder(), form, this);
     }

@@ -11,7 +11,7 @@
 
 namespace {
 const QByteArray kHead = QByteArrayLiteral("txconfig-draft 1");
-const QString kDamaged = QStringLiteral("cut short or not a txconfig draft");
+constexpr char kDamaged[] = QT_TRANSLATE_NOOP("FileErrors", "cut short or not a txconfig draft");
 } // namespace
 
 DraftStore::DraftStore(const QString &folder) : m_folder(folder) {}
@@ -34,7 +34,9 @@ bool DraftStore::claim(QString *error)
     auto lock = std::make_unique<QLockFile>(path(m_id, ".lock"));
     lock->setStaleLockTime(0); // only a process that is gone makes a lock stale, never its age
     if (!lock->tryLock(0)) {
-        *error = QStringLiteral("cannot lock %1").arg(QDir::toNativeSeparators(path(m_id, ".lock")));
+        //: %1 is the lock file's path.
+        *error = QCoreApplication::translate("FileErrors", "cannot lock %1")
+                     .arg(QDir::toNativeSeparators(path(m_id, ".lock")));
         return false;
     }
     m_lock = std::move(lock);
@@ -104,7 +106,8 @@ void DraftStore::releaseOrphan(const QString &id)
 std::optional<Draft> readDraft(const QString &folder, const QString &id, QString *why)
 {
     const std::optional<QHash<QByteArray, QString>> read =
-        readKeyValueFile(folder + QLatin1Char('/') + id + QStringLiteral(".draft"), kHead, kDamaged, why);
+        readKeyValueFile(folder + QLatin1Char('/') + id + QStringLiteral(".draft"), kHead,
+                         QCoreApplication::translate("FileErrors", kDamaged), why);
     if (!read) return std::nullopt;
     const QHash<QByteArray, QString> &values = *read;
     Draft draft;
@@ -113,7 +116,7 @@ std::optional<Draft> readDraft(const QString &folder, const QString &id, QString
     draft.port = values.value("port");
     draft.edited = values.value("edited").split(QLatin1Char(','), Qt::SkipEmptyParts);
     if (!draft.time.isValid() || !values.contains("edited")) {
-        *why = kDamaged;
+        *why = QCoreApplication::translate("FileErrors", kDamaged);
         return std::nullopt;
     }
     QFile settings(folder + QLatin1Char('/') + id + QStringLiteral(".txt"));
@@ -123,7 +126,7 @@ std::optional<Draft> readDraft(const QString &folder, const QString &id, QString
     }
     const LoadedFrames loaded = readParameterText(readParameterFileText(settings), draft.settings);
     if (!(loaded.s && loaded.g && loaded.h && loaded.i)) {
-        *why = QStringLiteral("its settings are cut short");
+        *why = QCoreApplication::translate("FileErrors", "its settings are cut short");
         return std::nullopt;
     }
     return draft;

@@ -2,25 +2,41 @@
 #include "files/filedialogs.h"
 #include "files/usersettings.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
-const QString kSaveFilters = QStringLiteral("file (*.txt *.dat);;allfile (*.*)");
-const QString kParameterFileFilter = QStringLiteral("file (*.txt *.dat)");
+QString parameterFileFilter()
+{
+    //: The file dialogs' view of parameter files; the patterns after it stay as they are.
+    return QCoreApplication::translate("FileDialogs", "file", "view of parameter files") +
+           QStringLiteral(" (*.txt *.dat)");
+}
+
+QString saveFilters()
+{
+    //: SAVE's file-dialog view of every file; the pattern after it stays as it is.
+    return parameterFileFilter() + QStringLiteral(";;") +
+           QCoreApplication::translate("FileDialogs", "allfile", "view of every file") +
+           QStringLiteral(" (*.*)");
+}
 
 QString loadFilters()
 {
 #ifdef Q_OS_WIN
-    return QStringLiteral("All file (*.*);;file (*.txt *.dat)");
+    const QString every = QStringLiteral(" (*.*)");
 #else
-    return QStringLiteral("All file (*.* *);;file (*.txt *.dat)");
+    const QString every = QStringLiteral(" (*.* *)");
 #endif
+    //: LOAD's file-dialog view of every file; the patterns after it stay as they are.
+    return QCoreApplication::translate("FileDialogs", "All file", "view of every file") + every +
+           QStringLiteral(";;") + parameterFileFilter();
 }
 
 QString withParameterFileSuffix(const QString &path, const QString &selectedFilter)
 {
-    if (path.isEmpty() || selectedFilter != kParameterFileFilter || !QFileInfo(path).suffix().isEmpty())
+    if (path.isEmpty() || selectedFilter != parameterFileFilter() || !QFileInfo(path).suffix().isEmpty())
         return path;
     return path + (path.endsWith(QLatin1Char('.')) ? QStringLiteral("txt") : QStringLiteral(".txt"));
 }
@@ -28,8 +44,9 @@ QString withParameterFileSuffix(const QString &path, const QString &selectedFilt
 QString askSavePath(QWidget *parent)
 {
     QString filter;
+    // The captions name the command by its button, which stays SAVE in every language.
     const QString typed = QFileDialog::getSaveFileName(parent, QStringLiteral("SAVE"), fileDialogFolder(),
-                                                       kSaveFilters, &filter);
+                                                       saveFilters(), &filter);
     // A name that exists already (a file the dialog asked about replacing, or a folder) is taken as
     // it stands.
     const QString path = QFileInfo::exists(typed) ? typed : withParameterFileSuffix(typed, filter);
@@ -37,7 +54,9 @@ QString askSavePath(QWidget *parent)
     if (path != typed && QFileInfo::exists(path) &&
         QMessageBox::warning(
             parent, QStringLiteral("SAVE"),
-            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()),
+            //: %1 is the file's name.
+            QCoreApplication::translate("FileDialogs", "%1 already exists.\nDo you want to replace it?")
+                .arg(QFileInfo(path).fileName()),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return QString();
     rememberFileFolder(path);
@@ -46,8 +65,8 @@ QString askSavePath(QWidget *parent)
 
 QString askLoadPath(QWidget *parent)
 {
-    const QString path =
-        QFileDialog::getOpenFileName(parent, QStringLiteral("Open file"), fileDialogFolder(), loadFilters());
+    const QString path = QFileDialog::getOpenFileName(
+        parent, QCoreApplication::translate("FileDialogs", "Open file"), fileDialogFolder(), loadFilters());
     rememberFileFolder(path);
     return path;
 }

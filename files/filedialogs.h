@@ -8,8 +8,9 @@ class QWidget;
 // The views of the SAVE and LOAD dialogs. On Windows "*.*" matches every name; elsewhere it needs a
 // dot, so LOAD's "All file" view also carries "*" there, or a file saved without a suffix could
 // not be picked.
-extern const QString kSaveFilters;
-extern const QString kParameterFileFilter; // "file (*.txt *.dat)"
+// Made when asked for, in the language of the moment; the patterns are the same in every language.
+QString saveFilters();
+QString parameterFileFilter(); // "file (*.txt *.dat)"
 QString loadFilters();
 
 // A name typed without a suffix while the parameter-file view is chosen gets ".txt", so the file

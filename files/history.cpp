@@ -6,6 +6,7 @@
 #include "files/version.h"
 #include "params/rules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -22,23 +23,34 @@ namespace {
 struct EventName {
     HistoryEvent event;
     const char *token;
-    const char *words;
+    const char *words; // English; translated where shown
 };
 
 constexpr EventName kEvents[] = {
-    {HistoryEvent::Read, "read", "Read"},
-    {HistoryEvent::BeforeWrite, "before-write", "Before WRITE"},
-    {HistoryEvent::Written, "written", "After WRITE"},
-    {HistoryEvent::BeforeLoad, "before-load", "Before LOAD"},
-    {HistoryEvent::Loaded, "loaded", "After LOAD"},
-    {HistoryEvent::BeforeSave, "before-save", "Before SAVE"},
-    {HistoryEvent::Saved, "saved", "After SAVE"},
-    {HistoryEvent::BeforeReset, "before-reset", "Before RESET"},
-    {HistoryEvent::Reset, "reset", "After RESET"},
-    {HistoryEvent::BeforeDataReset, "before-data-reset", "Before DATA RESET"},
-    {HistoryEvent::DataReset, "data-reset", "After DATA RESET"},
-    {HistoryEvent::Sending, "sending", "Being sent"},
-    {HistoryEvent::Interrupted, "interrupted", "Interrupted"},
+    {HistoryEvent::Read, "read", QT_TRANSLATE_NOOP("HistoryEvents", "Read")},
+    //: The command's name is its button's and stays as it is.
+    {HistoryEvent::BeforeWrite, "before-write", QT_TRANSLATE_NOOP("HistoryEvents", "Before WRITE")},
+    //: The command's name is its button's and stays as it is.
+    {HistoryEvent::Written, "written", QT_TRANSLATE_NOOP("HistoryEvents", "After WRITE")},
+    //: The command's name is its button's and stays as it is.
+    {HistoryEvent::BeforeLoad, "before-load", QT_TRANSLATE_NOOP("HistoryEvents", "Before LOAD")},
+    //: The command's name is its button's and stays as it is.
+    {HistoryEvent::Loaded, "loaded", QT_TRANSLATE_NOOP("HistoryEvents", "After LOAD")},
+    //: The command's name is its button's and stays as it is.
+    {HistoryEvent::BeforeSave, "before-save", QT_TRANSLATE_NOOP("HistoryEvents", "Before SAVE")},
+    //: The command's name is its button's and stays as it is.
+    {HistoryEvent::Saved, "saved", QT_TRANSLATE_NOOP("HistoryEvents", "After SAVE")},
+    //: The command's name is its button's and stays as it is.
+    {HistoryEvent::BeforeReset, "before-reset", QT_TRANSLATE_NOOP("HistoryEvents", "Before RESET")},
+    //: The command's name is its button's and stays as it is.
+    {HistoryEvent::Reset, "reset", QT_TRANSLATE_NOOP("HistoryEvents", "After RESET")},
+    {HistoryEvent::BeforeDataReset, "before-data-reset",
+     //: The command's name is its button's and stays as it is.
+     QT_TRANSLATE_NOOP("HistoryEvents", "Before DATA RESET")},
+    //: The command's name is its button's and stays as it is.
+    {HistoryEvent::DataReset, "data-reset", QT_TRANSLATE_NOOP("HistoryEvents", "After DATA RESET")},
+    {HistoryEvent::Sending, "sending", QT_TRANSLATE_NOOP("HistoryEvents", "Being sent")},
+    {HistoryEvent::Interrupted, "interrupted", QT_TRANSLATE_NOOP("HistoryEvents", "Interrupted")},
 };
 
 const QString kIndexName = QStringLiteral("index.tsv");
@@ -118,6 +130,11 @@ std::optional<HistoryEvent> historyEventFromToken(const QString &token)
 
 QString historyEventWords(HistoryEvent event)
 {
+    return QCoreApplication::translate("HistoryEvents", kEvents[int(event)].words);
+}
+
+QString historyEventEnglishWords(HistoryEvent event)
+{
     return QLatin1String(kEvents[int(event)].words);
 }
 
@@ -144,12 +161,16 @@ bool HistoryStore::makeFolder(QString *error) const
 {
     const QFileInfo info(m_folder);
     if (info.exists() && !info.isDir()) {
-        *error = QStringLiteral("%1 is a file, not a folder").arg(QDir::toNativeSeparators(m_folder));
+        //: %1 is a path.
+        *error = QCoreApplication::translate("FileErrors", "%1 is a file, not a folder")
+                     .arg(QDir::toNativeSeparators(m_folder));
         return false;
     }
     if (info.isDir()) return true;
     if (!QDir().mkpath(m_folder)) {
-        *error = QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(m_folder));
+        //: %1 is a path.
+        *error = QCoreApplication::translate("FileErrors", "cannot make the folder %1")
+                     .arg(QDir::toNativeSeparators(m_folder));
         return false;
     }
     // Models are the pilot's own: the folder is theirs alone.
@@ -321,11 +342,12 @@ std::optional<ParameterSet> HistoryStore::readEntry(const QString &path, QString
     const LoadedFrames loaded = readParameterText(text, set);
     if (loaded.s && loaded.g && loaded.h && loaded.i && text.size() == 4 * 81) return set;
     if (!hasFrameMarkers(text, TextFrame::S))
-        *why = QStringLiteral("not a parameter file");
+        *why = QCoreApplication::translate("FileErrors", "not a parameter file");
     else if (text.size() < 4 * 81)
-        *why = QStringLiteral("cut short (%1 of 324 bytes)").arg(text.size());
+        //: Why a history entry cannot be read: %1 is how many bytes it has.
+        *why = QCoreApplication::translate("FileErrors", "cut short (%1 of 324 bytes)").arg(text.size());
     else
-        *why = QStringLiteral("damaged: not every frame is in place");
+        *why = QCoreApplication::translate("FileErrors", "damaged: not every frame is in place");
     return std::nullopt;
 }
 

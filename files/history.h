@@ -45,8 +45,10 @@ QString historyEntryTimeText(const HistoryEntry &entry);
 // "before-write": the event as it stands in an entry's name.
 QString historyEventToken(HistoryEvent event);
 std::optional<HistoryEvent> historyEventFromToken(const QString &token);
-// "Before WRITE": the event in the pilot's words.
+// "Before WRITE": the event in the pilot's words, in the language of the moment.
 QString historyEventWords(HistoryEvent event);
+// The same in English, for the companion's listing, which scripts may read.
+QString historyEventEnglishWords(HistoryEvent event);
 
 struct HistoryEntry {
     QString path;

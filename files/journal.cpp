@@ -4,6 +4,7 @@
 #include "files/keyvaluefile.h"
 #include "files/statefolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -58,8 +59,8 @@ CommandJournal::Found CommandJournal::find() const
     QFile file(m_path);
     if (!file.exists()) return found;
     found.state = State::Damaged;
-    const std::optional<QHash<QByteArray, QString>> read =
-        readKeyValueFile(m_path, kHead, QStringLiteral("not a txconfig journal"), &found.why);
+    const std::optional<QHash<QByteArray, QString>> read = readKeyValueFile(
+        m_path, kHead, QCoreApplication::translate("FileErrors", "not a txconfig journal"), &found.why);
     if (!read) return found;
     const QHash<QByteArray, QString> &values = *read;
     JournalEntry &e = found.entry;
@@ -77,7 +78,7 @@ CommandJournal::Found CommandJournal::find() const
     // Every line is written at once, so one missing means the file was cut short or edited.
     if (e.command.isEmpty() || !e.started.isValid() || !values.contains("sending") || !sentOk || !countOk ||
         !values.contains("before") || !values.contains("port")) {
-        found.why = QStringLiteral("cut short or damaged");
+        found.why = QCoreApplication::translate("FileErrors", "cut short or damaged");
         return found;
     }
     found.state = State::Open;
@@ -96,8 +97,11 @@ QString portShownAs(const QString &port)
 
 QString journalSummary(const JournalEntry &entry)
 {
-    return QStringLiteral("The last %1 (started %2 on %3, %4 of %5 frames sent) did not finish.")
+    //: %1 is the command's name as on its button (WRITE, LOAD...), %2 the time it started, %3 the port,
+    //: %4 how many of its %n frames had gone out.
+    return QCoreApplication::translate("Recovery",
+                                       "The last %1 (started %2 on %3, %4 of %n frames sent) did not finish.",
+                                       nullptr, entry.frameCount)
         .arg(entry.command, entry.started.toString(QStringLiteral("HH:mm:ss")), portShownAs(entry.port))
-        .arg(entry.framesSent)
-        .arg(entry.frameCount);
+        .arg(entry.framesSent);
 }

@@ -2,6 +2,7 @@
 #include "files/sheetfile.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageSize>
@@ -34,7 +35,8 @@ bool writePdf(const QString &path, const QString &html, QString *error)
         writer.setResolution(kResolution);
         writer.setPageSize(localPageSize());
         writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
-        writer.setTitle(QStringLiteral("Model sheet"));
+        //: The PDF's title, as a viewer shows it.
+        writer.setTitle(QCoreApplication::translate("ModelSheet", "Model sheet"));
         writer.setCreator(QStringLiteral("txconfig"));
 
         QTextDocument document;
@@ -57,12 +59,13 @@ bool writePdf(const QString &path, const QString &html, QString *error)
             document.drawContents(&painter, area);
             painter.restore();
             painter.setFont(small);
-            painter.drawText(QRectF(0, paint.height() - footer, paint.width(), footer),
-                             Qt::AlignRight | Qt::AlignBottom,
-                             QStringLiteral("page %1 of %2").arg(page + 1).arg(pages));
+            painter.drawText(
+                QRectF(0, paint.height() - footer, paint.width(), footer), Qt::AlignRight | Qt::AlignBottom,
+                //: The foot of each printed page: %1 is the page, %2 how many there are.
+                QCoreApplication::translate("ModelSheet", "page %1 of %2").arg(page + 1).arg(pages));
         }
         if (!painter.end()) {
-            *error = QStringLiteral("the PDF could not be made");
+            *error = QCoreApplication::translate("FileErrors", "the PDF could not be made");
             return false;
         }
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/statefolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,11 +22,15 @@ bool makeStateFolder(const QString &folder, QString *error)
     const QFileInfo info(folder);
     if (info.isDir()) return true;
     if (info.exists()) {
-        *error = QStringLiteral("%1 is a file, not a folder").arg(QDir::toNativeSeparators(folder));
+        //: %1 is a path.
+        *error = QCoreApplication::translate("FileErrors", "%1 is a file, not a folder")
+                     .arg(QDir::toNativeSeparators(folder));
         return false;
     }
     if (!QDir().mkpath(folder)) {
-        *error = QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(folder));
+        //: %1 is a path.
+        *error = QCoreApplication::translate("FileErrors", "cannot make the folder %1")
+                     .arg(QDir::toNativeSeparators(folder));
         return false;
     }
     // Models and edits are the pilot's own: nobody else on the machine needs to read them.

@@ -7,6 +7,7 @@
 namespace {
 const QString kLastPort = QStringLiteral("link/lastPort");
 const QString kLastFolder = QStringLiteral("files/lastFolder");
+const QString kLanguage = QStringLiteral("view/language");
 
 QString stored(const QString &key)
 {
@@ -44,4 +45,14 @@ QString fileDialogFolder()
 void rememberFileFolder(const QString &filePath)
 {
     if (!filePath.isEmpty()) store(kLastFolder, QFileInfo(filePath).absolutePath());
+}
+
+QString savedLanguage()
+{
+    return stored(kLanguage);
+}
+
+void rememberLanguage(const QString &code)
+{
+    store(kLanguage, code);
 }

@@ -14,3 +14,7 @@ void rememberPortName(const QString &name);
 // The folder of the file last saved or loaded if it still exists, else the working folder "./".
 QString fileDialogFolder();
 void rememberFileFolder(const QString &filePath);
+
+// The language chosen in the window's menu ("de", "en"...), empty for the system's.
+QString savedLanguage();
+void rememberLanguage(const QString &code);

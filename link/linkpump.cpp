@@ -30,6 +30,9 @@ constexpr auto kFlushWait = std::chrono::milliseconds(250);
 const QByteArray kAnswer = QByteArrayLiteral("WWW");
 
 #ifdef Q_OS_UNIX
+// Stays English here, for the log; the session translates it where the pilot reads it.
+constexpr char kHungUp[] = QT_TRANSLATE_NOOP("LinkErrors", "the device hung up");
+
 // The notifier through which QSerialPort reads the port; null if this Qt has none we can see.
 QSocketNotifier *qtReader(QSerialPort &port)
 {
@@ -235,7 +238,7 @@ void LinkPump::run()
             const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
             if (n < 0 && errno != EAGAIN && errno != EINTR) return fail(qt_error_string(errno));
             // With VMIN 0 a read may return nothing for a line that is fine; with a hang-up it always does.
-            if (n == 0 && (seen & (POLLHUP | POLLERR))) return fail(QStringLiteral("the device hung up"));
+            if (n == 0 && (seen & (POLLHUP | POLLERR))) return fail(QLatin1String(kHungUp));
             if (n > 0) {
                 chunk = QByteArray(buffer, int(n));
                 readAtUs = lineClockUs(); // outside the lock: the window's take waits for nothing

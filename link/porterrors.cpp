@@ -3,6 +3,7 @@
 
 #include "link/linklog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 using Why = OpenFailureKind;
@@ -30,20 +31,25 @@ QString why(const OpenFailure &f)
     const QString device = devicePath(f.portName);
     switch (classifyOpenFailure(f)) {
     case Why::NoPort:
-        return QStringLiteral("No serial port is listed. Plug the transmitter in; its port appears in the "
-                              "list within a second or two.");
+        return QCoreApplication::translate("LinkErrors",
+                                           "No serial port is listed. Plug the transmitter in; its port "
+                                           "appears in the list within a second or two.");
     case Why::Missing:
-        return QStringLiteral("%1 is not connected. Check the transmitter's USB cable, or pick another "
-                              "port from the list.")
+        //: %1 is the port's device, e.g. /dev/ttyUSB0.
+        return QCoreApplication::translate("LinkErrors", "%1 is not connected. Check the transmitter's USB "
+                                                         "cable, or pick another port from the list.")
             .arg(device);
     case Why::Busy:
-        return QStringLiteral("%1 is in use by another program (another txconfig, a terminal program or "
-                              "ModemManager). Close it and press OPEN again.")
+        //: %1 is the port's device. OPEN is the button's name and stays as it is.
+        return QCoreApplication::translate("LinkErrors",
+                                           "%1 is in use by another program (another txconfig, a terminal "
+                                           "program or ModemManager). Close it and press OPEN again.")
             .arg(device);
     case Why::Forbidden:
-        return QStringLiteral("You have no permission to use %1. Add yourself to the dialout group:\n\n"
-                              "sudo usermod -aG dialout $USER\n\n"
-                              "then log out and log in again.")
+        //: %1 is the port's device. The command line and the group's name dialout stay as they are.
+        return QCoreApplication::translate(
+                   "LinkErrors", "You have no permission to use %1. Add yourself to the dialout "
+                                 "group:\n\nsudo usermod -aG dialout $USER\n\nthen log out and log in again.")
             .arg(device);
     case Why::Other:
         break;
@@ -66,20 +72,27 @@ QString devicePath(const QString &portName)
 
 QString openFailureText(const OpenFailure &failure)
 {
-    return QStringLiteral("Cannot open the serial port!\n\n") + why(failure);
+    //: The first line of the box; what went wrong and what to do follow after a blank line.
+    return QCoreApplication::translate("LinkErrors", "Cannot open the serial port!") +
+           QStringLiteral("\n\n") + why(failure);
 }
 
 QString openFailureLine(const OpenFailure &failure)
 {
     switch (classifyOpenFailure(failure)) {
     case Why::NoPort:
-        return QStringLiteral("no port given");
+        //: txconfig-cli says it on a terminal, after the port's name.
+        return QCoreApplication::translate("LinkErrors", "no port given");
     case Why::Missing:
-        return QStringLiteral("no such port (is the transmitter plugged in?)");
+        //: txconfig-cli says it on a terminal, after the port's name.
+        return QCoreApplication::translate("LinkErrors", "no such port (is the transmitter plugged in?)");
     case Why::Busy:
-        return QStringLiteral("busy: another program has the port open");
+        //: txconfig-cli says it on a terminal, after the port's name.
+        return QCoreApplication::translate("LinkErrors", "busy: another program has the port open");
     case Why::Forbidden:
-        return QStringLiteral("permission denied (is your user in the dialout group?)");
+        //: txconfig-cli says it on a terminal, after the port's name.
+        return QCoreApplication::translate("LinkErrors",
+                                           "permission denied (is your user in the dialout group?)");
     case Why::Other:
         break;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/readanswer.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -64,7 +65,9 @@ QString frameNumberList(const QVector<int> &numbers)
     for (int n : numbers) texts << QString::number(n);
     if (texts.size() < 2) return texts.join(QString());
     const QString last = texts.takeLast();
-    return texts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    //: A list of frame numbers: %1 is "4" or "4, 7", %2 the last number ("4, 7 and 17").
+    return QCoreApplication::translate("ReadAnswer", "%1 and %2", "frame numbers")
+        .arg(texts.join(QStringLiteral(", ")), last);
 }
 
 QString answerGaps(const ReadAnswer &answer)
@@ -72,24 +75,39 @@ QString answerGaps(const ReadAnswer &answer)
     QStringList parts;
     const QVector<int> missing = answer.missing();
     if (!missing.isEmpty())
-        parts << QStringLiteral("frame%1 %2 did not arrive")
-                     .arg(missing.size() == 1 ? "" : "s", frameNumberList(missing));
+        //: %1 lists the frame numbers ("17 and 18"); their count picks the word.
+        parts << QCoreApplication::translate("ReadAnswer", "frame(s) %1 did not arrive", nullptr,
+                                             int(missing.size()))
+                     .arg(frameNumberList(missing));
     const QVector<int> conflicts = answer.conflicts();
     if (!conflicts.isEmpty())
-        parts << QStringLiteral("frame%1 %2 came twice with different values")
-                     .arg(conflicts.size() == 1 ? "" : "s", frameNumberList(conflicts));
-    return parts.join(QStringLiteral(" and "));
+        //: %1 lists the frame numbers ("5" or "5 and 9"); their count picks the word.
+        parts << QCoreApplication::translate("ReadAnswer", "frame(s) %1 came twice with different values",
+                                             nullptr, int(conflicts.size()))
+                     .arg(frameNumberList(conflicts));
+    if (parts.size() < 2) return parts.join(QString());
+    //: Both things a read's answer lacks: %1 the frames that did not arrive, %2 those that came twice.
+    return QCoreApplication::translate("ReadAnswer", "%1 and %2", "two gaps of an answer")
+        .arg(parts[0], parts[1]);
 }
 
 QString incompleteReadText(const ReadAnswer &answer)
 {
+    const int asks = ReadAnswer::kAsks;
     if (answer.received() == 0)
-        return QStringLiteral("The transmitter did not answer the read request (asked %1 times). The form "
-                              "still holds the values it had; WRITE will ask before sending them.")
-            .arg(ReadAnswer::kAsks);
-    return QStringLiteral("The transmitter's answer was incomplete: %1 (asked %2 times).\n\nThe form now "
-                          "holds a mix: the settings of the frames that came are the transmitter's, the "
-                          "others are what the form held before. WRITE will ask before sending them.")
-        .arg(answerGaps(answer))
-        .arg(ReadAnswer::kAsks);
+        //: %n is how many times the read request went out. WRITE is the button's name and stays as it is.
+        return QCoreApplication::translate(
+            "ReadAnswer",
+            "The transmitter did not answer the read request (asked %n times). The form still holds the "
+            "values it had; WRITE will ask before sending them.",
+            nullptr, asks);
+    //: %1 says what is missing ("frames 17 and 18 did not arrive"), %n how many times the read request went
+    //: out. WRITE is the button's name and stays as it is.
+    return QCoreApplication::translate(
+               "ReadAnswer",
+               "The transmitter's answer was incomplete: %1 (asked %n times).\n\nThe form now holds a mix: "
+               "the settings of the frames that came are the transmitter's, the others are what the form "
+               "held before. WRITE will ask before sending them.",
+               nullptr, asks)
+        .arg(answerGaps(answer));
 }

@@ -4,6 +4,7 @@
 #include "link/blocks.h"
 #include "params/pilotlabels.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 ParameterSet sentSettings(const std::array<QString, 4> &frames)
@@ -42,6 +43,8 @@ QString differenceLines(const QVector<SettingDifference> &differences)
 {
     QStringList lines;
     for (const SettingDifference &d : differences)
-        lines << QStringLiteral("%1: form %2, transmitter %3").arg(d.label, d.sent, d.transmitter);
+        //: %1 is the setting as the form labels it, %2 the form's value, %3 the transmitter's.
+        lines << QCoreApplication::translate("ReadBack", "%1: form %2, transmitter %3")
+                     .arg(d.label, d.sent, d.transmitter);
     return lines.join('\n');
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/replacemodel.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 using ReadEnd = TransmitterSession::ReadEnd;
@@ -26,7 +28,9 @@ struct Replacement {
         QString error, path;
         const HistoryStore::Kept kept =
             history.keep(model, event, session.portName(), &error, QDateTime::currentDateTime(), &path);
-        if (kept == HistoryStore::Kept::Failed) warn(QStringLiteral("History not kept"), error);
+        //: A notice's start; ": " and the reason follow.
+        if (kept == HistoryStore::Kept::Failed)
+            warn(QCoreApplication::translate("FileErrors", "History not kept"), error);
         if (written) *written = kept == HistoryStore::Kept::Written;
         return path;
     }
@@ -63,7 +67,9 @@ struct Replacement {
         if (written) sendingPath = entry.sending;
         // Without a copy of the model being sent (its failure said) the journal still tells of a cut-off.
         QString error;
-        if (!journal->begin(entry, &error)) warn(QStringLiteral("Journal not written"), error);
+        //: A notice's start; ": " and the reason follow.
+        if (!journal->begin(entry, &error))
+            warn(QCoreApplication::translate("FileErrors", "Journal not written"), error);
     }
 
     void send()
@@ -76,7 +82,7 @@ struct Replacement {
                 ++outcome.framesSent;
                 QString error;
                 if (journal && !journal->countFrame(&error))
-                    warn(QStringLiteral("Journal not written"), error);
+                    warn(QCoreApplication::translate("FileErrors", "Journal not written"), error);
             });
         }
         if (request.store) session.endSend();
@@ -86,7 +92,8 @@ struct Replacement {
     {
         QString error;
         if (journal && !journal->end(&error)) {
-            warn(QStringLiteral("Journal not closed"), error);
+            //: A notice's start; ": " and the reason follow.
+            warn(QCoreApplication::translate("FileErrors", "Journal not closed"), error);
             return;
         }
         if (!sendingPath.isEmpty()) history.removeSending(sendingPath);

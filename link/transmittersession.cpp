@@ -5,6 +5,7 @@
 #include "link/linklog.h"
 #include "link/serialline.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMetaMethod>
@@ -94,9 +95,11 @@ void TransmitterSession::loseLink(const QString &reason)
 {
     if (!m_open) return;
     qCWarning(lcLink, "Serial port lost: %s", qPrintable(reason));
-    m_failure = reason;
+    // The log keeps the reason as it came; the pump's own words are translated for the pilot, the
+    // system's pass through unchanged.
+    m_failure = QCoreApplication::translate("LinkErrors", reason.toUtf8().constData());
     shutDown(false); // a vanished port cannot hear a goodbye
-    emit linkLost(reason);
+    emit linkLost(m_failure);
 }
 
 TransmitterSession::ReadEnd TransmitterSession::read(ParameterSet &target, const ReadWaits &waits)

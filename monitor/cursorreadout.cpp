@@ -3,6 +3,7 @@
 
 #include "monitor/livefigures.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -17,7 +18,8 @@ QString figureAt(const SampleRing &ring, int at, int column, LiveValue which, co
 QString cursorReadout(const LiveRings &rings, qint64 atUs, qint64 endUs)
 {
     QStringList parts;
-    parts << QStringLiteral("%1 s").arg(double(atUs - endUs) / 1e6, 0, 'f', 2);
+    //: The pointer's time in the Monitor's read-out: %1 seconds (0 or less) from the graph's end.
+    parts << QCoreApplication::translate("MonitorWindow", "%1 s").arg(double(atUs - endUs) / 1e6, 0, 'f', 2);
     const SampleRing &ch = rings.channels();
     const int c = ch.lastAtOrBefore(atUs);
     for (int n = 0; n < 8; ++n)

@@ -3,6 +3,7 @@
 
 #include "monitor/livefigures.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -32,8 +33,8 @@ bool LiveRecording::start(const QString &path)
     const QByteArray header = csvHeader();
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) ||
         m_file.write(header) != header.size()) {
-        m_failure = QStringLiteral("Cannot record to %1: %2")
-                        .arg(QDir::toNativeSeparators(m_path), m_file.errorString());
+        //: %1 is the file, %2 the system's reason.
+        m_failure = tr("Cannot record to %1: %2").arg(QDir::toNativeSeparators(m_path), m_file.errorString());
         m_file.close();
         return false;
     }
@@ -71,10 +72,11 @@ bool LiveRecording::flush()
     // Writing on would go to a file nobody can open again.
     if (!QFileInfo::exists(m_path)) {
         m_rowsKept = 0;
-        fail(QStringLiteral(
-                 "Recording stopped: %1 is gone (deleted, or its folder removed); no rows were kept.")
+        //: %1 is the file.
+        fail(tr("Recording stopped: %1 is gone (deleted, or its folder removed); no rows were kept.")
                  .arg(shown),
-             QStringLiteral("the file is gone (deleted, or its folder removed)"));
+             //: Why a recording stopped, where the system gives no reason of its own.
+             tr("the file is gone (deleted, or its folder removed)"));
         return false;
     }
     if (m_pending.isEmpty()) return true;
@@ -87,8 +89,9 @@ bool LiveRecording::flush()
         const QString why = m_file.errorString();
         // Back to the last whole row: a half row would trip whatever reads the file.
         m_file.resize(m_bytesKept);
-        fail(QStringLiteral("Recording stopped: cannot write %1 (%2); %3 %4 kept.")
-                 .arg(shown, why, rowCountText(m_rowsKept), m_rowsKept == 1 ? "was" : "were"),
+        //: %1 is the file, %2 the system's reason, %n the whole rows the file keeps.
+        fail(tr("Recording stopped: cannot write %1 (%2); %n row(s) kept.", nullptr, int(m_rowsKept))
+                 .arg(shown, why),
              why);
         return false;
     }
@@ -113,5 +116,5 @@ void LiveRecording::fail(const QString &notice, const QString &reason)
 
 QString rowCountText(qint64 rows)
 {
-    return rows == 1 ? QStringLiteral("1 row") : QStringLiteral("%1 rows").arg(rows);
+    return QCoreApplication::translate("LiveRecording", "%n row(s)", nullptr, int(rows));
 }

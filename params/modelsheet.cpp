@@ -6,6 +6,8 @@
 #include "params/settingsdiff.h"
 #include "params/settingtext.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // "SYSTEM / VERSION / MODE / TRIM-1": the tab, the group (which may hold a slash itself) and the row.
@@ -51,20 +53,29 @@ QString modelSheetHtml(const ParameterSet &model, const QVector<const NamedField
     int differing = 0;
     for (const NamedField *f : settings) differing += !sameSetting(*f, model, factory);
 
-    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"><title>Model sheet</title></head>"
+    const QString title = QCoreApplication::translate("ModelSheet", "Model sheet").toHtmlEscaped();
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"><title>%1</title></head>"
                                   "<body style=\"font-family: sans-serif; font-size: 10pt; color: black;\">"
-                                  "<h1>Model sheet</h1><table cellpadding=\"2\">");
-    html += headingLine(QStringLiteral("Model"), heading.source);
-    html += headingLine(QStringLiteral("Made"), heading.made.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+                                  "<h1>%1</h1><table cellpadding=\"2\">")
+                       .arg(title);
+    html += headingLine(QCoreApplication::translate("ModelSheet", "Model"), heading.source);
+    html += headingLine(QCoreApplication::translate("ModelSheet", "Made"),
+                        heading.made.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    html += headingLine(QCoreApplication::translate("ModelSheet", "Port"),
+                        heading.port.isEmpty() ? QCoreApplication::translate("ModelSheet", "none")
+                                               : heading.port);
+    html += headingLine(QCoreApplication::translate("ModelSheet", "Transmitter version"),
+                        heading.transmitterVersion.isEmpty()
+                            ? QCoreApplication::translate("ModelSheet", "not known")
+                            : heading.transmitterVersion);
+    //: %1 is how many of the %n settings differ; keep the <b> tags around the word for bold.
     html +=
-        headingLine(QStringLiteral("Port"), heading.port.isEmpty() ? QStringLiteral("none") : heading.port);
-    html += headingLine(QStringLiteral("Transmitter version"), heading.transmitterVersion.isEmpty()
-                                                                   ? QStringLiteral("not known")
-                                                                   : heading.transmitterVersion);
-    html += QStringLiteral("</table><p>%1 of %2 settings differ from the factory values; they are in "
-                           "<b>bold</b>.</p>")
-                .arg(differing)
-                .arg(settings.size());
+        QStringLiteral("</table><p>%1</p>")
+            .arg(QCoreApplication::translate("ModelSheet",
+                                             "%1 of %n settings differ from the factory values; they are in "
+                                             "<b>bold</b>.",
+                                             nullptr, settings.size())
+                     .arg(differing));
 
     LabelParts previous;
     bool tableOpen = false;
@@ -73,13 +84,16 @@ QString modelSheetHtml(const ParameterSet &model, const QVector<const NamedField
         if (at.tab != previous.tab || at.group != previous.group) {
             if (tableOpen) html += QStringLiteral("</table>");
             if (at.tab != previous.tab) html += QStringLiteral("<h2>%1</h2>").arg(at.tab.toHtmlEscaped());
-            html +=
-                QStringLiteral("<h3>%1</h3>"
-                               // thead: a table that runs onto the next page repeats its head there
-                               "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"
-                               "<thead><tr><th align=\"left\">Setting</th><th align=\"left\">Name</th>"
-                               "<th align=\"left\">Value</th><th align=\"left\">Factory</th></tr></thead>")
-                    .arg(at.group.toHtmlEscaped());
+            html += QStringLiteral("<h3>%1</h3>"
+                                   // thead: a table that runs onto the next page repeats its head there
+                                   "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"
+                                   "<thead><tr><th align=\"left\">%2</th><th align=\"left\">%3</th>"
+                                   "<th align=\"left\">%4</th><th align=\"left\">%5</th></tr></thead>")
+                        .arg(at.group.toHtmlEscaped(),
+                             QCoreApplication::translate("ModelSheet", "Setting").toHtmlEscaped(),
+                             QCoreApplication::translate("ModelSheet", "Name").toHtmlEscaped(),
+                             QCoreApplication::translate("ModelSheet", "Value").toHtmlEscaped(),
+                             QCoreApplication::translate("ModelSheet", "Factory").toHtmlEscaped());
             tableOpen = true;
             previous = at;
         }

@@ -7,8 +7,11 @@
 TXCONFIG_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 TXCONFIG_QT="${TXCONFIG_QT:-5}"
 case "$TXCONFIG_QT" in
-5) TXCONFIG_QT_PACKAGES=(qtbase5-dev libqt5serialport5-dev) TXCONFIG_SUFFIX="" ;;
-6) TXCONFIG_QT_PACKAGES=(qt6-base-dev qt6-serialport-dev) TXCONFIG_SUFFIX="-qt6" ;;
+# Linguist's lupdate and lrelease build the catalogues; Qt's own catalogues translate its buttons and dialogs.
+5) TXCONFIG_QT_PACKAGES=(qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n)
+   TXCONFIG_SUFFIX="" ;;
+6) TXCONFIG_QT_PACKAGES=(qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+   TXCONFIG_SUFFIX="-qt6" ;;
 *)
     echo "TXCONFIG_QT is 5 or 6, not '$TXCONFIG_QT'" >&2
     return 1
@@ -20,6 +23,7 @@ TXCONFIG_CMAKE_QT="-DTXCONFIG_QT_MAJOR=$TXCONFIG_QT"
 TXCONFIG_PACKAGES=(cmake make ninja-build ccache g++ "${TXCONFIG_QT_PACKAGES[@]}" libbenchmark-dev fonts-dejavu-core xvfb xauth)
 TXCONFIG_PACKAGES+=(desktop-file-utils appstream) # the desktop validators in the tests
 TXCONFIG_PACKAGES+=(help2man) # the man pages, from each program's --help
+TXCONFIG_PACKAGES+=(fonts-wqy-microhei) # Chinese glyphs, for the test that no translated text is cut short
 # CTest's parallel jobs: the tests spend most of their time waiting for frames at the link's pace (the
 # whole suite takes about a quarter of one core), so four per core run side by side.
 TXCONFIG_TEST_JOBS="${TXCONFIG_TEST_JOBS:-$((4 * $(nproc)))}"

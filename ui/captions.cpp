@@ -25,7 +25,9 @@ void show(QWidget *w, const QString &text)
             tabs->setTabText(tabs->indexOf(w), text);
 }
 
-QString tr(const char *text)
+// The form's words pass the "MainWindow" lookup as a generated form's do, but stay English in every
+// language: not named tr(), so lupdate leaves them out of the catalogues.
+QString formText(const char *text)
 {
     return QCoreApplication::translate("MainWindow", text, nullptr);
 }
@@ -34,7 +36,7 @@ QString tr(const char *text)
 
 void Ui::MainWindow::retranslateUi(QMainWindow *MainWindow)
 {
-    MainWindow->setWindowTitle(tr("VASK&TIRN-V5.0"));
+    MainWindow->setWindowTitle(formText("VASK&TIRN-V5.0"));
 
     // Page by page; each group's title before its row captions, each tab's caption after its page.
     // clang-format off
@@ -102,11 +104,12 @@ void Ui::MainWindow::retranslateUi(QMainWindow *MainWindow)
         {tab_6, "SYSTEM"},
     };
     // clang-format on
-    for (const Text &t : texts) show(t.widget, tr(t.text));
+    for (const Text &t : texts) show(t.widget, formText(t.text));
 
     // setupUi created the items empty; fill them by index.
     for (const form::Choices &choices : form::choiceTable(*this))
         for (QComboBox *box : choices.boxes)
-            for (int i = 0; i < int(choices.items.size()); ++i) box->setItemText(i, tr(choices.items[i]));
-    comboBox_PRM02_Master_2->setCurrentText(tr("V5.0"));
+            for (int i = 0; i < int(choices.items.size()); ++i)
+                box->setItemText(i, formText(choices.items[i]));
+    comboBox_PRM02_Master_2->setCurrentText(formText("V5.0"));
 }

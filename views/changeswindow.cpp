@@ -10,12 +10,11 @@
 ChangesWindow::ChangesWindow(QWidget *parent) : QDialog(parent), m_table(new CompareTable(this))
 {
     setObjectName(QStringLiteral("changesWindow"));
-    setWindowTitle(QStringLiteral("Changes"));
+    setWindowTitle(tr("Changes"));
     auto *buttons = new QDialogButtonBox(this);
-    m_revert = buttons->addButton(QStringLiteral("Revert"), QDialogButtonBox::ActionRole);
+    m_revert = buttons->addButton(tr("Revert", "button"), QDialogButtonBox::ActionRole);
     m_revert->setObjectName(QStringLiteral("changesRevert"));
-    m_revert->setToolTip(
-        QStringLiteral("Put the transmitter's values of the ticked settings back into the form"));
+    m_revert->setToolTip(tr("Put the transmitter's values of the ticked settings back into the form"));
     // Enter on a row goes to its editor; no button may take it as the default's key.
     for (QPushButton *b : {m_revert, buttons->addButton(QDialogButtonBox::Close)}) b->setAutoDefault(false);
     auto *layout = new QVBoxLayout(this);
@@ -39,8 +38,9 @@ void ChangesWindow::showChanges(const QVector<Change> &changes, int equal, bool 
 {
     m_settings.clear();
     if (!known) {
+        //: READ is the name of the form's button and stays as it is.
         m_table->showMessage(
-            QStringLiteral("What the transmitter holds is not known yet: READ it, or send the form to it."));
+            tr("What the transmitter holds is not known yet: READ it, or send the form to it."));
         m_revert->setEnabled(false);
         return;
     }
@@ -49,5 +49,9 @@ void ChangesWindow::showChanges(const QVector<Change> &changes, int equal, bool 
         m_settings << c.setting;
         rows.append({c.label, c.form, c.transmitter});
     }
-    m_table->setRows(rows, equal, QStringLiteral("Form"), QStringLiteral("Transmitter"));
+    //: Column header over the form's values.
+    const QString formHeader = tr("Form");
+    //: Column header over the values the transmitter holds.
+    const QString transmitterHeader = tr("Transmitter");
+    m_table->setRows(rows, equal, formHeader, transmitterHeader);
 }

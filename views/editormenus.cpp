@@ -8,6 +8,7 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -84,14 +85,21 @@ void addSettingActions(
     const NamedField *f = &shown;
     if (held) {
         const ParameterSet transmitter = *held;
-        menu->addAction(
-            QStringLiteral("Revert to the transmitter's value (%1)").arg(pilotValue(shown, transmitter)),
-            menu, [take, transmitter, f, label] { take(transmitter, f, QStringLiteral("Revert ") + label); });
+        //: %1 is the setting's value as the transmitter holds it.
+        const QString text =
+            QCoreApplication::translate("EditorMenus", "Revert to the transmitter's value (%1)")
+                .arg(pilotValue(shown, transmitter));
+        //: An undo step; %1 is the setting's label as the form shows it.
+        const QString step = QCoreApplication::translate("EditorMenus", "Revert %1").arg(label);
+        menu->addAction(text, menu, [take, transmitter, f, step] { take(transmitter, f, step); });
     }
     // The factory set the tooltips name: what RESET makes of the setting.
     static const ParameterSet factory = factorySet();
-    QAction *reset =
-        menu->addAction(QStringLiteral("Reset to the factory value (%1)").arg(pilotValue(shown, factory)),
-                        menu, [take, f, label] { take(factory, f, QStringLiteral("Reset ") + label); });
+    //: %1 is the setting's factory value.
+    const QString text = QCoreApplication::translate("EditorMenus", "Reset to the factory value (%1)")
+                             .arg(pilotValue(shown, factory));
+    //: An undo step; %1 is the setting's label as the form shows it.
+    const QString step = QCoreApplication::translate("EditorMenus", "Reset %1").arg(label);
+    QAction *reset = menu->addAction(text, menu, [take, f, step] { take(factory, f, step); });
     reset->setEnabled(!sameSetting(shown, form, factory));
 }

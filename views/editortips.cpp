@@ -8,6 +8,7 @@
 #include "params/settingtext.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QSpinBox>
 
@@ -38,13 +39,15 @@ QString rangeText(const QWidget *editor, const NamedField *shown, const QString 
     }
     if (const auto *spin = qobject_cast<const QDoubleSpinBox *>(editor)) {
         const int decimals = spin->decimals();
-        return withUnit(QStringLiteral("%1 to %2")
+        //: A range of values, lowest to highest.
+        return withUnit(QCoreApplication::translate("EditorTips", "%1 to %2")
                             .arg(QString::number(qMax(low, spin->minimum()), 'f', decimals),
                                  QString::number(qMin(high, spin->maximum()), 'f', decimals)),
                         unit);
     }
     if (const auto *spin = qobject_cast<const QSpinBox *>(editor))
-        return withUnit(QStringLiteral("%1 to %2")
+        //: A range of values, lowest to highest.
+        return withUnit(QCoreApplication::translate("EditorTips", "%1 to %2")
                             .arg(qMax(int(low), spin->minimum()))
                             .arg(qMin(int(high), spin->maximum())),
                         unit);
@@ -61,7 +64,8 @@ QString factoryText(const QWidget *editor, const EditorEntry *entry, const Named
     // The D/R view with no channel selected shows its own field; the version is never reset.
     if (entry && entry->field && entry->field != &ParameterSet::Vertion)
         return withUnit(QString::number(factory.*entry->field), unit);
-    return QStringLiteral("none, the transmitter reports it");
+    //: The factory value of a read-only field such as the transmitter's version.
+    return QCoreApplication::translate("EditorTips", "none, the transmitter reports it");
 }
 
 } // namespace
@@ -77,10 +81,16 @@ QString editorToolTip(const QWidget *editor, const ParameterSet &form, const QSt
                                                    : editor->objectName();
 
     QStringList lines;
-    if (!transmitterValue.isEmpty()) lines << QStringLiteral("On the transmitter: ") + transmitterValue;
+    //: %1 is the setting's value as the transmitter holds it.
+    if (!transmitterValue.isEmpty())
+        lines << QCoreApplication::translate("EditorTips", "On the transmitter: %1").arg(transmitterValue);
     lines << label;
     if (!meaning.text.isEmpty()) lines << meaning.text;
-    lines << QStringLiteral("Range: ") + rangeText(editor, shown, meaning.unit);
-    lines << QStringLiteral("Factory: ") + factoryText(editor, entry, shown, meaning.unit);
+    //: %1 is what the editor accepts, e.g. "-100 to 100 %" or a list of its choices.
+    lines
+        << QCoreApplication::translate("EditorTips", "Range: %1").arg(rangeText(editor, shown, meaning.unit));
+    //: %1 is the value the setting takes at a factory reset.
+    lines << QCoreApplication::translate("EditorTips", "Factory: %1")
+                 .arg(factoryText(editor, entry, shown, meaning.unit));
     return lines.join(QLatin1Char('\n'));
 }

@@ -16,8 +16,10 @@ void HistoryList::setEntries(const QVector<HistoryEntry> &list)
     interrupted.clear();
     const CommandJournal::Found open = CommandJournal(stateFolder()).find();
     if (open.state == CommandJournal::State::Open) {
+        //: %1 is the command's button name (WRITE, LOAD, RESET...), which stays as it is.
         if (!open.entry.before.isEmpty())
             interrupted.insert(open.entry.before, tr("before the interrupted %1").arg(open.entry.command));
+        //: %1 is the command's button name (WRITE, LOAD, RESET...), which stays as it is.
         interrupted.insert(open.entry.sending, tr("sent by the interrupted %1").arg(open.entry.command));
     }
     endResetModel();
@@ -51,8 +53,9 @@ QVariant HistoryList::data(const QModelIndex &index, int role) const
         return historyEntryTimeText(e);
     case Event: {
         const QString note = interrupted.value(e.path);
+        //: %1 is the event (e.g. "Before WRITE"), %2 what it was to an interrupted command.
         return note.isEmpty() ? historyEventWords(e.event)
-                              : QStringLiteral("%1 (%2)").arg(historyEventWords(e.event), note);
+                              : tr("%1 (%2)").arg(historyEventWords(e.event), note);
     }
     case Port:
         return e.port;
@@ -65,6 +68,9 @@ QVariant HistoryList::data(const QModelIndex &index, int role) const
 QVariant HistoryList::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char *const titles[] = {"Time", "Event", "Port", "Differs from the form"};
+    static const char *const titles[] = {
+        QT_TRANSLATE_NOOP("HistoryList", "Time"), QT_TRANSLATE_NOOP("HistoryList", "Event"),
+        //: The serial port the transmitter was on.
+        QT_TRANSLATE_NOOP("HistoryList", "Port"), QT_TRANSLATE_NOOP("HistoryList", "Differs from the form")};
     return section >= 0 && section < Columns ? tr(titles[section]) : QVariant();
 }

@@ -28,9 +28,10 @@ constexpr int kCountPerTurn = 20;
 HistoryWindow::HistoryWindow(const QString &folder, Form form, QWidget *parent)
     : QDialog(parent), store(folder), form(std::move(form)), rows(new HistoryList(this)),
       list(new QTreeView(this)), table(new CompareTable(this)),
-      restoreButton(new QPushButton(tr("Restore"), this)), saveButton(new QPushButton(tr("Save as..."), this))
+      restoreButton(new QPushButton(tr("Restore", "button"), this)),
+      saveButton(new QPushButton(tr("Save as...", "button"), this))
 {
-    setWindowTitle(QStringLiteral("History"));
+    setWindowTitle(tr("History"));
     setObjectName(QStringLiteral("historyWindow"));
     setModal(false);
     list->setObjectName(QStringLiteral("historyList"));
@@ -42,11 +43,12 @@ HistoryWindow::HistoryWindow(const QString &folder, Form form, QWidget *parent)
     const QFontMetrics metrics(list->font());
     using C = HistoryList::Column;
     list->setColumnWidth(C::When, metrics.horizontalAdvance(QStringLiteral("2026-12-08 23:59:59")) + 24);
-    list->setColumnWidth(C::Event, metrics.horizontalAdvance(QStringLiteral("Before DATA RESET")) + 24);
+    list->setColumnWidth(C::Event,
+                         metrics.horizontalAdvance(historyEventWords(HistoryEvent::BeforeDataReset)) + 24);
     list->setColumnWidth(C::Port, metrics.horizontalAdvance(QStringLiteral("/dev/ttyUSB0")) + 24);
     restoreButton->setObjectName(QStringLiteral("historyRestore"));
     saveButton->setObjectName(QStringLiteral("historySaveAs"));
-    auto *folderButton = new QPushButton(tr("Open folder"), this);
+    auto *folderButton = new QPushButton(tr("Open folder", "button"), this);
 
     auto *splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(list);
@@ -154,12 +156,15 @@ void HistoryWindow::countSome()
     for (int done = 0; done < kCountPerTurn && !counted(); ++done, ++nextToCount) {
         const Read &read = entry(nextToCount);
         if (!read.set) {
+            //: In the list's last column; %1 is why the entry cannot be read.
             rows->setDifference(nextToCount, tr("damaged: %1").arg(read.why), true);
             continue;
         }
         const int n = compareSettings(*read.set, now).differing.size();
-        rows->setDifference(nextToCount,
-                            n == 0 ? tr("equal") : tr("%1 setting%2").arg(n).arg(n == 1 ? "" : "s"), false);
+        //: In the list's last column: the entry holds the same settings as the form.
+        const QString equal = tr("equal");
+        //: In the list's last column: how many settings of the entry differ from the form.
+        rows->setDifference(nextToCount, n == 0 ? equal : tr("%n setting(s)", nullptr, n), false);
     }
     if (counted()) counter.stop();
 }
@@ -179,14 +184,17 @@ void HistoryWindow::showChoice()
     }
     const Read &first = entry(chosen[0]);
     if (!first.set) {
+        //: %1 is the reason.
         table->showMessage(tr("This entry cannot be read: %1.").arg(first.why));
         return;
     }
     ParameterSet other;
+    //: Column header over the form's values.
     QString otherName = tr("Form");
     if (chosen.size() == 2) {
         const Read &second = entry(chosen[1]);
         if (!second.set) {
+            //: %1 is the reason.
             table->showMessage(tr("The older entry cannot be read: %1.").arg(second.why));
             return;
         }
@@ -222,8 +230,9 @@ void HistoryWindow::saveAs()
     const QVector<int> chosen = chosenRows();
     if (chosen.size() != 1) return;
     const QString from = rows->entry(chosen.first()).path;
-    const QString to = QFileDialog::getSaveFileName(this, tr("Save as"), QFileInfo(from).fileName(),
-                                                    QStringLiteral("file (*.txt *.dat)"));
+    //: A file dialog's filter; %1 holds the file name patterns, which stay as they are.
+    const QString filter = tr("file (%1)").arg(QStringLiteral("*.txt *.dat"));
+    const QString to = QFileDialog::getSaveFileName(this, tr("Save as"), QFileInfo(from).fileName(), filter);
     if (to.isEmpty()) return;
     // A file chosen to be replaced stays whole until the copy is complete.
     QFile in(from);
@@ -235,7 +244,8 @@ void HistoryWindow::saveAs()
         error = out.errorString();
     else
         commitParameterFile(out, in.readAll(), &error);
-    if (!error.isEmpty())
-        QMessageBox::critical(this, QStringLiteral("ERROR"),
-                              tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(to), error));
+    if (error.isEmpty()) return;
+    //: %1 is the file, %2 the system's reason.
+    const QString text = tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(to), error);
+    QMessageBox::critical(this, tr("ERROR"), text);
 }

@@ -5,6 +5,7 @@
 #include "params/rules.h"
 #include "params/settingsdiff.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -16,16 +17,24 @@ std::optional<QVector<int>> askLoadPreview(QWidget *parent, const QString &fileN
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("loadPreview"));
+    // Named after the form's button, whose name stays as it is in every language.
     dialog.setWindowTitle(QStringLiteral("LOAD"));
-    auto *intro = new QLabel(QStringLiteral("Sending %1 changes these settings on the transmitter. A setting "
-                                            "left unticked keeps the transmitter's value.")
-                                 .arg(fileName),
-                             &dialog);
+    //: %1 is the parameter file's name.
+    auto *intro = new QLabel(
+        QCoreApplication::translate("LoadPreview", "Sending %1 changes these settings on the transmitter. "
+                                                   "A setting left unticked keeps the transmitter's value.")
+            .arg(fileName),
+        &dialog);
     intro->setWordWrap(true);
     auto *table = new CompareTable(&dialog);
-    table->setRows(rows, equal, QStringLiteral("File"), QStringLiteral("Transmitter"));
+    //: Column header over the file's values.
+    const QString fileHeader = QCoreApplication::translate("LoadPreview", "File");
+    //: Column header over the values the transmitter holds.
+    const QString transmitterHeader = QCoreApplication::translate("LoadPreview", "Transmitter");
+    table->setRows(rows, equal, fileHeader, transmitterHeader);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
-    QPushButton *send = buttons->addButton(QStringLiteral("Send"), QDialogButtonBox::AcceptRole);
+    QPushButton *send = buttons->addButton(QCoreApplication::translate("LoadPreview", "Send", "button"),
+                                           QDialogButtonBox::AcceptRole);
     send->setObjectName(QStringLiteral("loadSend"));
     send->setDefault(true);
     auto *layout = new QVBoxLayout(&dialog);

@@ -21,15 +21,14 @@ MonitorViews::MonitorViews(TransmitterSession &session, QWidget *window, QMenu *
     connect(&liveMonitor->recording(), &LiveRecording::failed, this,
             [this](const QString &why) { this->notice(why); });
 
-    QAction *monitor = menu->addAction(QStringLiteral("Monitor..."), this, &MonitorViews::showMonitor);
+    QAction *monitor = menu->addAction(tr("Monitor..."), this, &MonitorViews::showMonitor);
     monitor->setObjectName(QStringLiteral("monitorAction"));
     monitor->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     monitor->setShortcutContext(Qt::WindowShortcut);
     window->addAction(monitor); // the key works wherever focus is in the window
-    QAction *record = menu->addAction(QStringLiteral("Record..."), this, &MonitorViews::startRecording);
+    QAction *record = menu->addAction(tr("Record..."), this, &MonitorViews::startRecording);
     record->setObjectName(QStringLiteral("recordAction"));
-    QAction *stop =
-        menu->addAction(QStringLiteral("Stop recording"), this, [this] { liveMonitor->finishRecording(); });
+    QAction *stop = menu->addAction(tr("Stop recording"), this, [this] { liveMonitor->finishRecording(); });
     stop->setObjectName(QStringLiteral("stopRecordingAction"));
     auto showState = [this, record, stop] {
         const bool on = liveMonitor->recording().isRecording();
@@ -61,8 +60,10 @@ void MonitorViews::startRecording()
                                       QStringLiteral("'txconfig-'yyyyMMdd-HHmmss'.csv'")));
     QWidget *parent =
         monitorWindow && monitorWindow->isVisible() ? static_cast<QWidget *>(monitorWindow) : window;
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Record"), suggested,
-                                                QStringLiteral("CSV file (*.csv)"));
+    //: A file dialog's filter; %1 holds the file name pattern, which stays as it is.
+    const QString filter = tr("CSV file (%1)").arg(QStringLiteral("*.csv"));
+    //: The title of the file dialog that asks where to record.
+    QString path = QFileDialog::getSaveFileName(parent, tr("Record"), suggested, filter);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     rememberFileFolder(path);

@@ -16,6 +16,8 @@ class TransmitterSession;
 // recording in the views menu. The live frames are kept from the start, shown or not.
 class MonitorViews : public QObject
 {
+    Q_OBJECT
+
 public:
     // `notice` tells the pilot of a recording that failed, at the foot of the window.
     MonitorViews(TransmitterSession &session, QWidget *window, QMenu *menu,

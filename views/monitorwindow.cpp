@@ -49,18 +49,18 @@ QString elapsedText(qint64 ms)
 
 MonitorWindow::MonitorWindow(LiveMonitor &m, std::function<void()> recordFile, QWidget *parent)
     : QDialog(parent), monitor(m), record(std::move(recordFile)), channels(new MonitorPlot(this)),
-      telemetry(new MonitorPlot(this)), pauseButton(new QPushButton(QStringLiteral("Pause"), this)),
+      telemetry(new MonitorPlot(this)), pauseButton(new QPushButton(tr("Pause", "button"), this)),
       recordButton(new QPushButton(this)), spanBox(new QSpinBox(this)), recordStatus(new QLabel(this)),
       cursorText(new QLabel(this))
 {
     setObjectName(QStringLiteral("monitorWindow"));
-    setWindowTitle(QStringLiteral("Monitor"));
+    setWindowTitle(tr("Monitor"));
     setModal(false);
     resize(980, 640); // the cursor's read-out on one line
     buildPlots();
 
     pauseButton->setObjectName(QStringLiteral("pauseButton"));
-    pauseButton->setToolTip(QStringLiteral("Freeze the graph; the frames keep being kept (Space)"));
+    pauseButton->setToolTip(tr("Freeze the graph; the frames keep being kept (Space)"));
     connect(pauseButton, &QPushButton::clicked, this, [this] { setPaused(!paused); });
     auto *space = new QShortcut(QKeySequence(Qt::Key_Space), this);
     connect(space, &QShortcut::activated, this, [this] { setPaused(!paused); });
@@ -68,9 +68,13 @@ MonitorWindow::MonitorWindow(LiveMonitor &m, std::function<void()> recordFile, Q
     spanBox->setObjectName(QStringLiteral("spanBox"));
     spanBox->setRange(2, LiveRings::kSpanSeconds);
     spanBox->setValue(kDefaultSpanSeconds);
-    spanBox->setPrefix(QStringLiteral("last "));
-    spanBox->setSuffix(QStringLiteral(" s"));
-    spanBox->setToolTip(QStringLiteral("How many seconds the graph shows"));
+    // A spin box has a prefix and a suffix, not a sentence: both come from one text, whatever the order
+    // of its words.
+    //: The graph's span, %1 a number of seconds; keep %1 exactly once.
+    const QString span = tr("last %1 s");
+    spanBox->setPrefix(span.section(QLatin1String("%1"), 0, 0));
+    spanBox->setSuffix(span.section(QLatin1String("%1"), 1));
+    spanBox->setToolTip(tr("How many seconds the graph shows"));
     connect(spanBox, QOverload<int>::of(&QSpinBox::valueChanged), this, [this] { showView(endUs); });
 
     recordButton->setObjectName(QStringLiteral("recordButton"));
@@ -167,7 +171,7 @@ void MonitorWindow::setPaused(bool pause)
 {
     if (pause == paused) return;
     paused = pause;
-    pauseButton->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    pauseButton->setText(paused ? tr("Resume", "button") : tr("Pause", "button"));
     // A copy, so the frozen picture survives the rings moving on, whatever the pause's length.
     if (paused) frozen = monitor.rings();
     for (MonitorPlot *plot : {channels, telemetry}) plot->setRings(&shownRings());
@@ -209,22 +213,22 @@ void MonitorWindow::showCursor(qint64 atUs)
 void MonitorWindow::showRecordingState()
 {
     const LiveRecording &r = monitor.recording();
-    recordButton->setText(r.isRecording() ? QStringLiteral("Stop") : QStringLiteral("Record..."));
-    recordButton->setToolTip(r.isRecording() ? QStringLiteral("End the recording")
-                                             : QStringLiteral("Record every frame to a CSV file"));
+    recordButton->setText(r.isRecording() ? tr("Stop", "button") : tr("Record...", "button"));
+    recordButton->setToolTip(r.isRecording() ? tr("End the recording")
+                                             : tr("Record every frame to a CSV file"));
     if (r.isRecording()) {
-        recordStatus->setText(
-            QStringLiteral("Recording %1: %2, %3")
-                .arg(QFileInfo(r.path()).fileName(), elapsedText(r.elapsedMs()), rowCountText(r.rows())));
+        //: %1 is the file's name, %2 the time recorded (minutes:seconds), %n the rows taken so far.
+        recordStatus->setText(tr("Recording %1: %2, %n row(s)", nullptr, int(r.rows()))
+                                  .arg(QFileInfo(r.path()).fileName(), elapsedText(r.elapsedMs())));
         if (!statusTimer.isActive()) statusTimer.start();
         return;
     }
     statusTimer.stop();
     if (r.failure().isEmpty())
-        recordStatus->setText(
-            r.path().isEmpty()
-                ? QString()
-                : QStringLiteral("Recorded %1 to %2").arg(rowCountText(r.rowsKept()), r.path()));
+        //: %1 is the file; %n the rows it holds.
+        recordStatus->setText(r.path().isEmpty()
+                                  ? QString()
+                                  : tr("Recorded %n row(s) to %1", nullptr, int(r.rowsKept())).arg(r.path()));
     else
         recordStatus->setText(r.failure());
 }

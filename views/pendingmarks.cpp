@@ -42,6 +42,7 @@ PendingMarks::PendingMarks(QWidget *form, QTabWidget *tabs, QAbstractButton *cou
     : QObject(parent), m_form(form), m_tabs(tabs), m_count(count), m_tabBar(tabs->findChild<QTabBar *>())
 {
     toolTip = [](QWidget *, const QString &onTransmitter) {
+        //: %1 is the setting's value as the transmitter holds it.
         return onTransmitter.isEmpty() ? QString() : tr("On the transmitter: %1").arg(onTransmitter);
     };
 }
@@ -107,9 +108,8 @@ void PendingMarks::refresh(const ParameterSet &form, const std::optional<Paramet
         if (!shownMarked.contains(f)) tabs.insert(tabOf(*f));
     markTabs(tabs);
     // Two short lines, so the tab bar keeps room for every tab beside it.
-    m_count->setText(m_settings.size() == 1
-                         ? tr("1 setting\nnot on the transmitter")
-                         : tr("%1 settings\nnot on the transmitter").arg(m_settings.size()));
+    //: Beside the tabs, in two short lines.
+    m_count->setText(tr("%n setting(s)\nnot on the transmitter", nullptr, int(m_settings.size())));
     m_count->setVisible(!m_settings.isEmpty());
     emit refreshed();
 }

@@ -32,11 +32,11 @@ SettingFinder::SettingFinder(QTabWidget *tabs)
         "QLineEdit, QListWidget { font: 15px; color: black; background: white; }"
         "#findMeaning { font: 14px; color: black; background: rgb(235, 235, 235); }"));
     field->setObjectName(QStringLiteral("findField"));
-    field->setPlaceholderText(QStringLiteral("Find a setting: label, meaning or name"));
+    field->setPlaceholderText(tr("Find a setting: label, meaning or name"));
     field->setClearButtonEnabled(true);
     // Reached by Find alone; Tab keeps running through the form as it always has.
     field->setFocusPolicy(Qt::ClickFocus);
-    field->setAccessibleName(QStringLiteral("Find a setting"));
+    field->setAccessibleName(tr("Find a setting"));
     list->setObjectName(QStringLiteral("findList"));
     list->setFocusPolicy(Qt::NoFocus); // the keys stay in the field; Up and Down move the selection
     list->setUniformItemSizes(true);
@@ -100,7 +100,8 @@ void SettingFinder::filter(const QString &query)
     for (const FindEntry *e : findSettings(query)) {
         auto *item = new QListWidgetItem(e->label, list);
         item->setData(Qt::UserRole, e->editor);
-        item->setToolTip(e->meaning + QStringLiteral(" (") + e->name + QLatin1Char(')'));
+        //: %1 is what the setting does, %2 its name in the parameter files.
+        item->setToolTip(tr("%1 (%2)").arg(e->meaning, e->name));
     }
     list->setCurrentRow(0);
 }

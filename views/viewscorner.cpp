@@ -2,6 +2,7 @@
 #include "views/viewscorner.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QTabWidget>
@@ -14,7 +15,8 @@ ViewsCorner addViewsCorner(QTabWidget *tabs)
     row->setContentsMargins(0, 0, 0, 0);
     auto *count = new QToolButton(corner);
     count->setObjectName(QStringLiteral("pendingCount"));
-    count->setToolTip(QStringLiteral("Show the settings the transmitter does not hold (Ctrl+D)"));
+    count->setToolTip(QCoreApplication::translate(
+        "ViewsCorner", "Show the settings the transmitter does not hold (Ctrl+D)"));
     count->setFocusPolicy(Qt::NoFocus);
     // A small plain font, set rather than inherited (the tab captions' large bold one would win): in
     // two lines the count leaves the tab bar room for every tab.
@@ -27,8 +29,9 @@ ViewsCorner addViewsCorner(QTabWidget *tabs)
     count->hide();
     auto *views = new QToolButton(corner);
     views->setObjectName(QStringLiteral("viewsButton"));
-    views->setText(QStringLiteral("Views"));
-    views->setToolTip(QStringLiteral("Windows beside the form"));
+    //: A button over a menu of windows (History, Changes, Monitor...).
+    views->setText(QCoreApplication::translate("ViewsCorner", "Views"));
+    views->setToolTip(QCoreApplication::translate("ViewsCorner", "Windows beside the form"));
     views->setPopupMode(QToolButton::InstantPopup);
     // Out of the Tab chain, which runs through the form as it always has; the keys reach every view.
     views->setFocusPolicy(Qt::NoFocus);

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 CompareTable::CompareTable(QWidget *parent)
-    : QWidget(parent), tree(new QTreeWidget(this)), all(new QCheckBox(tr("All"), this)),
+    : QWidget(parent), tree(new QTreeWidget(this)), all(new QCheckBox(tr("All", "tick every row"), this)),
       summaryLabel(new QLabel(this))
 {
     tree->setObjectName(QStringLiteral("compareRows"));
@@ -58,12 +58,13 @@ void CompareTable::setRows(const QVector<Row> &rows, int equal, const QString &h
         if (!items.isEmpty()) tree->setCurrentItem(items.first());
         all->setEnabled(!rows.isEmpty());
         all->setChecked(!rows.isEmpty());
-        summaryLabel->setText(rows.isEmpty()
-                                  ? tr("No settings differ (%1 are equal).").arg(equal)
-                                  : tr("%1 setting%2 differ%3, %4 are equal.")
-                                        .arg(rows.size())
-                                        .arg(rows.size() == 1 ? "" : "s", rows.size() == 1 ? "s" : "")
-                                        .arg(equal));
+        if (rows.isEmpty())
+            //: %n is the number of settings that are the same on both sides.
+            summaryLabel->setText(tr("No settings differ (%n are equal).", nullptr, equal));
+        else
+            //: %n is the number of rows below, %1 the number of settings that are the same on both sides.
+            summaryLabel->setText(
+                tr("%n setting(s) differ(s), %1 are equal.", nullptr, int(rows.size())).arg(equal));
     }
     emit tickedChanged();
 }

@@ -241,7 +241,8 @@ void MonitorPlot::paintTimeAxis(QPainter &painter, const QRect &area)
         const int x = area.left() + columnAt(atUs, m_fromUs, m_toUs, area.width());
         painter.setPen(Qt::darkGray);
         painter.drawLine(x, area.bottom() + 1, x, area.bottom() + 3);
-        const QString text = s == 0 ? QStringLiteral("0 s") : QStringLiteral("-%1 s").arg(s);
+        //: A mark on the time axis: %1 seconds (0 or less) from the graph's end.
+        const QString text = tr("%1 s").arg(-s);
         const int w = metrics.horizontalAdvance(text);
         painter.drawText(std::clamp(x - w / 2, 0, width() - w), area.bottom() + 3 + metrics.ascent(), text);
     }

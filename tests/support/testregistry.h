@@ -5,8 +5,13 @@
 
 #pragma once
 
+#include "files/language.h"
+
 #include <QApplication>
 #include <QtTest>
+
+#include <optional>
+#include <type_traits>
 
 namespace txtest {
 
@@ -27,6 +32,9 @@ template <class Test, class Application> int run(int argc, char **argv, const ch
     QTest::Internal::callInitMain<Test>();
     Application app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
+    // English as the programs speak it, its plural forms included, whatever the machine's language.
+    std::optional<Translations> english;
+    if constexpr (!std::is_same_v<Application, NoApplication>) english.emplace(QStringLiteral("en"));
     Test test;
     QTest::setMainSourcePath(source);
     return QTest::qExec(&test, argc, argv);

@@ -12,6 +12,7 @@
 #include "report.h"
 #include "transmitter.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
@@ -22,11 +23,18 @@ constexpr int kOk = 0;
 constexpr int kDiffer = 1, kIncomplete = 1;
 constexpr int kError = 2;
 
-// "txconfig-cli: SUBJECT: TEXT", the one line every error and note is.
+// "txconfig-cli: SUBJECT: TEXT", the one line every error and note is. The subject is a file, a port
+// or one of the words history, warning and recover, which stay English as scripts may look for them.
 void say(CliStreams &io, const QString &subject, const QString &text)
 {
     io.err << kCliName << ": " << subject << ": " << text << '\n';
     io.err.flush();
+}
+
+QString cannotWrite(const QString &why)
+{
+    //: %1 says why the file could not be written.
+    return QCoreApplication::translate("CompanionMessages", "cannot write: %1").arg(why);
 }
 
 void progressLine(CliStreams &io, const QString &text)
@@ -51,9 +59,10 @@ QString resolveFile(CliStreams &io, const QString &argument)
     const HistoryStore store;
     const QString path = number ? store.entryPath(n) : QString();
     if (path.isEmpty())
+        //: %n is how many entries the history keeps, %1 its folder.
         say(io, argument,
-            QStringLiteral("no such history entry (%1 kept in %2)")
-                .arg(store.entries().size())
+            QCoreApplication::translate("CompanionMessages", "no such history entry (%n kept in %1)", nullptr,
+                                        int(store.entries().size()))
                 .arg(store.folder()));
     return path;
 }
@@ -63,7 +72,9 @@ void keepInHistory(CliStreams &io, const ParameterSet &set, HistoryEvent event, 
 {
     QString error;
     if (HistoryStore().keep(set, event, port, &error) == HistoryStore::Kept::Failed)
-        say(io, QStringLiteral("history"), QStringLiteral("not kept: ") + error);
+        //: %1 says why the model could not be kept in the history.
+        say(io, QStringLiteral("history"),
+            QCoreApplication::translate("CompanionMessages", "not kept: %1").arg(error));
 }
 
 // Reads a file and names the frames left out; false (and the reason said) if it cannot be used.
@@ -102,20 +113,26 @@ void warnOfOpenJournal(CliStreams &io)
 {
     const CommandJournal::Found found = CommandJournal(stateFolder()).find();
     if (found.state == CommandJournal::State::Open)
+        //: %1 says which command was cut off, when and on which port; txconfig-cli recover is typed so.
         say(io, QStringLiteral("warning"),
-            journalSummary(found.entry) +
-                QStringLiteral(" The transmitter may hold part of two models; see txconfig-cli recover"));
+            QCoreApplication::translate(
+                "CompanionMessages",
+                "%1 The transmitter may hold part of two models; see txconfig-cli recover")
+                .arg(journalSummary(found.entry)));
     else if (found.state == CommandJournal::State::Damaged)
         say(io, QStringLiteral("warning"),
-            QStringLiteral("the journal %1 is damaged (%2)")
+            //: %1 is the journal's path, %2 what is wrong with it.
+            QCoreApplication::translate("CompanionMessages", "the journal %1 is damaged (%2)")
                 .arg(CommandJournal(stateFolder()).path(), found.why));
 }
 
 QString lackingText(const QVector<int> &lacking)
 {
-    return lacking.size() == kFrameNumbers ? QStringLiteral("no answer")
-                                           : QStringLiteral("frame%1 %2 missing")
-                                                 .arg(lacking.size() == 1 ? "" : "s", joinNumbers(lacking));
+    if (lacking.size() == kFrameNumbers) return QCoreApplication::translate("CompanionMessages", "no answer");
+    //: %1 lists the frame numbers ("5, 12"); their count picks the word.
+    return QCoreApplication::translate("CompanionMessages", "frame(s) %1 missing", nullptr,
+                                       int(lacking.size()))
+        .arg(joinNumbers(lacking));
 }
 
 // The replacing procedure with the companion's words and exit statuses: 0 the transmitter holds what
@@ -123,10 +140,13 @@ QString lackingText(const QVector<int> &lacking)
 int sendModel(CliStreams &io, const QString &port, const ParameterSet &set, const ReplaceRequest &request,
               const CliLink &link)
 {
-    progressLine(io, QStringLiteral("writing %1: opening").arg(port));
+    //: A line of progress on a terminal; %1 is the port.
+    progressLine(io, QCoreApplication::translate("CompanionMessages", "writing %1: opening").arg(port));
     WriteHooks hooks;
     hooks.progress = [&](TextFrame frame, int i, int count) {
-        progressLine(io, QStringLiteral("writing %1: %2 frame (%3 of %4)")
+        //: A line of progress on a terminal: %1 is the port, %2 the frame's letter (S, G, H or I), %3 and
+        //: %4 count the frames.
+        progressLine(io, QCoreApplication::translate("CompanionMessages", "writing %1: %2 frame (%3 of %4)")
                              .arg(port, frameTemplate(frame).left(1))
                              .arg(i + 1)
                              .arg(count));
@@ -139,37 +159,48 @@ int sendModel(CliStreams &io, const QString &port, const ParameterSet &set, cons
     endProgress(io);
     if (done.stage == ReplaceOutcome::Stage::Declined) {
         say(io, port,
-            QStringLiteral("nothing sent: the model on the transmitter could not be read to keep a copy "
-                           "(%1) (--no-backup sends without one)")
+            //: %1 says what the read lacked ("no answer", "frames 5, 12 missing"); --no-backup is typed so.
+            QCoreApplication::translate("CompanionMessages",
+                                        "nothing sent: the model on the transmitter could not be read to "
+                                        "keep a copy (%1) (--no-backup sends without one)")
                 .arg(lackingText(done.beforeLacking)));
         return kError;
     }
     if (!written.failure.isEmpty()) {
-        const QString sent = done.framesSent
-                                 ? QStringLiteral("; %1 of %2 frames had gone out, write the file again")
-                                       .arg(done.framesSent)
-                                       .arg(request.frames.size())
-                                 : QString();
-        say(io, port, written.failure + sent);
+        //: %1 says why the link failed, %2 how many of the %n frames had gone out.
+        say(io, port,
+            done.framesSent
+                ? QCoreApplication::translate("CompanionMessages",
+                                              "%1; %2 of %n frames had gone out, write the file again",
+                                              nullptr, int(request.frames.size()))
+                      .arg(written.failure, QString::number(done.framesSent))
+                : written.failure);
         return kError;
     }
     if (!done.checked) return kOk;
     const TransmitterSession::SendCheck &check = done.check;
+    // The result on stdout, for scripts too: English in every language.
     for (const SettingDifference &d : check.differences)
         io.out << d.label << ": sent " << d.sent << ", transmitter " << d.transmitter << '\n';
     if (!check.differences.isEmpty())
         say(io, port,
-            QStringLiteral(
-                "the transmitter does not hold what was sent: %1 setting%2 differ%3 (listed above)")
-                .arg(check.differences.size())
-                .arg(check.differences.size() == 1 ? "" : "s", check.differences.size() == 1 ? "s" : ""));
+            QCoreApplication::translate(
+                "CompanionMessages",
+                "the transmitter does not hold what was sent: %n setting(s) differ(s) (listed above)",
+                nullptr, int(check.differences.size())));
     if (check.unchecked.size() == kFrameNumbers)
         say(io, port,
-            QStringLiteral("sent, but the transmitter did not answer the read-back: nothing was checked"));
+            QCoreApplication::translate(
+                "CompanionMessages",
+                "sent, but the transmitter did not answer the read-back: nothing was checked"));
     else if (!check.unchecked.isEmpty())
         say(io, port,
-            QStringLiteral("sent, but the read-back lacked frame%1 %2: their settings are unchecked")
-                .arg(check.unchecked.size() == 1 ? "" : "s", joinNumbers(check.unchecked)));
+            //: %1 lists the frame numbers ("5, 12"); their count picks the word.
+            QCoreApplication::translate(
+                "CompanionMessages",
+                "sent, but the read-back lacked frame(s) %1: their settings are unchecked", nullptr,
+                int(check.unchecked.size()))
+                .arg(joinNumbers(check.unchecked)));
     return check.differences.isEmpty() && check.unchecked.isEmpty() ? kOk : kDiffer;
 }
 
@@ -210,16 +241,20 @@ int runRead(const QString &port, const QString &output, CliStreams io, const Cli
     QSaveFile file(output);
     file.setDirectWriteFallback(needsDirectWrite(output));
     if (!file.open(QIODevice::WriteOnly)) {
-        say(io, output, QStringLiteral("cannot write: ") + file.errorString());
+        say(io, output, cannotWrite(file.errorString()));
         return kError;
     }
     warnOfOpenJournal(io);
-    progressLine(io, QStringLiteral("reading %1: opening").arg(port));
+    //: A line of progress on a terminal; %1 is the port.
+    progressLine(io, QCoreApplication::translate("CompanionMessages", "reading %1: opening").arg(port));
     const ReadOutcome read = readTransmitter(
         port,
         [&](int received) {
-            progressLine(
-                io, QStringLiteral("reading %1: %2 of %3 blocks").arg(port).arg(received).arg(kFrameNumbers));
+            //: A line of progress on a terminal: %1 is the port, %2 how many of the %n blocks have come.
+            progressLine(io, QCoreApplication::translate("CompanionMessages", "reading %1: %2 of %n blocks",
+                                                         nullptr, kFrameNumbers)
+                                 .arg(port)
+                                 .arg(received));
         },
         link);
     endProgress(io);
@@ -229,12 +264,17 @@ int runRead(const QString &port, const QString &output, CliStreams io, const Cli
     }
     if (!read.missing.isEmpty()) {
         say(io, port,
-            QStringLiteral("incomplete read, frame%1 %2 missing; no file written")
-                .arg(read.missing.size() == 1 ? "" : "s", joinNumbers(read.missing)));
+            //: %1 lists the frame numbers ("5, 12"); their count picks the word.
+            QCoreApplication::translate("CompanionMessages",
+                                        "incomplete read, frame(s) %1 missing; no file written", nullptr,
+                                        int(read.missing.size()))
+                .arg(joinNumbers(read.missing)));
         return kIncomplete;
     }
     if (!read.trims)
-        say(io, port, QStringLiteral("no telemetry frame arrived; the stick trims are saved centred"));
+        say(io, port,
+            QCoreApplication::translate("CompanionMessages",
+                                        "no telemetry frame arrived; the stick trims are saved centred"));
 
     // As the window does after every received chunk.
     ParameterSet set = read.set;
@@ -243,10 +283,12 @@ int runRead(const QString &port, const QString &output, CliStreams io, const Cli
     const LoadedFrames all{true, true, true, true};
     for (const Correction &c : corrections(set, all))
         say(io, output,
-            QStringLiteral("%1 %2 does not fit the file, saved as %3").arg(c.field->name, c.value, c.sent));
+            //: %1 is the parameter's name as the file has it, %2 its value, %3 the value saved.
+            QCoreApplication::translate("CompanionMessages", "%1 %2 does not fit the file, saved as %3")
+                .arg(QLatin1String(c.field->name), c.value, c.sent));
     QString error;
     if (!commitParameterFile(file, parameterFileBytes(set), &error)) {
-        say(io, output, QStringLiteral("cannot write: ") + error);
+        say(io, output, cannotWrite(error));
         return kError;
     }
     keepInHistory(io, set, HistoryEvent::Read, port);
@@ -260,12 +302,18 @@ int runWrite(const QString &port, const QString &path, bool partial, bool verify
     if (!readInput(io, path, &in)) return kError;
     if (!in.leftOut.isEmpty() && !partial) {
         say(io, path,
-            QStringLiteral("nothing sent: not every frame is in place (--partial sends the others)"));
+            //: --partial is typed so.
+            QCoreApplication::translate(
+                "CompanionMessages",
+                "nothing sent: not every frame is in place (--partial sends the others)"));
         return kError;
     }
     ParameterSet set = in.set;
     for (const Correction &c : corrections(set, in.loaded))
-        say(io, path, QStringLiteral("%1 %2 out of range, sent as %3").arg(c.field->name, c.value, c.sent));
+        //: %1 is the parameter's name as the file has it, %2 its value, %3 the value sent.
+        say(io, path,
+            QCoreApplication::translate("CompanionMessages", "%1 %2 out of range, sent as %3")
+                .arg(QLatin1String(c.field->name), c.value, c.sent));
     // As LOAD does before sending; the view of the dual rates needs both the G and the H frame.
     if (in.loaded.g && in.loaded.h) selectDualRate(set);
     sanitise(set);
@@ -284,31 +332,44 @@ int runRecover(const QString &port, CliRequest::Recovery recovery, CliStreams io
 {
     const CommandJournal::Found found = CommandJournal(stateFolder()).find();
     if (found.state == CommandJournal::State::Damaged) {
+        //: %1 says what is wrong with the journal.
         say(io, CommandJournal(stateFolder()).path(),
-            QStringLiteral("damaged (%1); left in place").arg(found.why));
+            QCoreApplication::translate("CompanionMessages", "damaged (%1); left in place").arg(found.why));
         return kError;
     }
     if (found.state == CommandJournal::State::None) {
         if (recovery == CliRequest::Recovery::Describe) {
-            io.out << "No command was cut off: the journal is empty.\n";
+            io.out << QCoreApplication::translate("CompanionMessages",
+                                                  "No command was cut off: the journal is empty.")
+                   << '\n';
             return kOk;
         }
-        say(io, QStringLiteral("recover"), QStringLiteral("nothing sent: no command was cut off"));
+        say(io, QStringLiteral("recover"),
+            QCoreApplication::translate("CompanionMessages", "nothing sent: no command was cut off"));
         return kError;
     }
     const JournalEntry &entry = found.entry;
     if (recovery == CliRequest::Recovery::Describe) {
-        io.out << journalSummary(entry) << '\n'
-               << "earlier model: " << (entry.before.isEmpty() ? QStringLiteral("none kept") : entry.before)
-               << '\n'
-               << "being sent:    " << entry.sending << '\n';
+        const QString before = entry.before.isEmpty()
+                                   ? QCoreApplication::translate("CompanionMessages", "none kept")
+                                   : entry.before;
+        //: %1 is the history entry of the model the command replaced. The two lines' values line up.
+        io.out
+            << journalSummary(entry) << '\n'
+            << QCoreApplication::translate("CompanionMessages", "earlier model: %1").arg(before)
+            << '\n'
+            //: %1 is the history entry of the model the command was sending. The two lines' values line up.
+            << QCoreApplication::translate("CompanionMessages", "being sent:    %1").arg(entry.sending)
+            << '\n';
         return kOk;
     }
     const bool restore = recovery == CliRequest::Recovery::Restore;
     if (restore && entry.before.isEmpty()) {
         say(io, QStringLiteral("recover"),
-            QStringLiteral("no copy of the earlier model was kept; --resend sends "
-                           "the one that was being sent"));
+            //: --resend is typed so.
+            QCoreApplication::translate(
+                "CompanionMessages",
+                "no copy of the earlier model was kept; --resend sends the one that was being sent"));
         return kError;
     }
     QString why;
@@ -345,7 +406,7 @@ int runSheet(const QString &path, const QString &output, CliStreams io)
     }
     QString error;
     if (!writeSheetFile(output, modelSheetHtml(in.set, presentFields(in.loaded), heading), &error)) {
-        say(io, output, QStringLiteral("cannot write: ") + error);
+        say(io, output, cannotWrite(error));
         return kError;
     }
     return in.leftOut.isEmpty() ? kOk : kError;
@@ -366,8 +427,9 @@ int runHistory(bool json, CliStreams io)
                                     {"path", e.path}});
             continue;
         }
+        // Scripts may read the columns: the event's words stay English, as --json's tokens do.
         io.out << QStringLiteral("@%1").arg(i + 1).leftJustified(6) << historyEntryTimeText(e) << '.'
-               << e.stamp.right(3) << "  " << historyEventWords(e.event).leftJustified(19)
+               << e.stamp.right(3) << "  " << historyEventEnglishWords(e.event).leftJustified(19)
                << (e.port.isEmpty() ? QStringLiteral("-") : e.port) << "  " << e.path << '\n';
     }
     if (json) printJson(io, QJsonObject{{"folder", store.folder()}, {"entries", list}});
@@ -379,14 +441,16 @@ int runRecord(const QString &port, const QString &output, int seconds, CliStream
 {
     LiveRecording recording;
     if (!recording.start(output)) {
-        say(io, output, QStringLiteral("cannot write: ") + recording.errorString());
+        say(io, output, cannotWrite(recording.errorString()));
         return kError;
     }
-    progressLine(io, QStringLiteral("recording %1: opening").arg(port));
+    //: A line of progress on a terminal; %1 is the port.
+    progressLine(io, QCoreApplication::translate("CompanionMessages", "recording %1: opening").arg(port));
     const RecordOutcome recorded = recordTransmitter(
         port, recording, seconds, interrupted,
         [&] {
-            progressLine(io, QStringLiteral("recording %1: %2 s, %3")
+            //: A line of progress on a terminal: %1 is the port, %2 the seconds recorded, %3 how many rows.
+            progressLine(io, QCoreApplication::translate("CompanionMessages", "recording %1: %2 s, %3")
                                  .arg(port)
                                  .arg(recording.elapsedMs() / 1000)
                                  .arg(rowCountText(recording.rows())));
@@ -399,15 +463,17 @@ int runRecord(const QString &port, const QString &output, int seconds, CliStream
             QFile::remove(output);
             say(io, port, recorded.failure);
         } else {
+            //: %1 says why the link failed, %2 how many rows were kept, %3 the file.
             say(io, port,
-                recorded.failure +
-                    QStringLiteral("; %1 kept in %2").arg(rowCountText(recording.rowsKept()), output));
+                QCoreApplication::translate("CompanionMessages", "%1; %2 kept in %3")
+                    .arg(recorded.failure, rowCountText(recording.rowsKept()), output));
         }
         return kError;
     }
     if (!recording.failure().isEmpty()) {
         say(io, output,
-            QStringLiteral("cannot write: %1; %2 kept")
+            //: %1 says why the file could not be written, %2 how many rows it kept.
+            QCoreApplication::translate("CompanionMessages", "cannot write: %1; %2 kept")
                 .arg(recording.errorString(), rowCountText(recording.rowsKept())));
         return kError;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fileinput.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -10,12 +11,19 @@ namespace {
 QString whyLeftOut(const QString &text, TextFrame frame)
 {
     const QString letters = frameTemplate(frame);
-    const QString name = letters.left(1) + QStringLiteral(" frame");
     const int start = frameOffset(frame);
     if (text.size() <= start + 80 || hasFrameMarkers(text, frame))
-        return QStringLiteral("%1 left out: the file ends after %2 characters").arg(name).arg(text.size());
-    return QStringLiteral("%1 left out: its markers are not in place ('%2' at character %3, '%4' at %5)")
-        .arg(name, letters.left(1))
+        //: %1 is the frame's letter (S, G, H or I), %n how many characters the file has.
+        return QCoreApplication::translate("CompanionMessages",
+                                           "%1 frame left out: the file ends after %n characters", nullptr,
+                                           int(text.size()))
+            .arg(letters.left(1));
+    //: %1 is the frame's letter (S, G, H or I), which is also its first marker and belongs at character %2;
+    //: %3 is its last marker, which belongs at character %4.
+    return QCoreApplication::translate(
+               "CompanionMessages",
+               "%1 frame left out: its markers are not in place ('%1' at character %2, '%3' at %4)")
+        .arg(letters.left(1))
         .arg(start + 1)
         .arg(letters.right(1))
         .arg(start + 81);
@@ -28,17 +36,18 @@ FileInput readParameterFileInput(const QString &path)
     FileInput input;
     const QFileInfo info(path);
     if (!info.exists()) {
-        input.failure = QStringLiteral("no such file");
+        input.failure = QCoreApplication::translate("CompanionMessages", "no such file");
         return input;
     }
     if (info.isDir()) {
-        input.failure = QStringLiteral("not a parameter file (it is a folder)");
+        input.failure =
+            QCoreApplication::translate("CompanionMessages", "not a parameter file (it is a folder)");
         return input;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         input.failure = file.error() == QFileDevice::PermissionsError || !info.isReadable()
-                            ? QStringLiteral("permission denied")
+                            ? QCoreApplication::translate("CompanionMessages", "permission denied")
                             : file.errorString();
         return input;
     }
@@ -52,7 +61,9 @@ FileInput readParameterFileInput(const QString &path)
             input.leftOut << whyLeftOut(text, frame);
     }
     if (!any) {
-        input.failure = QStringLiteral("not a parameter file (no S, G, H or I frame in place)");
+        //: S, G, H and I are the frames' letters.
+        input.failure = QCoreApplication::translate("CompanionMessages",
+                                                    "not a parameter file (no S, G, H or I frame in place)");
         input.leftOut.clear();
     }
     return input;

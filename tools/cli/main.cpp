@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // txconfig-cli: back up, restore, inspect and compare transmitter models from a terminal.
 
-#include "files/version.h"
 #include "commandline.h"
 #include "commands.h"
+#include "files/language.h"
+#include "files/version.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QTextStream>
 
@@ -36,6 +38,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QLatin1String(kProgramVersion));
     // The link's and the file reader's debug lines are for the window's log, not for a terminal.
     QLoggingCategory::setFilterRules(QStringLiteral("txconfig.*.debug=false"));
+    const Translations words(chooseLanguage(languageArgument(QCoreApplication::arguments()), QString(),
+                                            QLocale::system().uiLanguages()));
 
     QTextStream out(stdout);
     QTextStream err(stderr);

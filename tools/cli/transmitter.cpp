@@ -4,13 +4,16 @@
 #include "files/history.h"
 #include "files/statefolder.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 namespace {
 
 QString lostLine(const TransmitterSession &session)
 {
-    return QStringLiteral("the port went away (cable pulled?): ") + session.failure();
+    //: %1 says what the system reported.
+    return QCoreApplication::translate("CompanionMessages", "the port went away (cable pulled?): %1")
+        .arg(session.failure());
 }
 
 // Opens, says "OK" and leaves the transmitter the window's hold-off before the first command.

@@ -6,9 +6,12 @@
 // "changes" (offscreen too) reads a model from the emulator, edits three values and renders the BASIC
 // page with its marks (marked.png) and the Changes view beside it (changes.png); "finder", the finder
 // open, and "sheet", the model sheet of an edited form as <dir>/sheet.pdf.
+// "languages CODE...": for each language the History view (history-CODE.png), READ's question about
+// edits (question-CODE.png) and the finder (finder-CODE.png), against the emulator.
 // "monitor", also only when named: the Monitor window after 12 s of the emulator's stream, with the
 // cursor's read-out.
 #include "app/mainwindow.h"
+#include "files/language.h"
 #include "files/sheetfile.h"
 #include "params/modelsheet.h"
 #include "txemulator.h"
@@ -18,6 +21,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
@@ -84,6 +88,60 @@ bool renderChanges(const QString &dir)
     return save(changes->grab(), dir + QStringLiteral("/changes.png"));
 }
 
+// The History view, READ's question about edits and the finder in `language`, against the emulator.
+bool renderLanguage(const QString &dir, const QString &language)
+{
+    const Translations translations(language);
+    TxEmulator emu;
+    if (!emu.open()) return false;
+    ParameterSet model;
+    model.sub2 = 6;
+    model.Lepa4 = 90;
+    emu.setModel(model);
+    qputenv("TXCONFIG_EXTRA_PORTS", emu.slavePath().toLocal8Bit());
+    const QTemporaryDir history;
+    qputenv("TXCONFIG_HISTORY_DIR", history.path().toLocal8Bit());
+    MainWindow window;
+    window.show();
+    auto *box = window.findChild<QComboBox *>(QStringLiteral("portNameBox"));
+    box->grab();
+    box->setCurrentIndex(box->findText(emu.slavePath()));
+    window.findChild<QPushButton *>(QStringLiteral("openButton"))->click();
+    auto *read = window.findChild<QAbstractButton *>(QStringLiteral("toolButton_Read"));
+    read->click();
+    window.findChild<QSpinBox *>(QStringLiteral("spinBox_sub2"))->setValue(-14);
+    window.findChild<QAbstractButton *>(QStringLiteral("toolButton_Send"))->click();
+    window.findChild<QSpinBox *>(QStringLiteral("spinBox_FS3"))->setValue(60);
+    const QString suffix = QLatin1Char('-') + language + QStringLiteral(".png");
+    bool ok = true;
+    // The question is modal: grabbed from inside its own event loop, then declined.
+    QTimer::singleShot(400, [&] {
+        auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!question) {
+            ok = false;
+            return;
+        }
+        ok = save(question->grab(), dir + QStringLiteral("/question") + suffix) && ok;
+        question->reject();
+    });
+    read->click();
+    window.activateWindow();
+    QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
+    settle(600); // the differences are counted after the first paint
+    auto *historyWindow = window.findChild<QDialog *>(QStringLiteral("historyWindow"));
+    if (!historyWindow) return false;
+    ok = save(historyWindow->grab(), dir + QStringLiteral("/history") + suffix) && ok;
+    historyWindow->close();
+    window.activateWindow();
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("trim"));
+    settle(300);
+    ok = save(window.grab(), dir + QStringLiteral("/finder") + suffix) && ok;
+    window.session().close();
+    window.setWindowModified(false);
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -99,6 +157,12 @@ int main(int argc, char *argv[])
     if (!QDir().mkpath(dir)) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(dir));
         return 1;
+    }
+
+    if (wanted.value(0) == QLatin1String("languages")) {
+        int failed = 0;
+        for (const QString &language : wanted.mid(1)) failed += renderLanguage(dir, language) ? 0 : 1;
+        return failed == 0 ? 0 : 1;
     }
 
     MainWindow window;
