@@ -125,8 +125,8 @@ void CompareViews::showChanges()
         connect(changesWindow, &ChangesWindow::revert, this,
                 [this](const QVector<const NamedField *> &settings) {
                     if (document.onTransmitter)
-                        //: An undo step.
                         take(*document.onTransmitter, settings,
+                             //: An undo step.
                              QCoreApplication::translate("Changes", "Revert %n setting(s)", nullptr,
                                                          settings.size()));
                 });

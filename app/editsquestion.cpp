@@ -7,8 +7,8 @@
 
 EditsChoice askAboutEdits(QWidget *parent, const QString &consequence, bool offerSave)
 {
-    //: %1 says what the command about to run does to the edits.
     QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Questions", "Note"),
+                    //: %1 says what the command about to run does to the edits.
                     QCoreApplication::translate("Questions", "The form holds edits that are neither on the "
                                                              "transmitter nor in a file.\n\n%1")
                         .arg(consequence),

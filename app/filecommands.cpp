@@ -32,7 +32,8 @@ void showFileError(QWidget *parent, const QString &why = QString())
 
 QString fileReason(const QString &path, const QString &reason)
 {
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
+    //: %1 is a file's path, %2 why it cannot be read or written.
+    return QCoreApplication::translate("Commands", "%1: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace

@@ -40,7 +40,9 @@ void ModelCommands::warnOnce(const QString &what, const QString &why)
     if (warned.contains(what)) return;
     warned.insert(what);
     qCWarning(lcFiles, "%s: %s", qPrintable(what), qPrintable(why));
-    notices()->post(QStringLiteral("%1: %2").arg(what, why), NoticeBar::Tone::Warning);
+    //: A notice: %1 says what was not kept, %2 why.
+    notices()->post(QCoreApplication::translate("Commands", "%1: %2").arg(what, why),
+                    NoticeBar::Tone::Warning);
 }
 
 void ModelCommands::holdOff(QAbstractButton *button)

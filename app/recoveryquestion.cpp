@@ -38,8 +38,8 @@ RecoveryChoice askRecovery(QWidget *parent, const JournalEntry &entry, const QSt
 
 DraftChoice askDraft(QWidget *parent, const QDateTime &editedAt)
 {
-    //: %1 is the time of day of the last edit.
     QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Questions", "Note"),
+                    //: %1 is the time of day of the last edit.
                     QCoreApplication::translate(
                         "Recovery", "Edits made at %1 were neither sent nor saved when the program ended.")
                         .arg(editedAt.toString(QStringLiteral("HH:mm"))),

@@ -25,6 +25,8 @@ foreach(ts ${TS_FILES})
         string(APPEND failures "${name}: lupdate: ${line}\n")
     endforeach()
     file(READ ${WORK}/${name} text)
+    # A semicolon would split CMake's list of matches.
+    string(REPLACE ";" "," text "${text}")
     foreach(state unfinished vanished obsolete)
         # Without source locations each entry is its source, an optional comment and note, its translation.
         string(REGEX MATCHALL "<source>[^<]*</source>[^<]*(<comment>[^<]*</comment>[^<]*)?(<extracomment>[^<]*</extracomment>[^<]*)?(<translatorcomment>[^<]*</translatorcomment>[^<]*)?<translation type=\"${state}\""

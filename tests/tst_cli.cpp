@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <tuple>
+
 namespace {
 
 struct Run {
@@ -98,6 +100,8 @@ private slots:
     {
         QVERIFY(dir.isValid());
         QLoggingCategory::setFilterRules("txconfig.*.debug=false");
+        // The companion's messages are compared in English, whatever the machine's language.
+        qputenv("LANGUAGE", "en");
     }
 
     void readGivesAFileWhoseDumpIsTheSanitisedModel()
@@ -523,6 +527,42 @@ private slots:
             QCOMPARE(QString::fromLocal8Bit(p.readAllStandardError()), c.err);
         }
         QVERIFY(!QFileInfo::exists(dir.filePath("never.csv"))); // no header-only file left behind
+    }
+
+    // In German the companion speaks German, and what scripts read stays byte for byte the same.
+    void germanKeepsWhatScriptsRead()
+    {
+        const QString program = QCoreApplication::applicationDirPath() + "/../txconfig-cli";
+        ParameterSet b;
+        b.Rssi = -60;
+        b.Volt = 7.35; // a decimal point, whatever the locale writes
+        const QString a = writeFile("p.txt", fileBytes(ParameterSet{}));
+        const QString other = writeFile("q.txt", fileBytes(b));
+        auto run = [&](const QStringList &args, const QString &language) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("LANGUAGE", language);
+            env.insert("LANG", language == "de" ? "de_DE.UTF-8" : "C.UTF-8");
+            env.remove("LC_ALL");
+            env.remove("LC_MESSAGES");
+            p.setProcessEnvironment(env);
+            p.start(program, args);
+            p.waitForFinished(10000);
+            return std::make_tuple(p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError());
+        };
+        for (const QStringList &args : {QStringList{"dump", other}, QStringList{"dump", "--json", other},
+                                        QStringList{"diff", a, other}, QStringList{"--version"}})
+            QCOMPARE(run(args, "de"), run(args, "en"));
+        const auto [helpCode, germanHelp, helpErr] = run({"--help"}, "de");
+        const QByteArray englishHelp = std::get<1>(run({"--help"}, "en"));
+        QCOMPARE(helpCode, 0);
+        QVERIFY(germanHelp != englishHelp);
+        QVERIFY(germanHelp.contains("--port") && germanHelp.contains("dump"));
+        QCOMPARE(std::get<1>(run({"--help", "--lang", "de"}, "en")), germanHelp);
+        const auto [code, out, err] = run({"dump", dir.filePath("none")}, "de");
+        QCOMPARE(code, 2);
+        QVERIFY(err.startsWith("txconfig-cli: ") &&
+                err != std::get<2>(run({"dump", dir.filePath("none")}, "en")));
     }
 };
 

@@ -5,6 +5,7 @@
     <name>Changes</name>
     <message numerus="yes">
         <source>Revert %n setting(s)</source>
+        <extracomment>An undo step.</extracomment>
         <translation>
             <numerusform>Revert %n setting</numerusform>
             <numerusform>Revert %n settings</numerusform>
