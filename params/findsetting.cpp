@@ -32,8 +32,14 @@ bool allIn(const QStringList &words, const QString &folded)
 
 const QVector<FindEntry> &findEntries()
 {
-    static const QVector<FindEntry> entries = [] {
-        QVector<FindEntry> list;
+    // Made again when the meanings speak another language (a catalogue installed since).
+    static QVector<FindEntry> entries;
+    static QString madeWith;
+    const QString probe = meaningOf(QStringLiteral("sub1")).text;
+    if (entries.isEmpty() || probe != madeWith) {
+        madeWith = probe;
+        QVector<FindEntry> &list = entries;
+        list.clear();
         for (const NamedField &f : kNamedFields)
             if (const char *editor = editorFor(f))
                 list.append(makeEntry(pilotLabel(f), meaningOf(QLatin1String(f.name)).text,
@@ -45,8 +51,7 @@ const QVector<FindEntry> &findEntries()
                 list.append(
                     makeEntry(m.label, m.text, QLatin1String(e.objectName), QLatin1String(e.objectName)));
         }
-        return list;
-    }();
+    }
     return entries;
 }
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // txpseudo IN.ts OUT.ts: a pseudo-language from the source texts of a catalogue. Every text is wrapped
-// in ⟦ ⟧ and made about 30 % longer, and every plural form is filled, so that a walk over the windows
-// finds any text that does not pass through a catalogue, and any layout that cannot take longer words.
+// in ⟦ ⟧ (each piece between its arguments) and made about 30 % longer, and every plural form is filled, so
+// that a walk over the windows finds any text that does not pass through a catalogue, and any layout that
+// cannot take longer words.
 #include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -11,10 +13,25 @@
 
 namespace {
 
+// Each piece of the source between its arguments is marked on its own, so that what an argument brings
+// in (a setting's meaning, a reason) stands outside the markers and is checked as well.
 QString pseudo(const QString &source)
 {
-    const int extra = (source.size() * 3 + 9) / 10;
-    return QStringLiteral("⟦") + source + QString(extra, QChar(0x00B7)) + QStringLiteral("⟧");
+    static const QRegularExpression argument(QStringLiteral("%(L?[1-9]|n)"));
+    const QString padding((source.size() * 3 + 9) / 10, QChar(0x00B7));
+    QString marked;
+    int from = 0;
+    auto piece = [&marked](const QString &text) {
+        if (!text.isEmpty()) marked += QStringLiteral("⟦") + text + QStringLiteral("⟧");
+    };
+    for (auto it = argument.globalMatch(source); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        piece(source.mid(from, m.capturedStart() - from));
+        marked += m.captured(0);
+        from = m.capturedEnd();
+    }
+    piece(source.mid(from) + padding);
+    return marked;
 }
 
 struct Message {
