@@ -39,6 +39,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     setUpToolTips();
     setUpDrafts();
     transmitter.setModel(&params);
+    // The display pass below (and the Monitor's repaint) take what the line brought: the reader need not
+    // wake the window in between.
+    transmitter.setPromptReads(false);
     transmitter.stopRequested = [this] { return commandGate.closeRequested(); };
     connect(&transmitter, &TransmitterSession::stateChanged, this, &MainWindow::showLinkState);
     connect(&transmitter, &TransmitterSession::linkLost, this, &MainWindow::onLinkLost);

@@ -255,6 +255,7 @@ void LinkPump::run()
                 unannounced = true;
             }
             refused = writeQueued();
+            if (!m_announcing) unannounced = false; // kept in m_in until the owner takes it
             if (!refused && unannounced && Clock::now() >= nextHandOff) {
                 unannounced = false;
                 announce = !std::exchange(m_handOffPending, true);

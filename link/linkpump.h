@@ -9,6 +9,7 @@
 #include <QString>
 #include <QVector>
 
+#include <atomic>
 #include <mutex>
 #include <thread>
 
@@ -45,6 +46,10 @@ public:
     void stop(bool flushFirst, const QByteArray &lastWords = {});
     bool isRunning() const { return m_port != nullptr; }
 
+    // Whether readyRead() is sent for new reads (on at start). An owner that takes the reads on a timer
+    // of its own turns it off, and its thread is not woken between its takes for nothing to show.
+    void setAnnouncing(bool on) { m_announcing = on; }
+
     // Queues `bytes` behind everything written before. Dropped when not running.
     void write(const QByteArray &bytes);
     // Every read since the last take, each as it came off the line; with `readAtUs`, also when each
@@ -79,4 +84,5 @@ private:
     QString m_failure;
     bool m_stopping = false;
     bool m_handOffPending = false;
+    std::atomic<bool> m_announcing{true};
 };

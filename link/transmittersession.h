@@ -85,6 +85,11 @@ public:
     // Why the link was lost, until the next open.
     QString failure() const { return m_failure; }
 
+    // Whether each new read wakes the session's thread soon (within the pump's hand-off interval), as the
+    // companion needs; on at start. The window turns it off: its display pass and the Monitor's repaint
+    // take the reads on their own timers. A read() takes them itself.
+    void setPromptReads(bool on) { m_pump.setAnnouncing(on); }
+
     // Waits `ms` with the event loop running.
     static void pause(int ms);
     void holdOff() const { pause(timing.holdOffMs); }

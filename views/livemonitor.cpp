@@ -15,6 +15,11 @@ LiveMonitor::LiveMonitor(TransmitterSession &session, QObject *parent) : QObject
     });
 }
 
+void LiveMonitor::takeNow()
+{
+    m_session.takeReceived();
+}
+
 void LiveMonitor::finishRecording()
 {
     if (!m_recording.isRecording()) return;

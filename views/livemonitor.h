@@ -19,6 +19,9 @@ public:
 
     const LiveRings &rings() const { return m_rings; }
     LiveRecording &recording() { return m_recording; }
+    // Takes what the line has brought now, so a repaint shows the latest frames: the window takes them
+    // only with its display pass, and the reader does not wake it in between.
+    void takeNow();
     // Ends a recording with every frame already read from the line in it.
     void finishRecording();
 

@@ -185,6 +185,7 @@ void MonitorWindow::setPaused(bool pause)
 
 void MonitorWindow::advance()
 {
+    monitor.takeNow(); // into the rings even while paused: they keep every frame
     if (paused) return;
     const qint64 spanUs = qint64(spanBox->value()) * 1000000, nowUs = LinkPump::lineClockUs();
     // The plots move only once the axis has moved by a whole column.
