@@ -43,7 +43,7 @@ void MainWindow::on_openButton_clicked()
         return;
     }
     rememberPortName(name);
-    commands.notices()->dismiss(); // an earlier "link lost" no longer holds
+    commands.dismissNotice(); // an earlier "link lost" no longer holds
     // Another transmitter may be on the cable now: nothing is known of it until it answers.
     document.onTransmitter.reset();
     compare->refresh();

@@ -34,6 +34,11 @@ NoticeBar *ModelCommands::notices()
     return notice;
 }
 
+void ModelCommands::dismissNotice()
+{
+    if (notice) notice->dismiss();
+}
+
 void ModelCommands::warnOnce(const QString &what, const QString &why)
 {
     // The command goes on: a copy or a journal not kept must not cost the pilot the command.

@@ -44,6 +44,7 @@ public:
     // keeps them.
     bool mayReplaceForm(const QString &consequence);
     NoticeBar *notices();                                   // made on first use
+    void dismissNotice();                                   // the one shown, if any
     void warnOnce(const QString &what, const QString &why); // one notice a session for each `what`
     const HistoryStore &history() const { return store; }
 

@@ -7,6 +7,18 @@
 #include <QApplication>
 #include <QPalette>
 
+#include <algorithm>
+
+bool HistoryList::sameEntries(const QVector<HistoryEntry> &list) const
+{
+    return std::equal(entries.begin(), entries.end(), list.begin(), list.end(),
+                      [](const HistoryEntry &a, const HistoryEntry &b) {
+                          return a.path == b.path && a.port == b.port &&
+                                 a.programVersion == b.programVersion &&
+                                 a.transmitterVersion == b.transmitterVersion;
+                      });
+}
+
 void HistoryList::setEntries(const QVector<HistoryEntry> &list)
 {
     beginResetModel();

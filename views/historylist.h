@@ -20,6 +20,8 @@ public:
 
     void setEntries(const QVector<HistoryEntry> &list);
     const HistoryEntry &entry(int row) const { return entries.at(row); }
+    // True when `list` names the same entries, with the same port and versions, in the same order.
+    bool sameEntries(const QVector<HistoryEntry> &list) const;
     // "3 settings", "equal", or why the entry cannot be read (the row is then greyed).
     void setDifference(int row, const QString &text, bool damaged);
 

@@ -105,7 +105,15 @@ void HistoryWindow::reload()
     // walks its names as listing it does: after the first paint too.
     if (QFileInfo(store.folder()).isDir() && !watcher.directories().contains(store.folder()))
         watcher.addPath(store.folder());
-    showEntries(store.entries());
+    const QVector<HistoryEntry> listed = store.entries();
+    // The listing after the first paint mostly finds what the index drew: the rows and their
+    // selection stay, and only the differences are counted afresh.
+    if (rows->sameEntries(listed)) {
+        nextToCount = 0;
+        if (listPainted) counter.start();
+        return;
+    }
+    showEntries(listed);
 }
 
 void HistoryWindow::showEntries(const QVector<HistoryEntry> &entries)
