@@ -97,12 +97,13 @@ void configure(QWidget *w, const Item &row)
         edit->setReadOnly(row.readOnly);
     } else if (auto *box = qobject_cast<QSpinBox *>(w)) {
         box->setRange(int(row.low), int(row.high));
-        box->setValue(int(row.value));
+        // Setting the value it already holds would still lay its text out again.
+        if (box->value() != int(row.value)) box->setValue(int(row.value));
     } else if (auto *box = qobject_cast<QDoubleSpinBox *>(w)) {
         box->setDecimals(row.decimals);
         box->setRange(row.low, row.high);
         box->setSingleStep(row.step);
-        box->setValue(row.value);
+        if (box->value() != row.value) box->setValue(row.value);
     } else if (auto *progress = qobject_cast<QProgressBar *>(w)) {
         progress->setMaximum(int(row.high));
         progress->setValue(int(row.value));
