@@ -14,6 +14,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <dirent.h>
 #endif
@@ -289,12 +291,37 @@ QVector<HistoryEntry> HistoryStore::entries() const
 
 QVector<HistoryEntry> HistoryStore::indexedEntries() const
 {
-    const QHash<QString, QStringList> index = readIndex(m_folder);
-    QStringList names;
-    for (auto it = index.cbegin(); it != index.cend(); ++it)
-        if (parseEntryName(it.key())) names << it.key();
-    std::sort(names.begin(), names.end());
-    return entriesNamed(names, index);
+    // One pass over the index's lines into the entries, with no table in between: this is what the
+    // History window waits for before it first draws.
+    QVector<HistoryEntry> list;
+    QFile file(m_folder + QLatin1Char('/') + kIndexName);
+    if (!file.open(QIODevice::ReadOnly)) return list;
+    const QByteArray bytes = file.read(kMaxIndexBytes);
+    const QString prefix = m_folder + QLatin1Char('/');
+    for (qsizetype from = 0; from < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', from);
+        if (end < 0) end = bytes.size();
+        const QStringList fields =
+            QString::fromUtf8(bytes.constData() + from, int(end - from)).split(QLatin1Char('\t'));
+        from = end + 1;
+        HistoryEntry e;
+        const auto event = fields.size() >= 2 ? parseEntryName(fields[0], &e.stamp) : std::nullopt;
+        if (!event) continue;
+        e.path = prefix + fields[0];
+        e.event = *event;
+        e.port = fields.value(1);
+        e.programVersion = fields.value(2);
+        e.transmitterVersion = fields.value(3);
+        list.append(e);
+    }
+    // Newest first: the index grows at its end, so reversed it is almost always in order already. A name
+    // the index holds twice counts once, with its last line, as a lookup by name would find it.
+    std::reverse(list.begin(), list.end());
+    auto newer = [](const HistoryEntry &a, const HistoryEntry &b) { return a.path > b.path; };
+    if (!std::is_sorted(list.begin(), list.end(), newer)) std::stable_sort(list.begin(), list.end(), newer);
+    auto same = [](const HistoryEntry &a, const HistoryEntry &b) { return a.path == b.path; };
+    list.erase(std::unique(list.begin(), list.end(), same), list.end());
+    return list;
 }
 
 QVector<HistoryEntry> HistoryStore::entriesNamed(const QStringList &names,

@@ -144,6 +144,49 @@ private slots:
         QCOMPARE(entries.last().transmitterVersion, QString("1"));
     }
 
+    // The History window first draws from the index alone: the entries the folder's listing gives, newest
+    // first, whatever the lines' order; a name written twice counts once, with its last line.
+    void theIndexAloneListsWhatTheFolderLists()
+    {
+        QTemporaryDir dir;
+        HistoryStore store(dir.path());
+        QString error;
+        for (int i = 0; i < 4; ++i) {
+            ParameterSet p;
+            p.sub1 = i;
+            QCOMPARE(store.keep(p, i % 2 ? HistoryEvent::Read : HistoryEvent::Loaded, "ttyUSB0", &error,
+                                kNoon.addSecs(i)),
+                     HistoryStore::Kept::Written);
+        }
+        QFile file(dir.filePath("index.tsv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = file.readAll().split('\n');
+        file.close();
+        lines.removeAll(QByteArray());
+        QCOMPARE(lines.size(), 4);
+        std::swap(lines[0], lines[2]);
+        const QByteArray name = lines[1].left(lines[1].indexOf('\t'));
+        lines << name + "\tttyACM9\t5.0\t7"
+              << "notes.txt\tx\ty"
+              << "not an entry";
+        writeFile(dir.filePath("index.tsv"), lines.join('\n') + '\n');
+
+        const QVector<HistoryEntry> listed = store.entries(), indexed = store.indexedEntries();
+        QCOMPARE(indexed.size(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(indexed[i].path, listed[i].path);
+            QCOMPARE(indexed[i].stamp, listed[i].stamp);
+            QCOMPARE(indexed[i].event, listed[i].event);
+            QCOMPARE(indexed[i].port, listed[i].port);
+        }
+        QCOMPARE(indexed[0].stamp, kNoon.addSecs(3).toString("yyyyMMdd-HHmmss-zzz"));
+        const auto twice = std::find_if(indexed.begin(), indexed.end(),
+                                        [&](const HistoryEntry &e) { return e.path.endsWith(name); });
+        QVERIFY(twice != indexed.end());
+        QCOMPARE(twice->port, QString("ttyACM9"));
+        QCOMPARE(twice->transmitterVersion, QString("7"));
+    }
+
     void failuresAreToldAndChangeNothing()
     {
         QTemporaryDir dir;
