@@ -23,6 +23,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->setupUi(this);
     // Only now, so no handler runs while the form takes its defaults.
     connectForm();
+    shownSettings.watch(*ui);
     // "*" after the title while the form holds edits that are neither on the transmitter nor in a file.
     setWindowTitle(windowTitle() + QStringLiteral("[*]"));
     // For the task bar and title bar. On the window alone: set on the application it would also stand

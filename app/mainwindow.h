@@ -8,6 +8,7 @@
 #include "app/commandgate.h"
 #include "app/modelcommands.h"
 #include "app/modeldocument.h"
+#include "display/displaytables.h"
 #include "display/hovercounters.h"
 #include "link/transmittersession.h"
 #include "params/parameterset.h" // the slots all work on the program-wide params
@@ -233,6 +234,7 @@ private:
     QTimer *refreshTimer = nullptr;
     PortWatcher *portList = nullptr; // re-lists the ports while the link is closed
     HoverCounters hoverCounters;
+    ShownSettings shownSettings;   // lets a pass skip the settings that are on the form already
     CommandGate commandGate{this}; // one link or file command at a time
     ModelCommands commands{this, transmitter, document, commandGate};
     CompareViews *compare = nullptr;        // the marks, Changes, Undo and Redo

@@ -75,59 +75,59 @@ void MainWindow::ui_Display()
 
 void MainWindow::Rev_Display()
 {
-    showGroup(Group::Rev, *ui, params, hoverCounters);
+    showGroup(Group::Rev, *ui, params, hoverCounters, shownSettings);
 }
 void MainWindow::EPA_Display()
 {
-    showGroup(Group::EPA, *ui, params, hoverCounters);
+    showGroup(Group::EPA, *ui, params, hoverCounters, shownSettings);
 }
 void MainWindow::SubTrim_Display()
 {
-    showGroup(Group::SubTrim, *ui, params, hoverCounters);
+    showGroup(Group::SubTrim, *ui, params, hoverCounters, shownSettings);
 }
 void MainWindow::FS_Display()
 {
-    showGroup(Group::FS, *ui, params, hoverCounters);
+    showGroup(Group::FS, *ui, params, hoverCounters, shownSettings);
 }
 void MainWindow::Delay_Display()
 {
-    showGroup(Group::Delay, *ui, params, hoverCounters);
+    showGroup(Group::Delay, *ui, params, hoverCounters, shownSettings);
 }
 void MainWindow::Aux_Display()
 {
-    showGroup(Group::Aux, *ui, params, hoverCounters);
+    showGroup(Group::Aux, *ui, params, hoverCounters, shownSettings);
 }
 void MainWindow::DR_Display()
 {
-    showGroup(Group::DR, *ui, params, hoverCounters);
+    showGroup(Group::DR, *ui, params, hoverCounters, shownSettings);
 }
 void MainWindow::Parameter_Display()
 {
-    showGroup(Group::Parameter, *ui, params, hoverCounters);
+    showGroup(Group::Parameter, *ui, params, hoverCounters, shownSettings);
 }
 void MainWindow::Atti_Display()
 {
-    showGroup(Group::Atti, *ui, params, hoverCounters);
+    showGroup(Group::Atti, *ui, params, hoverCounters, shownSettings);
 }
 void MainWindow::Elev_Display()
 {
-    showGroup(Group::Elev, *ui, params, hoverCounters);
+    showGroup(Group::Elev, *ui, params, hoverCounters, shownSettings);
 }
 void MainWindow::Vtype_Display()
 {
-    showGroup(Group::Vtype, *ui, params, hoverCounters);
+    showGroup(Group::Vtype, *ui, params, hoverCounters, shownSettings);
 }
 void MainWindow::Prm_Display()
 {
-    showGroup(Group::Prm, *ui, params, hoverCounters);
+    showGroup(Group::Prm, *ui, params, hoverCounters, shownSettings);
 }
 void MainWindow::DRCure_Display()
 {
-    showGroup(Group::DRCure, *ui, params, hoverCounters);
+    showGroup(Group::DRCure, *ui, params, hoverCounters, shownSettings);
 }
 void MainWindow::THcure_Display()
 {
-    showGroup(Group::THcure, *ui, params, hoverCounters);
+    showGroup(Group::THcure, *ui, params, hoverCounters, shownSettings);
 }
 
 void MainWindow::Servo_Display()

@@ -89,7 +89,10 @@ void apply(const DisplayCopy &c, U &ui, const ParameterSet &p)
         QSpinBox *spin = ui.*c.spin;
         if (spin->value() != p.*c.field) spin->setValue(p.*c.field);
     } else if (c.combo) {
-        (ui.*c.combo)->setCurrentIndex(c.field ? p.*c.field : 0);
+        // Choosing the item a box already shows still walks its model: a hundred boxes, ten times a second.
+        QComboBox *box = ui.*c.combo;
+        const int index = c.field ? p.*c.field : 0;
+        if (box->currentIndex() != index) box->setCurrentIndex(index);
     } else {
         // Likewise for the alarm voltages, whose boxes would otherwise reformat their text every pass.
         QDoubleSpinBox *volts = ui.*c.volts;
@@ -99,10 +102,43 @@ void apply(const DisplayCopy &c, U &ui, const ParameterSet &p)
 
 } // namespace
 
-void showGroup(Group which, Ui::MainWindow &ui, const ParameterSet &p, HoverCounters &counters)
+void ShownSettings::watch(Ui::MainWindow &ui)
+{
+    m_shown.assign(kRowCount, 0);
+    for (const DisplayRow &row : kRows) {
+        auto moved = [this, group = int(row.group)] { m_current[group] = false; };
+        // The editor itself holds the connection: the window's own are one per slot.
+        const DisplayCopy &c = row.copy;
+        if (c.spin)
+            QObject::connect(ui.*c.spin, qOverload<int>(&QSpinBox::valueChanged), ui.*c.spin, moved);
+        else if (c.combo)
+            QObject::connect(ui.*c.combo, qOverload<int>(&QComboBox::currentIndexChanged), ui.*c.combo,
+                             moved);
+        else
+            QObject::connect(ui.*c.volts, qOverload<double>(&QDoubleSpinBox::valueChanged), ui.*c.volts,
+                             moved);
+    }
+}
+
+void showGroup(Group which, Ui::MainWindow &ui, const ParameterSet &p, HoverCounters &counters,
+               ShownSettings &shown)
 {
     const Slice &slice = kSlices[int(which)];
-    for (int row = slice.begin; row < slice.end; ++row) apply(kRows[row].copy, ui, p);
+    auto valueOf = [&p](const DisplayCopy &c) {
+        return c.voltsField ? p.*c.voltsField : c.field ? double(p.*c.field) : 0.0;
+    };
+    bool current = shown.m_current[int(which)] && !shown.m_shown.empty();
+    for (int row = slice.begin; current && row < slice.end; ++row)
+        current = valueOf(kRows[row].copy) == shown.m_shown[size_t(row)];
+    if (!current) {
+        for (int row = slice.begin; row < slice.end; ++row) {
+            apply(kRows[row].copy, ui, p);
+            // As the row was shown: a later row's handler may still change it, and the next pass sees that.
+            if (!shown.m_shown.empty()) shown.m_shown[size_t(row)] = valueOf(kRows[row].copy);
+        }
+        // What moved the group's editors just now was this pass.
+        shown.m_current[int(which)] = !shown.m_shown.empty();
+    }
     int counter = slice.firstCounter;
     for (int row = slice.begin; row < slice.end; ++row)
         if (QComboBox *U::*combo = kRows[row].copy.combo) trackHover(ui.*combo, counters[counter++]);
