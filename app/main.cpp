@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
+#include "app/glchoice.h"
 #include "app/logoutput.h"
 #include "app/mainwindow.h"
 #ifdef Q_OS_UNIX
@@ -55,6 +56,7 @@ int main(int argc, char *argv[])
         if (early.action != CommandLineRequest::OpenWindow) return finish(early);
     }
 
+    const bool withoutGl = leaveOutOpenGl();
     QApplication app(argc, argv);
     const Translations words(language);
     const CommandLineRequest request = readCommandLine(app.arguments());
@@ -82,5 +84,6 @@ int main(int argc, char *argv[])
         window.showMaximized();
     else
         window.show();
+    restoreOpenGlChoice(withoutGl);
     return app.exec();
 }

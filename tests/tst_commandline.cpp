@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
+#include "app/glchoice.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -54,6 +55,26 @@ private slots:
         QVERIFY(read({"-h"}, false).text.startsWith("Usage: "));
         QCOMPARE(read({"--help-all"}, false).action, Action::OpenWindow); // answered once Qt's are known
         QCOMPARE(read({"--help-all"}).action, Action::AnswerAll);
+    }
+
+    // The program asks Qt for no GL on X unless the user chose an integration; once the first window
+    // has read the choice, the environment is as the user left it for what the program starts.
+    void openGlIsLeftOutUnlessChosen()
+    {
+        const QByteArray before = qgetenv("QT_XCB_GL_INTEGRATION");
+        qputenv("QT_XCB_GL_INTEGRATION", "xcb_egl");
+        bool leftOut = leaveOutOpenGl();
+        QVERIFY(!leftOut);
+        restoreOpenGlChoice(leftOut);
+        QCOMPARE(qgetenv("QT_XCB_GL_INTEGRATION"), QByteArray("xcb_egl"));
+
+        qunsetenv("QT_XCB_GL_INTEGRATION");
+        leftOut = leaveOutOpenGl();
+        QVERIFY(leftOut);
+        QCOMPARE(qgetenv("QT_XCB_GL_INTEGRATION"), QByteArray("none"));
+        restoreOpenGlChoice(leftOut);
+        QVERIFY(!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"));
+        if (!before.isNull()) qputenv("QT_XCB_GL_INTEGRATION", before);
     }
 
     void realProgram()
