@@ -21,6 +21,7 @@
 //
 // The window runs in this process exactly as main() runs it, so that OPEN can be pressed without a
 // desktop; the emulators are processes of their own (build/txemu), so their work is not counted.
+#include "app/glchoice.h"
 #include "app/mainwindow.h"
 #include "link/blocks.h"
 
@@ -160,6 +161,7 @@ bool stopStream(Helper &emulator, Tally &tally)
 
 int main(int argc, char *argv[])
 {
+    const bool withoutGl = leaveOutOpenGl(); // as main() starts the program
     QApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     const bool withMonitor = args.removeAll(QStringLiteral("--monitor")) > 0;
@@ -176,6 +178,7 @@ int main(int argc, char *argv[])
 
     MainWindow window;
     window.show();
+    restoreOpenGlChoice(withoutGl);
     auto *box = window.findChild<QComboBox *>("portNameBox");
     auto *open = window.findChild<QAbstractButton *>("openButton");
     // The ports are listed as the window first draws the port box.
