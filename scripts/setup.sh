@@ -49,12 +49,15 @@ ensure_packages() {
 
 # configure_and_build [CMAKE OPTION...]; TXCONFIG_TARGETS, if set, names the only targets to build.
 # The benchmarks and other tools that no test runs are left out unless TXCONFIG_TOOLS=ON or named.
+# TXCONFIG_LINE_TABLES=1 builds with line tables (-g1) instead of full debug info: all a failure's stack
+# trace needs, and much less to write and link (CI's second Qt builds).
 configure_and_build() {
-    local generator=()
+    local generator=() lines=()
+    if [ "${TXCONFIG_LINE_TABLES:-0}" = 1 ]; then lines=("-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG"); fi
     # Ninja for a new build folder; one made earlier keeps the generator it was made with.
     if [ ! -f "$TXCONFIG_BUILD/CMakeCache.txt" ] && command -v ninja >/dev/null; then generator=(-G Ninja); fi
     cmake -S "$TXCONFIG_ROOT" -B "$TXCONFIG_BUILD" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        "$TXCONFIG_CMAKE_QT" -DTXCONFIG_TOOLS="${TXCONFIG_TOOLS:-OFF}" "$@" >/dev/null
+        "$TXCONFIG_CMAKE_QT" -DTXCONFIG_TOOLS="${TXCONFIG_TOOLS:-OFF}" "${lines[@]}" "$@" >/dev/null
     # shellcheck disable=SC2086 # a list of target names
     cmake --build "$TXCONFIG_BUILD" -j"$(nproc)" ${TXCONFIG_TARGETS:+--target $TXCONFIG_TARGETS}
 }
