@@ -84,22 +84,48 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.read(kMaxParameterFileBytes) : QByteArray();
 }
 
+// Calls `take(name, rest)` for each line of the folder's index that holds a name and what follows it.
+template <typename Take> void readIndexLines(const QString &folder, Take take)
+{
+    // Whole: a thousand lines with long port names run well past a parameter file's read limit, and
+    // prune() writes back only what it read.
+    QFile file(folder + QLatin1Char('/') + kIndexName);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    const QByteArray bytes = file.read(kMaxIndexBytes);
+    for (qsizetype from = 0; from < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', from);
+        if (end < 0) end = bytes.size();
+        QStringList fields =
+            QString::fromUtf8(bytes.constData() + from, int(end - from)).split(QLatin1Char('\t'));
+        from = end + 1;
+        if (fields.size() < 2) continue;
+        const QString name = fields.takeFirst();
+        take(name, fields);
+    }
+}
+
 // name -> the rest of its index line
 QHash<QString, QStringList> readIndex(const QString &folder)
 {
     QHash<QString, QStringList> index;
-    // Whole: a thousand lines with long port names run well past a parameter file's read limit, and
-    // prune() writes back only what it read.
-    QFile file(folder + QLatin1Char('/') + kIndexName);
-    if (!file.open(QIODevice::ReadOnly)) return index;
-    const QList<QByteArray> lines = file.read(kMaxIndexBytes).split('\n');
-    for (const QByteArray &line : lines) {
-        QStringList fields = QString::fromUtf8(line).split(QLatin1Char('\t'));
-        if (fields.size() < 2) continue;
-        const QString name = fields.takeFirst();
-        index.insert(name, fields);
-    }
+    readIndexLines(folder,
+                   [&index](const QString &name, const QStringList &rest) { index.insert(name, rest); });
     return index;
+}
+
+// The entry of `folder` named `name`, with what its index line holds after the name (port, program
+// version, transmitter version); none if the name is not an entry's.
+std::optional<HistoryEntry> entryFrom(const QString &folder, const QString &name, const QStringList &meta)
+{
+    HistoryEntry e;
+    const std::optional<HistoryEvent> event = parseEntryName(name, &e.stamp);
+    if (!event) return std::nullopt;
+    e.path = folder + QLatin1Char('/') + name;
+    e.event = *event;
+    e.port = meta.value(0);
+    e.programVersion = meta.value(1);
+    e.transmitterVersion = meta.value(2);
+    return e;
 }
 
 } // namespace
@@ -294,26 +320,9 @@ QVector<HistoryEntry> HistoryStore::indexedEntries() const
     // One pass over the index's lines into the entries, with no table in between: this is what the
     // History window waits for before it first draws.
     QVector<HistoryEntry> list;
-    QFile file(m_folder + QLatin1Char('/') + kIndexName);
-    if (!file.open(QIODevice::ReadOnly)) return list;
-    const QByteArray bytes = file.read(kMaxIndexBytes);
-    const QString prefix = m_folder + QLatin1Char('/');
-    for (qsizetype from = 0; from < bytes.size();) {
-        qsizetype end = bytes.indexOf('\n', from);
-        if (end < 0) end = bytes.size();
-        const QStringList fields =
-            QString::fromUtf8(bytes.constData() + from, int(end - from)).split(QLatin1Char('\t'));
-        from = end + 1;
-        HistoryEntry e;
-        const auto event = fields.size() >= 2 ? parseEntryName(fields[0], &e.stamp) : std::nullopt;
-        if (!event) continue;
-        e.path = prefix + fields[0];
-        e.event = *event;
-        e.port = fields.value(1);
-        e.programVersion = fields.value(2);
-        e.transmitterVersion = fields.value(3);
-        list.append(e);
-    }
+    readIndexLines(m_folder, [&](const QString &name, const QStringList &meta) {
+        if (std::optional<HistoryEntry> e = entryFrom(m_folder, name, meta)) list.append(*e);
+    });
     // Newest first: the index grows at its end, so reversed it is almost always in order already. A name
     // the index holds twice counts once, with its last line, as a lookup by name would find it.
     std::reverse(list.begin(), list.end());
@@ -329,16 +338,8 @@ QVector<HistoryEntry> HistoryStore::entriesNamed(const QStringList &names,
 {
     QVector<HistoryEntry> list;
     list.reserve(names.size());
-    for (auto it = names.crbegin(); it != names.crend(); ++it) {
-        HistoryEntry e;
-        e.path = m_folder + QLatin1Char('/') + *it;
-        e.event = *parseEntryName(*it, &e.stamp);
-        const QStringList meta = index.value(*it);
-        e.port = meta.value(0);
-        e.programVersion = meta.value(1);
-        e.transmitterVersion = meta.value(2);
-        list.append(e);
-    }
+    for (auto it = names.crbegin(); it != names.crend(); ++it)
+        list.append(*entryFrom(m_folder, *it, index.value(*it))); // the names are entries' already
     return list;
 }
 
