@@ -102,9 +102,11 @@ void apply(const DisplayCopy &c, U &ui, const ParameterSet &p)
 
 } // namespace
 
+ShownSettings::ShownSettings() : m_shown(kRowCount, 0) {}
+
 void ShownSettings::watch(Ui::MainWindow &ui)
 {
-    m_shown.assign(kRowCount, 0);
+    m_watched = true;
     for (const DisplayRow &row : kRows) {
         auto moved = [this, group = int(row.group)] { m_current[group] = false; };
         // The editor itself holds the connection: the window's own are one per slot.
@@ -127,17 +129,17 @@ void showGroup(Group which, Ui::MainWindow &ui, const ParameterSet &p, HoverCoun
     auto valueOf = [&p](const DisplayCopy &c) {
         return c.voltsField ? p.*c.voltsField : c.field ? double(p.*c.field) : 0.0;
     };
-    bool current = shown.m_current[int(which)] && !shown.m_shown.empty();
+    bool current = shown.m_current[int(which)];
     for (int row = slice.begin; current && row < slice.end; ++row)
         current = valueOf(kRows[row].copy) == shown.m_shown[size_t(row)];
     if (!current) {
         for (int row = slice.begin; row < slice.end; ++row) {
             apply(kRows[row].copy, ui, p);
             // As the row was shown: a later row's handler may still change it, and the next pass sees that.
-            if (!shown.m_shown.empty()) shown.m_shown[size_t(row)] = valueOf(kRows[row].copy);
+            shown.m_shown[size_t(row)] = valueOf(kRows[row].copy);
         }
         // What moved the group's editors just now was this pass.
-        shown.m_current[int(which)] = !shown.m_shown.empty();
+        shown.m_current[int(which)] = shown.m_watched;
     }
     int counter = slice.firstCounter;
     for (int row = slice.begin; row < slice.end; ++row)

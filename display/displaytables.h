@@ -20,13 +20,15 @@ constexpr int kGroupCount = 14;
 class ShownSettings
 {
 public:
-    // Every editor the pass sets, watched for a change of value.
+    ShownSettings();
+    // Every editor the pass sets, watched for a change of value. Until then no group counts as shown.
     void watch(Ui::MainWindow &ui);
 
 private:
     friend void showGroup(Group, Ui::MainWindow &, const ParameterSet &, HoverCounters &, ShownSettings &);
     std::vector<double> m_shown;               // by binding row: two editors may show one field
     std::array<bool, kGroupCount> m_current{}; // shown, and no editor of the group moved since
+    bool m_watched = false;
 };
 
 // Sets every widget of the group from `p`, in binding-list order (read at each call, so later rows see
