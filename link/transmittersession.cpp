@@ -39,7 +39,9 @@ TransmitterSession::~TransmitterSession()
 void TransmitterSession::pause(int ms)
 {
     QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    // A negative time would start no timer, and the loop would never end: a caller's "what is left of
+    // the wait" turns negative when the clock passes its end between the check and the sum.
+    QTimer::singleShot(qMax(0, ms), &loop, &QEventLoop::quit);
     loop.exec();
 }
 

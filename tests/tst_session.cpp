@@ -55,6 +55,23 @@ private slots:
 
     // Frames the line brought but nobody took yet reach the listeners before "DIS": a recording ended
     // by CLOSE keeps them.
+    // A wait whose time ran out between the check and the sum is asked for a negative pause: it returns
+    // at the next turn instead of waiting for a timer that never started.
+    void aNegativePauseEndsAtOnce()
+    {
+        bool stuck = false;
+        // Ends every event loop of the thread, the pause's too, should it hang.
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, [&stuck] {
+            stuck = true;
+            QCoreApplication::exit(1);
+        });
+        watchdog.start(2000);
+        TransmitterSession::pause(-3);
+        QVERIFY(!stuck);
+    }
+
     void closeHandsOnWhatTheLineBrought()
     {
         int master = -1, slave = -1;
